@@ -1,0 +1,49 @@
+# The two commands of the README, and a few more for developers.
+#   make demo    runs the wizard (against a simulated adapter once there is one)
+#   make check   builds everything and runs every test: a normal build, then an
+#                AddressSanitizer/UndefinedBehaviorSanitizer build, then the thread suites
+#                under ThreadSanitizer
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all bootstrap build check check-normal check-asan check-tsan demo screenshots bench format clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+build: bootstrap
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j $(JOBS)
+
+check: check-normal check-asan check-tsan
+
+check-normal: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+check-asan: bootstrap
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORAN_SANITIZE=address,undefined $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+check-tsan: bootstrap
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUORAN_SANITIZE=thread $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-tsan -j $(JOBS) --target thread_tests
+	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -L thread -j $(JOBS)
+
+demo: build
+	@scripts/demo
+
+screenshots: build
+	@scripts/screenshots
+
+bench: build
+	@scripts/bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-tsan
