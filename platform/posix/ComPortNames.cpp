@@ -1,0 +1,121 @@
+// COM port names and their device paths.
+#include "platform/posix/ComPortNames.h"
+
+#include "platform/win32.h"
+
+#include <mutex>
+#include <optional>
+#include <sys/stat.h>
+
+namespace
+{
+std::mutex g_folderMutex;
+std::optional<std::string> g_folderForTesting;
+
+std::string ExecutableFolder()
+{
+    char path[4096];
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length == 0 || length >= sizeof path)
+        return ".";
+    const std::string file(path, length);
+    const size_t slash = file.rfind('/');
+    return slash == std::string::npos ? "." : file.substr(0, slash);
+}
+
+std::string PortFolder()
+{
+    {
+        std::lock_guard lock(g_folderMutex);
+        if (g_folderForTesting)
+            return *g_folderForTesting;
+    }
+    return ExecutableFolder();
+}
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat info
+    {
+    };
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat info
+    {
+    };
+    return stat(path.c_str(), &info) == 0;
+}
+
+bool EqualsIgnoringCase(const char* text, const char* upper)
+{
+    for (; *upper; ++text, ++upper)
+    {
+        const char c =
+            (*text >= 'a' && *text <= 'z') ? static_cast<char>(*text - 'a' + 'A') : *text;
+        if (c != *upper)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+namespace platform
+{
+int ComPortNumber(const char* name)
+{
+    if (name == nullptr || !EqualsIgnoringCase(name, "\\\\.\\COM"))
+        return 0;
+    const char* digits = name + 7;
+    if (*digits < '1' || *digits > '9')
+        return 0;
+    int number = 0;
+    for (const char* p = digits; *p; ++p)
+    {
+        if (*p < '0' || *p > '9' || number > 99999)
+            return 0;
+        number = number * 10 + (*p - '0');
+    }
+    return number;
+}
+
+std::string DefaultComPortPath(int number, const std::string& deviceFolder)
+{
+    if (number < 1)
+        return "";
+    int remaining = number;
+    for (const char* family : {"ttyS", "ttyUSB", "ttyACM"})
+    {
+        for (int index = 0;; ++index)
+        {
+            std::string path = deviceFolder + "/" + family + std::to_string(index);
+            if (!Exists(path))
+                break;
+            if (--remaining == 0)
+                return path;
+        }
+    }
+    return "";
+}
+
+std::string ResolveComPort(int number)
+{
+    if (number < 1)
+        return "";
+    const std::string dosDevices = PortFolder() + "/dosdevices";
+    if (IsDirectory(dosDevices))
+        return dosDevices + "/com" + std::to_string(number);
+    return DefaultComPortPath(number, "/dev");
+}
+} // namespace platform
+
+void SetComPortFolderForTesting(const char* folder)
+{
+    std::lock_guard lock(g_folderMutex);
+    if (folder)
+        g_folderForTesting = folder;
+    else
+        g_folderForTesting.reset();
+}

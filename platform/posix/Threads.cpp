@@ -1,0 +1,165 @@
+// Threads, sleeping and the clock with milliseconds.
+#include "platform/posix/Errors.h"
+#include "platform/posix/Handles.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <ctime>
+#include <limits.h>
+#include <mutex>
+#include <pthread.h>
+#include <sched.h>
+#include <thread>
+
+namespace
+{
+class ThreadObject final : public platform::HandleObject
+{
+public:
+    void Finish()
+    {
+        std::lock_guard lock(mutex_);
+        finished_ = true;
+        ended_.notify_all();
+    }
+
+    // True when the thread has ended within `milliseconds` (INFINITE waits for good).
+    bool WaitForEnd(DWORD milliseconds)
+    {
+        std::unique_lock lock(mutex_);
+        if (milliseconds == INFINITE)
+        {
+            ended_.wait(lock, [this] { return finished_; });
+            return true;
+        }
+        return ended_.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                               [this] { return finished_; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    bool finished_ = false;
+};
+
+struct ThreadStart
+{
+    std::shared_ptr<ThreadObject> thread;
+    LPTHREAD_START_ROUTINE routine;
+    LPVOID parameter;
+};
+
+void* RunThread(void* argument)
+{
+    std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(argument));
+    start->routine(start->parameter);
+    start->thread->Finish();
+    return nullptr;
+}
+
+// On Windows the stack size asked for is only the first commit; the thread may grow to the
+// default reserve. Here a stack cannot grow, so nothing less than the default is ever given.
+size_t StackSizeFor(SIZE_T requested)
+{
+    size_t fallback = 8u << 20;
+    pthread_attr_t fresh;
+    if (pthread_attr_init(&fresh) == 0)
+    {
+        size_t size = 0;
+        if (pthread_attr_getstacksize(&fresh, &size) == 0 && size > 0)
+            fallback = size;
+        pthread_attr_destroy(&fresh);
+    }
+    return std::max(
+        {static_cast<size_t>(requested), fallback, static_cast<size_t>(PTHREAD_STACK_MIN)});
+}
+
+std::atomic<DWORD> g_nextThreadId{1};
+} // namespace
+
+HANDLE CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T dwStackSize,
+                    LPTHREAD_START_ROUTINE lpStartAddress, LPVOID lpParameter,
+                    DWORD dwCreationFlags, LPDWORD lpThreadId)
+{
+    if (lpStartAddress == nullptr || dwCreationFlags != 0)
+    {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    auto thread = std::make_shared<ThreadObject>();
+    auto start = std::make_unique<ThreadStart>(ThreadStart{thread, lpStartAddress, lpParameter});
+    pthread_attr_t attributes;
+    if (pthread_attr_init(&attributes) != 0)
+    {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
+    pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
+    int result = pthread_attr_setstacksize(&attributes, StackSizeFor(dwStackSize));
+    pthread_t id{};
+    if (result == 0)
+        result = pthread_create(&id, &attributes, RunThread, start.get());
+    pthread_attr_destroy(&attributes);
+    if (result != 0)
+    {
+        SetLastError(result == EINVAL ? static_cast<DWORD>(ERROR_INVALID_PARAMETER)
+                                      : static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+        return nullptr;
+    }
+    start.release();
+    if (lpThreadId)
+        *lpThreadId = g_nextThreadId.fetch_add(1);
+    return platform::RegisterHandle(std::move(thread));
+}
+
+DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds)
+{
+    const auto thread = platform::LookupHandle<ThreadObject>(hHandle);
+    if (!thread)
+        return WAIT_FAILED;
+    return thread->WaitForEnd(dwMilliseconds) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+}
+
+void Sleep(DWORD dwMilliseconds)
+{
+    if (dwMilliseconds == 0)
+    {
+        sched_yield();
+        return;
+    }
+    if (dwMilliseconds == INFINITE)
+    {
+        for (;;)
+            std::this_thread::sleep_for(std::chrono::hours(24));
+    }
+    // An absolute end time, so that a signal cannot stretch the sleep.
+    timespec end{};
+    clock_gettime(CLOCK_MONOTONIC, &end);
+    end.tv_sec += static_cast<time_t>(dwMilliseconds / 1000);
+    end.tv_nsec += static_cast<long>(dwMilliseconds % 1000) * 1000000L;
+    if (end.tv_nsec >= 1000000000L)
+    {
+        end.tv_sec += 1;
+        end.tv_nsec -= 1000000000L;
+    }
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &end, nullptr) == EINTR)
+    {
+    }
+}
+
+// Seconds of the monotonic clock plus one: it starts near 0 at boot, so the value stays far
+// from the 32-bit limit and is never 0 (the serial layer reads 0 as "timer disarmed").
+void _ftime(struct _timeb* timeptr)
+{
+    if (timeptr == nullptr)
+        return;
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    timeptr->time = static_cast<int32_t>(now.tv_sec + 1);
+    timeptr->millitm = static_cast<uint16_t>(now.tv_nsec / 1000000L);
+    timeptr->timezone = 0;
+    timeptr->dstflag = 0;
+}

@@ -1,0 +1,139 @@
+// Pseudo-terminals standing in for serial devices in tests, and a temporary folder of
+// dosdevices/comN links that makes them COM ports of this process.
+#pragma once
+
+#include "platform/posix/ComPortNames.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <poll.h>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <termios.h>
+#include <unistd.h>
+
+namespace testing_support
+{
+// The master side of a pseudo-terminal, in raw mode; its slave is the device under test.
+class PseudoTerminal
+{
+public:
+    PseudoTerminal()
+    {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+            throw std::runtime_error("no pseudo-terminal");
+        char name[128];
+        if (ptsname_r(master_, name, sizeof name) != 0)
+            throw std::runtime_error("no pseudo-terminal name");
+        slavePath_ = name;
+        termios settings{};
+        tcgetattr(master_, &settings);
+        cfmakeraw(&settings);
+        tcsetattr(master_, TCSANOW, &settings);
+    }
+    ~PseudoTerminal() { CloseMaster(); }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    int Master() const { return master_; }
+    const std::string& SlavePath() const { return slavePath_; }
+
+    void CloseMaster()
+    {
+        if (master_ >= 0)
+            close(master_);
+        master_ = -1;
+    }
+
+    // Writes every byte to the master side.
+    void Send(std::string_view bytes)
+    {
+        while (!bytes.empty())
+        {
+            const ssize_t written = write(master_, bytes.data(), bytes.size());
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                throw std::runtime_error("pseudo-terminal write failed");
+            bytes.remove_prefix(static_cast<size_t>(written));
+        }
+    }
+
+    // Reads from the master side until `count` bytes came or `timeoutMs` passed without any.
+    std::string Receive(size_t count, int timeoutMs = 5000)
+    {
+        std::string received;
+        while (received.size() < count)
+        {
+            pollfd ready{master_, POLLIN, 0};
+            if (poll(&ready, 1, timeoutMs) <= 0 || !(ready.revents & POLLIN))
+                break;
+            char buffer[65536];
+            const size_t want = std::min(sizeof buffer, count - received.size());
+            const ssize_t got = read(master_, buffer, want);
+            if (got <= 0)
+                break;
+            received.append(buffer, static_cast<size_t>(got));
+        }
+        return received;
+    }
+
+private:
+    int master_ = -1;
+    std::string slavePath_;
+};
+
+// A temporary folder with `dosdevices/`, made the COM port folder for the lifetime of the object.
+class ComPortFolder
+{
+public:
+    ComPortFolder()
+    {
+        char pattern[] = "/tmp/quoran-comports.XXXXXX";
+        if (mkdtemp(pattern) == nullptr)
+            throw std::runtime_error("no temporary folder");
+        path_ = pattern;
+        std::filesystem::create_directory(path_ / "dosdevices");
+        SetComPortFolderForTesting(path_.c_str());
+    }
+    ~ComPortFolder()
+    {
+        SetComPortFolderForTesting(nullptr);
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ComPortFolder(const ComPortFolder&) = delete;
+    ComPortFolder& operator=(const ComPortFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // Makes COM`number` lead to `target`.
+    void Link(int number, const std::string& target)
+    {
+        const auto link = path_ / "dosdevices" / ("com" + std::to_string(number));
+        std::error_code ignored;
+        std::filesystem::remove(link, ignored);
+        std::filesystem::create_symlink(target, link);
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline std::string ComName(int number)
+{
+    return "\\\\.\\COM" + std::to_string(number);
+}
+
+inline double MillisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+} // namespace testing_support
