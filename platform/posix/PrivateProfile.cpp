@@ -201,7 +201,8 @@ DWORD CopyValue(std::string_view value, LPSTR buffer, DWORD nSize, bool& truncat
     const size_t room = nSize - 1;
     truncated = value.size() > room;
     const size_t length = truncated ? room : value.size();
-    std::memcpy(buffer, value.data(), length);
+    if (length > 0)
+        std::memcpy(buffer, value.data(), length);
     buffer[length] = '\0';
     return static_cast<DWORD>(length);
 }
@@ -225,7 +226,8 @@ DWORD CopyList(const std::vector<std::string_view>& names, LPSTR buffer, DWORD n
         const size_t needed = name.size() + 1;
         if (needed >= room)
         {
-            std::memcpy(buffer + position, name.data(), room - 1);
+            if (room > 1)
+                std::memcpy(buffer + position, name.data(), room - 1);
             buffer[position + room - 1] = '\0';
             buffer[position + room] = '\0';
             truncated = true;
