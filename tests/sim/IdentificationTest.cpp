@@ -147,7 +147,7 @@ TEST(SimIdentification, GivesNumericAndNoResults_WithV0AndQ1)
     SimLine line(adapter->DevicePath());
 
     line.Send("ATE0V0\r");
-    EXPECT_EQ(line.ReadUntil("0\r"), "ATE0V0\r0\r");
+    EXPECT_EQ(line.ReadCount(9), "ATE0V0\r0\r");
     line.Send("ATI2\r");
     EXPECT_EQ(line.ReadUntil("0\r"), "MIRELO\r\n0\r");
     line.Send("ATFOO\r");
