@@ -279,10 +279,34 @@ BOOL FlushFileBuffers(HANDLE hFile);
 // Private profile (INI) files
 // ---------------------------------------------------------------------------------------------
 
+// The line rules are in platform/posix/PrivateProfileText.h. Every call reads the file afresh.
+//
+// GetPrivateProfileStringA: the value of lpKeyName in section lpAppName (both trimmed, ASCII
+// case ignored), else lpDefault without its trailing spaces (NULL: empty). A value longer than
+// nSize-1 is cut to nSize-1 characters and a NUL; the result is the length copied.
+// lpAppName NULL: every section name; lpKeyName NULL: every key of the section. A list is its
+// names, each with its NUL, then a final NUL, and the result its length without the final NUL;
+// when it does not fit with room to spare the last name is cut, the buffer ends with two NULs
+// and the result is nSize-2 (so a list exactly as long as the buffer also counts as cut).
+// nSize 0 (or a NULL buffer) writes nothing and returns 0; nSize 1 gives "" and 0; nSize 2 gives
+// an empty list and 0. Last error: ERROR_SUCCESS; ERROR_MORE_DATA when cut; when the file
+// cannot be read (it then reads as empty, so the default comes back): ERROR_FILE_NOT_FOUND,
+// ERROR_ACCESS_DENIED (no permission, or not a regular file), ERROR_NOT_ENOUGH_MEMORY (over
+// 64 MiB) or ERROR_READ_FAULT.
 DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName);
+// Sets lpKeyName to lpString in section lpAppName (creating the file, the section or the key as
+// needed); lpString NULL removes the key, lpKeyName NULL removes the section. Returns TRUE when
+// the file holds the change (or needed none). Returns FALSE with the file untouched:
+// ERROR_INVALID_PARAMETER for a NULL section or file name, a blank section or key, a section
+// with ']', a key with '=' or starting with ';' or '[', or line breaks in any of them;
+// ERROR_PATH_NOT_FOUND (no such folder), ERROR_ACCESS_DENIED (file or folder not writable, file
+// unreadable or not a regular file), ERROR_NOT_ENOUGH_MEMORY (file over 64 MiB), ERROR_READ_FAULT
+// or ERROR_WRITE_FAULT (disk full, write failed). The new content goes to a temporary file in
+// the same folder that replaces the old one only once complete and flushed.
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                 LPCSTR lpFileName);
+// GetPrivateProfileStringA(NULL, NULL, NULL, lpszReturnBuffer, nSize, lpFileName).
 DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR lpFileName);
 
 // ---------------------------------------------------------------------------------------------
