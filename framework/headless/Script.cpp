@@ -612,7 +612,10 @@ std::string PageClassName(const CPropertyPage& page)
     int status = 0;
     std::unique_ptr<char, void (*)(void*)> demangled(
         abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
-    return status == 0 && demangled ? std::string(demangled.get()) : std::string(mangled);
+    std::string name = status == 0 && demangled ? std::string(demangled.get()) : mangled;
+    // Scripts name a page by its class alone, whatever namespace it was declared in.
+    size_t scope = name.rfind("::");
+    return scope == std::string::npos ? name : name.substr(scope + 2);
 }
 
 unsigned VisibleButtons(const CPropertySheet& sheet)

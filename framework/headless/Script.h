@@ -119,7 +119,7 @@ bool ParseScript(const std::string& script, std::vector<ScriptCommand>& commands
 std::string FormatCommand(const ScriptCommand& command);
 // The text in double quotes, CR, LF, tab and other control characters escaped.
 std::string QuoteText(const std::string& text);
-// The C++ class name of a page ("CWelcomePage").
+// The C++ class name of a page without its namespaces ("CWelcomePage").
 std::string PageClassName(const CPropertyPage& page);
 // The canonical list of a button set ("Back,Next,Cancel"; "none" for the empty set).
 std::string FormatButtons(unsigned buttons);
