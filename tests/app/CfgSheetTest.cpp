@@ -29,7 +29,9 @@ TEST_F(CfgSheetTest, NextAndBackWalkThePagesInIndexOrder_WhenNoPageJumps)
         EXPECT_EQ(wizard.ActivePage()->GetTemplateId(), kPageOrder[index].templateId);
         EXPECT_EQ(wizard.Title(), kPageOrder[index].title);
         if (index < 20)
+        {
             ASSERT_TRUE(wizard.Next());
+        }
     }
     for (int index = 20; index > 0; --index)
     {
@@ -64,7 +66,9 @@ TEST_F(CfgSheetTest, AllThreeFlagsReadFalse_OnEveryPageUntilAPageSetsThem)
         EXPECT_FALSE(fromPage->m_bUSSwitchType);
         EXPECT_FALSE(fromPage->m_bTEIDisabled);
         if (index < 20)
+        {
             ASSERT_TRUE(wizard.Next());
+        }
     }
 }
 
