@@ -120,9 +120,9 @@ public:
         if (m_position >= m_text.size())
             return false;
         line.begin = m_position;
-        size_t end = m_text.find_first_of("\r\n", m_position);
-        if (end == std::string_view::npos)
-            end = m_text.size();
+        size_t end = m_position;
+        while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+            ++end;
         line.contentEnd = end;
         if (end < m_text.size())
             end +=
@@ -137,34 +137,6 @@ private:
     std::string_view m_text;
     size_t m_position = 0;
 };
-
-std::vector<Line> AllLines(std::string_view text)
-{
-    std::vector<Line> lines;
-    LineReader reader(text);
-    Line line;
-    while (reader.Next(line))
-        lines.push_back(line);
-    return lines;
-}
-
-// The index of the first header named `section`, or lines.size().
-size_t FindSection(const std::vector<Line>& lines, std::string_view section)
-{
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].kind == LineKind::Section && Matches(lines[i].name, section))
-            return i;
-    return lines.size();
-}
-
-// The index of the header after the section that starts at `header`, or lines.size().
-size_t SectionEnd(const std::vector<Line>& lines, size_t header)
-{
-    size_t i = header + 1;
-    while (i < lines.size() && lines[i].kind != LineKind::Section)
-        ++i;
-    return i;
-}
 
 void AppendEntry(std::string& out, std::string_view key, std::string_view value)
 {
@@ -260,64 +232,72 @@ bool IsWritableValue(std::string_view value)
 std::optional<std::string> SetValue(std::string_view text, std::string_view section,
                                     std::string_view key, std::string_view value)
 {
-    const std::vector<Line> lines = AllLines(text);
-    const size_t header = FindSection(lines, section);
-    std::string out;
-    out.reserve(text.size() + section.size() + key.size() + value.size() + 8);
-
-    if (header == lines.size())
+    LineReader reader(text);
+    Line line;
+    bool inSection = false;
+    std::optional<Line> anchor; // the line the new entry goes after
+    while (reader.Next(line))
     {
-        out.append(text);
-        const std::string_view body = text.substr(LineReader(text).Start());
-        if (!body.empty() && body.back() != '\n' && body.back() != '\r')
-            out.append(kLineBreak);
-        out.append("[").append(section).append("]").append(kLineBreak);
-        AppendEntry(out, key, value);
-        return out;
-    }
-
-    const size_t end = SectionEnd(lines, header);
-    size_t insertAfter = header;
-    for (size_t i = header + 1; i < end; ++i)
-    {
-        const Line& line = lines[i];
-        if (line.kind == LineKind::Entry && Matches(line.name, key))
+        if (line.kind == LineKind::Section)
+        {
+            if (inSection)
+                break;
+            inSection = Matches(line.name, section);
+            if (inSection)
+                anchor = line;
+        }
+        else if (inSection && line.kind == LineKind::Entry && Matches(line.name, key))
         {
             if (line.value == Unquote(TrimBlanks(value)))
                 return std::nullopt;
+            std::string out;
+            out.reserve(text.size() + value.size() + 2);
             out.append(text.substr(0, line.begin));
             AppendEntry(out, line.name, value);
             out.append(text.substr(line.end));
             return out;
         }
-        if (line.kind != LineKind::Blank && line.kind != LineKind::Comment)
-            insertAfter = i;
+        else if (inSection && line.kind != LineKind::Blank && line.kind != LineKind::Comment)
+            anchor = line;
     }
 
-    const Line& anchor = lines[insertAfter];
-    out.append(text.substr(0, anchor.begin));
-    AppendLineClosed(out, text, anchor);
+    std::string out;
+    out.reserve(text.size() + section.size() + key.size() + value.size() + 10);
+    if (anchor)
+    {
+        out.append(text.substr(0, anchor->begin));
+        AppendLineClosed(out, text, *anchor);
+        AppendEntry(out, key, value);
+        out.append(text.substr(anchor->end));
+        return out;
+    }
+    out.append(text);
+    const std::string_view body = text.substr(reader.Start());
+    if (!body.empty() && body.back() != '\n' && body.back() != '\r')
+        out.append(kLineBreak);
+    out.append("[").append(section).append("]").append(kLineBreak);
     AppendEntry(out, key, value);
-    out.append(text.substr(anchor.end));
     return out;
 }
 
 std::optional<std::string> RemoveKey(std::string_view text, std::string_view section,
                                      std::string_view key)
 {
-    const std::vector<Line> lines = AllLines(text);
-    const size_t header = FindSection(lines, section);
-    if (header == lines.size())
-        return std::nullopt;
-    const size_t end = SectionEnd(lines, header);
+    LineReader reader(text);
+    Line line;
+    bool inSection = false;
     std::string out;
-    out.reserve(text.size());
     size_t kept = 0; // text before this offset is already in `out` or dropped
     bool changed = false;
-    for (size_t i = header + 1; i < end; ++i)
+    while (reader.Next(line))
     {
-        const Line& line = lines[i];
-        if (line.kind == LineKind::Entry && Matches(line.name, key))
+        if (line.kind == LineKind::Section)
+        {
+            if (inSection)
+                break;
+            inSection = Matches(line.name, section);
+        }
+        else if (inSection && line.kind == LineKind::Entry && Matches(line.name, key))
         {
             out.append(text.substr(kept, line.begin - kept));
             kept = line.end;
@@ -332,19 +312,17 @@ std::optional<std::string> RemoveKey(std::string_view text, std::string_view sec
 
 std::optional<std::string> RemoveSection(std::string_view text, std::string_view section)
 {
-    const std::vector<Line> lines = AllLines(text);
+    LineReader reader(text);
+    Line line;
+    bool inRemoved = false;
     std::string out;
-    out.reserve(text.size());
     size_t kept = 0;
     bool changed = false;
-    bool inRemoved = false;
-    for (const Line& line : lines)
+    while (reader.Next(line))
     {
         if (line.kind == LineKind::Section)
             inRemoved = Matches(line.name, section);
-        const bool stays =
-            !inRemoved || line.kind == LineKind::Blank || line.kind == LineKind::Comment;
-        if (!stays)
+        if (inRemoved && line.kind != LineKind::Blank && line.kind != LineKind::Comment)
         {
             out.append(text.substr(kept, line.begin - kept));
             kept = line.end;

@@ -53,9 +53,10 @@ bool IsWritableValue(std::string_view value);
 // writes end with CR LF.
 //
 // SetValue: replaces the value of the first entry of `key` in the first `section` (keeping the
-// key as spelled in the file), or adds "key=value" after the section's last line that is
-// neither blank nor a comment (the header when it has none), or appends "[section]" and the
-// entry at the end of the text (after a CR LF when the text does not end with a line break).
+// key as spelled in the file; nullopt when that entry already reads as `value` would), or adds
+// "key=value" after the section's last line that is neither blank nor a comment (the header when it
+// has none), or appends "[section]" and the entry at the end of the text (after a CR LF when the
+// text does not end with a line break).
 std::optional<std::string> SetValue(std::string_view text, std::string_view section,
                                     std::string_view key, std::string_view value);
 // RemoveKey: removes every entry of `key` from the first `section`, so that it reads as missing.
