@@ -128,6 +128,9 @@ struct _timeb
 };
 void _ftime(struct _timeb* timeptr);
 
+// Closes a port (unlocked at once unless another thread is still inside a call on it, then when
+// that call returns) or forgets a thread handle (the thread runs on). ERROR_INVALID_HANDLE for a
+// handle that is not open.
 BOOL CloseHandle(HANDLE hObject);
 
 // ---------------------------------------------------------------------------------------------
@@ -144,7 +147,9 @@ typedef struct _OVERLAPPED OVERLAPPED, *LPOVERLAPPED;
 // Opens "\\.\COMn" (n from 1). The port resolves through the link dosdevices/comN beside the
 // executable when that folder exists, otherwise through the default numbering over
 // /dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM*. A missing port fails with ERROR_FILE_NOT_FOUND, a port
-// already open (here or in another process) with ERROR_ACCESS_DENIED; never blocks.
+// already open (here or in another process) with ERROR_ACCESS_DENIED; never blocks. A name that
+// is not "\\.\COMn", and a link that leads to something other than a terminal, fail with
+// ERROR_FILE_NOT_FOUND.
 HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD dwShareMode,
                    LPSECURITY_ATTRIBUTES lpSecurityAttributes, DWORD dwCreationDisposition,
                    DWORD dwFlagsAndAttributes, HANDLE hTemplateFile);
@@ -260,6 +265,19 @@ typedef struct _COMSTAT
 #define EV_RLSD 0x0020
 #define EV_ERR 0x0080
 
+// The port functions below fail with ERROR_INVALID_HANDLE on a handle that is not an open port,
+// and with ERROR_GEN_FAILURE once the device has gone away (unplugged, the pseudo-terminal's other
+// side closed); a failed call leaves the port's settings as they were.
+// SetCommState: ERROR_INVALID_PARAMETER for a rate other than 110, 300, 600, 1200, 1800, 2400,
+// 4800, 9600, 19200, 38400, 57600, 115200, 230400, for data bits outside 5..8, parity or stop
+// bits out of range, 1.5 stop bits without 5 data bits or 2 with 5, or equal XON/XOFF characters
+// with XON/XOFF flow; ERROR_NOT_SUPPORTED for DSR flow or sensitivity, DTR handshake, RTS toggle,
+// error-character replacement, null stripping and abort-on-error. GetCommState shows the fields
+// the line cannot hold as they were last set.
+// EscapeCommFunction: ERROR_NOT_SUPPORTED where the device has no modem lines (a pseudo-terminal).
+// ReadFile/WriteFile: synchronous only (lpOverlapped NULL); they follow COMMTIMEOUTS as Windows
+// does, and a time-out is a success with the count transferred. FlushFileBuffers gives up with
+// ERROR_SEM_TIMEOUT when the output queue has not shrunk for 2 s.
 BOOL SetupComm(HANDLE hFile, DWORD dwInQueue, DWORD dwOutQueue);
 BOOL PurgeComm(HANDLE hFile, DWORD dwFlags);
 BOOL SetCommTimeouts(HANDLE hFile, LPCOMMTIMEOUTS lpCommTimeouts);
@@ -279,10 +297,34 @@ BOOL FlushFileBuffers(HANDLE hFile);
 // Private profile (INI) files
 // ---------------------------------------------------------------------------------------------
 
+// The line rules are in platform/posix/PrivateProfileText.h. Every call reads the file afresh.
+//
+// GetPrivateProfileStringA: the value of lpKeyName in section lpAppName (both trimmed, ASCII
+// case ignored), else lpDefault without its trailing spaces (NULL: empty). A value longer than
+// nSize-1 is cut to nSize-1 characters and a NUL; the result is the length copied.
+// lpAppName NULL: every section name; lpKeyName NULL: every key of the section. A list is its
+// names, each with its NUL, then a final NUL, and the result its length without the final NUL;
+// when it does not fit with room to spare the last name is cut, the buffer ends with two NULs
+// and the result is nSize-2 (so a list exactly as long as the buffer also counts as cut).
+// nSize 0 (or a NULL buffer) writes nothing and returns 0; nSize 1 gives "" and 0; nSize 2 gives
+// an empty list and 0. Last error: ERROR_SUCCESS; ERROR_MORE_DATA when cut; when the file
+// cannot be read (it then reads as empty, so the default comes back): ERROR_FILE_NOT_FOUND,
+// ERROR_ACCESS_DENIED (no permission, or not a regular file), ERROR_NOT_ENOUGH_MEMORY (over
+// 64 MiB) or ERROR_READ_FAULT.
 DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName);
+// Sets lpKeyName to lpString in section lpAppName (creating the file, the section or the key as
+// needed); lpString NULL removes the key, lpKeyName NULL removes the section. Returns TRUE when
+// the file holds the change (or needed none). Returns FALSE with the file untouched:
+// ERROR_INVALID_PARAMETER for a NULL section or file name, a blank section or key, a section
+// with ']', a key with '=' or starting with ';' or '[', or line breaks in any of them;
+// ERROR_PATH_NOT_FOUND (no such folder), ERROR_ACCESS_DENIED (file or folder not writable, file
+// unreadable or not a regular file), ERROR_NOT_ENOUGH_MEMORY (file over 64 MiB), ERROR_READ_FAULT
+// or ERROR_WRITE_FAULT (disk full, write failed). The new content goes to a temporary file in
+// the same folder that replaces the old one only once complete and flushed.
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                 LPCSTR lpFileName);
+// GetPrivateProfileStringA(NULL, NULL, NULL, lpszReturnBuffer, nSize, lpFileName).
 DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR lpFileName);
 
 // ---------------------------------------------------------------------------------------------

@@ -15,7 +15,8 @@
 //
 // All waits are in poll(). A device that has gone away (read end of file, EIO, POLLHUP or POLLERR
 // with nothing to transfer) fails the call with ERROR_GEN_FAILURE; bytes received before that are
-// still returned first, and the next call reports the failure.
+// still returned first, and the next call reports the failure; a write that fails reports the
+// count it got out.
 #include "platform/posix/CommPort.h"
 #include "platform/posix/Errors.h"
 

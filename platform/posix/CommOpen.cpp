@@ -12,12 +12,15 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace platform
 {
-CommPort::CommPort(int fd, bool canRead, bool canWrite, const DCB& state)
-    : fd_(fd), canRead_(canRead), canWrite_(canWrite), state_(state)
+CommPort::CommPort(int fd, bool canRead, bool canWrite, bool isPseudoTerminal, const DCB& state)
+    : fd_(fd), canRead_(canRead), canWrite_(canWrite), isPseudoTerminal_(isPseudoTerminal),
+      state_(state)
 {
 }
 
@@ -69,6 +72,22 @@ CommPort::ErrorCounts CommPort::ExchangeErrorCounts(const ErrorCounts& now)
 
 namespace
 {
+// Unix98 pseudo-terminal slaves (/dev/pts/N) have majors 136 to 143.
+constexpr unsigned kFirstPtySlaveMajor = 136;
+constexpr unsigned kPtySlaveMajorCount = 8;
+
+bool IsPseudoTerminal(int fd)
+{
+    struct stat info
+    {
+    };
+    if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode))
+        return false;
+    const unsigned deviceMajor = major(info.st_rdev);
+    return deviceMajor >= kFirstPtySlaveMajor &&
+           deviceMajor < kFirstPtySlaveMajor + kPtySlaveMajorCount;
+}
+
 // Opens, locks and configures `path`; returns the descriptor, or -1 with the last error set.
 int OpenPortDevice(const std::string& path)
 {
@@ -129,7 +148,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPSECURITY_A
     tcgetattr(fd, &settings);
     auto port = std::make_shared<platform::CommPort>(
         fd, (dwDesiredAccess & GENERIC_READ) != 0, (dwDesiredAccess & GENERIC_WRITE) != 0,
-        platform::DcbFromTermios(settings, platform::DefaultDcb()));
+        IsPseudoTerminal(fd), platform::DcbFromTermios(settings, platform::DefaultDcb()));
     if (platform::CommPort::ErrorCounts counts; platform::ReadErrorCounts(fd, counts))
         port->ExchangeErrorCounts(counts);
     SetLastError(ERROR_SUCCESS);

@@ -18,7 +18,7 @@ class CommPort final : public HandleObject
 {
 public:
     // Takes ownership of `fd` (locked and in exclusive mode).
-    CommPort(int fd, bool canRead, bool canWrite, const DCB& state);
+    CommPort(int fd, bool canRead, bool canWrite, bool isPseudoTerminal, const DCB& state);
     ~CommPort() override;
     CommPort(const CommPort&) = delete;
     CommPort& operator=(const CommPort&) = delete;
@@ -26,6 +26,9 @@ public:
     int Descriptor() const { return fd_; }
     bool CanRead() const { return canRead_; }
     bool CanWrite() const { return canWrite_; }
+    // A pseudo-terminal carries bytes, not frames: its driver forces 8 data bits without parity
+    // whatever is set, so the character format asked for is only kept and shown back.
+    bool IsPseudoTerminal() const { return isPseudoTerminal_; }
 
     COMMTIMEOUTS Timeouts() const;
     void SetTimeouts(const COMMTIMEOUTS& timeouts);
@@ -46,6 +49,7 @@ private:
     const int fd_;
     const bool canRead_;
     const bool canWrite_;
+    const bool isPseudoTerminal_;
     mutable std::mutex mutex_;
     COMMTIMEOUTS timeouts_{};
     DCB state_{};
@@ -57,6 +61,10 @@ private:
 // translation, receiver on, modem status lines ignored for opening), keeping speed, character
 // format and flow control.
 void MakeRaw(termios& settings);
+
+// Puts the line settings of `dcb` (speed, character format, flow control) into `settings`, in raw
+// mode. `dcb` must have passed SetCommState's checks.
+void ApplyDcbToTermios(const DCB& dcb, termios& settings);
 
 // A device control block describing `settings`, with the fields termios cannot hold taken from
 // `kept`.

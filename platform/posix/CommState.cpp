@@ -109,9 +109,18 @@ DWORD CheckDcb(const DCB& dcb)
     return ERROR_SUCCESS;
 }
 
+// Raises or lowers modem control lines; a device without them (a pseudo-terminal) is left alone.
+void DriveModemLine(int fd, int line, bool raise)
+{
+    ioctl(fd, raise ? TIOCMBIS : TIOCMBIC, &line);
+}
+} // namespace
+
+namespace platform
+{
 void ApplyDcbToTermios(const DCB& dcb, termios& settings)
 {
-    platform::MakeRaw(settings);
+    MakeRaw(settings);
     speed_t speed{};
     SpeedOfRate(dcb.BaudRate, speed);
     cfsetispeed(&settings, speed);
@@ -148,15 +157,6 @@ void ApplyDcbToTermios(const DCB& dcb, termios& settings)
     settings.c_cc[VSTOP] = static_cast<cc_t>(dcb.XoffChar);
 }
 
-// Raises or lowers modem control lines; a device without them (a pseudo-terminal) is left alone.
-void DriveModemLine(int fd, int line, bool raise)
-{
-    ioctl(fd, raise ? TIOCMBIS : TIOCMBIC, &line);
-}
-} // namespace
-
-namespace platform
-{
 void MakeRaw(termios& settings)
 {
     settings.c_iflag &=
@@ -242,7 +242,7 @@ BOOL SetCommState(HANDLE hFile, LPDCB lpDCB)
     if (tcgetattr(fd, &before) != 0)
         return FailWithErrno(errno);
     termios wanted = before;
-    ApplyDcbToTermios(dcb, wanted);
+    platform::ApplyDcbToTermios(dcb, wanted);
     if (tcsetattr(fd, TCSANOW, &wanted) != 0)
         return FailWithErrno(errno);
     // tcsetattr succeeds when any part was taken; a driver that refused the speed or the
@@ -250,8 +250,9 @@ BOOL SetCommState(HANDLE hFile, LPDCB lpDCB)
     termios taken{};
     if (tcgetattr(fd, &taken) != 0)
         return FailWithErrno(errno);
+    constexpr tcflag_t kFormat = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
     if (cfgetospeed(&taken) != cfgetospeed(&wanted) ||
-        (taken.c_cflag & CSIZE) != (wanted.c_cflag & CSIZE))
+        (!port->IsPseudoTerminal() && (taken.c_cflag & kFormat) != (wanted.c_cflag & kFormat)))
     {
         tcsetattr(fd, TCSANOW, &before);
         return FailWith(ERROR_INVALID_PARAMETER);
@@ -274,7 +275,15 @@ BOOL GetCommState(HANDLE hFile, LPDCB lpDCB)
     termios settings{};
     if (tcgetattr(port->Descriptor(), &settings) != 0)
         return FailWithErrno(errno);
-    *lpDCB = platform::DcbFromTermios(settings, port->KeptState());
+    const DCB kept = port->KeptState();
+    DCB dcb = platform::DcbFromTermios(settings, kept);
+    if (port->IsPseudoTerminal())
+    {
+        dcb.ByteSize = kept.ByteSize;
+        dcb.Parity = kept.Parity;
+        dcb.StopBits = kept.StopBits;
+    }
+    *lpDCB = dcb;
     return TRUE;
 }
 

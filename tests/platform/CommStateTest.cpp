@@ -1,3 +1,4 @@
+#include "platform/posix/CommPort.h"
 #include "platform/win32.h"
 #include "tests/platform/PseudoTerminal.h"
 
@@ -107,4 +108,184 @@ TEST_F(CommStateTest, WizardSettings_AreTakenAndReadBack_OnAPseudoTerminal)
     EXPECT_EQ(settings.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
     EXPECT_EQ(settings.c_oflag & OPOST, 0u);
     EXPECT_EQ(settings.c_iflag & (ICRNL | IXON | IXOFF | ISTRIP | INPCK), 0u);
+}
+
+TEST_F(CommStateTest, EveryLineFormat_RoundTripsThroughTermios)
+{
+    struct Format
+    {
+        DWORD baud;
+        speed_t speed;
+        BYTE bits;
+        BYTE parity;
+        BYTE stopBits;
+        tcflag_t cflags;
+    };
+    // clang-format off
+    const Format formats[] = {
+        {CBR_300,    B300,    8, NOPARITY,    ONESTOPBIT,   CS8},
+        {CBR_1200,   B1200,   7, EVENPARITY,  ONESTOPBIT,   CS7 | PARENB},
+        {CBR_9600,   B9600,   7, ODDPARITY,   TWOSTOPBITS,  CS7 | PARENB | PARODD | CSTOPB},
+        {CBR_19200,  B19200,  6, MARKPARITY,  ONESTOPBIT,   CS6 | PARENB | PARODD | CMSPAR},
+        {CBR_38400,  B38400,  8, SPACEPARITY, TWOSTOPBITS,  CS8 | PARENB | CMSPAR | CSTOPB},
+        {CBR_115200, B115200, 5, NOPARITY,    ONE5STOPBITS, CS5 | CSTOPB},
+        {230400,     B230400, 8, NOPARITY,    ONESTOPBIT,   CS8},
+    };
+    // clang-format on
+    constexpr tcflag_t kFormatFlags = CSIZE | PARENB | PARODD | CMSPAR | CSTOPB;
+    for (const Format& format : formats)
+    {
+        SCOPED_TRACE(format.baud);
+        DCB dcb = WizardDcb();
+        dcb.BaudRate = format.baud;
+        dcb.ByteSize = format.bits;
+        dcb.Parity = format.parity;
+        dcb.StopBits = format.stopBits;
+
+        // The mapping itself; a pseudo-terminal's driver forces 8 data bits without parity.
+        termios mapped{};
+        platform::ApplyDcbToTermios(dcb, mapped);
+        EXPECT_EQ(cfgetospeed(&mapped), format.speed);
+        EXPECT_EQ(mapped.c_cflag & kFormatFlags, format.cflags);
+        const DCB unmapped = platform::DcbFromTermios(mapped, platform::DefaultDcb());
+        EXPECT_EQ(unmapped.BaudRate, format.baud);
+        EXPECT_EQ(unmapped.ByteSize, format.bits);
+        EXPECT_EQ(unmapped.Parity, format.parity);
+        EXPECT_EQ(unmapped.StopBits, format.stopBits);
+
+        ASSERT_TRUE(SetCommState(port_, &dcb)) << GetLastError();
+        const termios settings = Observed();
+        EXPECT_EQ(cfgetospeed(&settings), format.speed);
+        EXPECT_EQ(settings.c_cflag & CSTOPB, format.cflags & CSTOPB);
+        DCB back{};
+        ASSERT_TRUE(GetCommState(port_, &back));
+        EXPECT_EQ(back.BaudRate, format.baud);
+        EXPECT_EQ(back.ByteSize, format.bits);
+        EXPECT_EQ(back.Parity, format.parity);
+        EXPECT_EQ(back.StopBits, format.stopBits);
+    }
+}
+
+TEST_F(CommStateTest, FlowControl_MapsToCrtsctsAndXonXoff)
+{
+    DCB dcb = WizardDcb();
+    dcb.fOutxCtsFlow = 1;
+    dcb.fOutX = 1;
+    dcb.fInX = 1;
+    dcb.XonChar = 0x01;
+    dcb.XoffChar = 0x02;
+    ASSERT_TRUE(SetCommState(port_, &dcb)) << GetLastError();
+    termios settings = Observed();
+    EXPECT_NE(settings.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(settings.c_iflag & (IXON | IXOFF), static_cast<tcflag_t>(IXON | IXOFF));
+    EXPECT_EQ(settings.c_cc[VSTART], 0x01);
+    EXPECT_EQ(settings.c_cc[VSTOP], 0x02);
+    DCB back{};
+    ASSERT_TRUE(GetCommState(port_, &back));
+    EXPECT_EQ(back.fOutxCtsFlow, 1u);
+    EXPECT_EQ(back.fOutX, 1u);
+    EXPECT_EQ(back.fInX, 1u);
+    EXPECT_EQ(back.fRtsControl, static_cast<DWORD>(RTS_CONTROL_ENABLE));
+
+    dcb = WizardDcb();
+    ASSERT_TRUE(SetCommState(port_, &dcb));
+    settings = Observed();
+    EXPECT_EQ(settings.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(settings.c_iflag & (IXON | IXOFF), 0u);
+}
+
+TEST_F(CommStateTest, BadOrUnsupportedSettings_FailAndLeaveTheLineAsItWas)
+{
+    DCB good = WizardDcb();
+    good.BaudRate = CBR_57600;
+    ASSERT_TRUE(SetCommState(port_, &good));
+    const termios before = Observed();
+
+    struct Case
+    {
+        const char* what;
+        void (*change)(DCB&);
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"baud 0", [](DCB& d) { d.BaudRate = 0; }, ERROR_INVALID_PARAMETER},
+        {"baud 14400", [](DCB& d) { d.BaudRate = CBR_14400; }, ERROR_INVALID_PARAMETER},
+        {"baud 1000000", [](DCB& d) { d.BaudRate = 1000000; }, ERROR_INVALID_PARAMETER},
+        {"4 data bits", [](DCB& d) { d.ByteSize = 4; }, ERROR_INVALID_PARAMETER},
+        {"9 data bits", [](DCB& d) { d.ByteSize = 9; }, ERROR_INVALID_PARAMETER},
+        {"parity 5", [](DCB& d) { d.Parity = 5; }, ERROR_INVALID_PARAMETER},
+        {"stop bits 3", [](DCB& d) { d.StopBits = 3; }, ERROR_INVALID_PARAMETER},
+        {"1.5 stop bits, 8 data bits", [](DCB& d) { d.StopBits = ONE5STOPBITS; },
+         ERROR_INVALID_PARAMETER},
+        {"2 stop bits, 5 data bits",
+         [](DCB& d) {
+             d.ByteSize = 5;
+             d.StopBits = TWOSTOPBITS;
+         },
+         ERROR_INVALID_PARAMETER},
+        {"XON equal to XOFF",
+         [](DCB& d) {
+             d.fOutX = 1;
+             d.XoffChar = d.XonChar;
+         },
+         ERROR_INVALID_PARAMETER},
+        {"DSR flow", [](DCB& d) { d.fOutxDsrFlow = 1; }, ERROR_NOT_SUPPORTED},
+        {"DTR handshake", [](DCB& d) { d.fDtrControl = DTR_CONTROL_HANDSHAKE; },
+         ERROR_NOT_SUPPORTED},
+        {"RTS toggle", [](DCB& d) { d.fRtsControl = RTS_CONTROL_TOGGLE; }, ERROR_NOT_SUPPORTED},
+        {"null stripping", [](DCB& d) { d.fNull = 1; }, ERROR_NOT_SUPPORTED},
+    };
+    for (const Case& c : cases)
+    {
+        DCB bad = good;
+        c.change(bad);
+        SetLastError(ERROR_SUCCESS);
+        EXPECT_FALSE(SetCommState(port_, &bad)) << c.what;
+        EXPECT_EQ(GetLastError(), c.error) << c.what;
+    }
+    const termios after = Observed();
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+    EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before));
+    DCB back{};
+    ASSERT_TRUE(GetCommState(port_, &back));
+    EXPECT_EQ(back.BaudRate, static_cast<DWORD>(CBR_57600));
+    EXPECT_FALSE(SetCommState(port_, nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
+TEST_F(CommStateTest, ModemLinesOnAPseudoTerminal_FailWithNotSupported_BreakSucceeds)
+{
+    for (const DWORD function : {SETDTR, CLRDTR, SETRTS, CLRRTS})
+    {
+        SetLastError(ERROR_SUCCESS);
+        EXPECT_FALSE(EscapeCommFunction(port_, function)) << function;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED)) << function;
+    }
+    EXPECT_TRUE(EscapeCommFunction(port_, SETBREAK));
+    EXPECT_TRUE(EscapeCommFunction(port_, CLRBREAK));
+    EXPECT_FALSE(EscapeCommFunction(port_, 77));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+
+    EXPECT_TRUE(SetupComm(port_, 4096, 4096));
+    EXPECT_TRUE(SetCommMask(port_, 0));
+}
+
+TEST_F(CommStateTest, Timeouts_AreKeptByTheHandle_AndTheContradictoryOneIsRefused)
+{
+    COMMTIMEOUTS set{MAXDWORD, 0, 3500, 0, 3500};
+    ASSERT_TRUE(SetCommTimeouts(port_, &set));
+    COMMTIMEOUTS back{};
+    ASSERT_TRUE(GetCommTimeouts(port_, &back));
+    EXPECT_EQ(back.ReadIntervalTimeout, MAXDWORD);
+    EXPECT_EQ(back.ReadTotalTimeoutMultiplier, 0u);
+    EXPECT_EQ(back.ReadTotalTimeoutConstant, 3500u);
+    EXPECT_EQ(back.WriteTotalTimeoutMultiplier, 0u);
+    EXPECT_EQ(back.WriteTotalTimeoutConstant, 3500u);
+
+    COMMTIMEOUTS contradictory{MAXDWORD, MAXDWORD, MAXDWORD, 0, 0};
+    EXPECT_FALSE(SetCommTimeouts(port_, &contradictory));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+    ASSERT_TRUE(GetCommTimeouts(port_, &back));
+    EXPECT_EQ(back.ReadTotalTimeoutConstant, 3500u);
 }

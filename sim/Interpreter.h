@@ -1,0 +1,60 @@
+// The adapter's command interpreter: executes one AT command line at a time against the
+// adapter's state (echo, result codes, configuration settings, stored settings). It knows
+// nothing of the line it is reached through.
+#pragma once
+
+#include "sim/Adapter.h"
+#include "sim/Nvram.h"
+#include "sim/Presets.h"
+
+#include <optional>
+#include <string>
+
+namespace sim
+{
+using SettingMap = std::map<std::string, std::string>; // command prefix -> value
+
+class Interpreter
+{
+public:
+    // Starts with the preset's factory settings, then takes every valid entry of the NVRAM file
+    // (options.nvramPath) when there is one; invalid entries keep the factory value.
+    Interpreter(const Preset& preset, const Options& options);
+
+    // Executes one command line (without its CR). Returns the bytes to send after the echo:
+    // the information lines and the result code. Empty when the line is no command (it does
+    // not start with "AT"); nullopt when the line gets no answer at all (AT%I with the
+    // option-silent fault). forceError answers ERROR and changes nothing. A line with any bad
+    // command answers ERROR and changes nothing.
+    std::optional<std::string> Execute(const std::string& line, bool forceError);
+
+    bool Echo() const { return echo_; }
+    const SettingMap& Settings() const { return settings_; }
+    const SettingMap& StoredSettings() const { return stored_; }
+
+private:
+    struct State
+    {
+        bool echo;
+        bool verbose;
+        bool quiet;
+        SettingMap settings;
+    };
+
+    std::string Result(bool ok, const State& state) const;
+    static std::string Information(const std::string& line, const State& state);
+    bool Store(const SettingMap& settings);
+
+    const Preset& preset_;
+    Options options_;
+    bool echo_;
+    bool verbose_ = true;
+    bool quiet_ = false;
+    SettingMap factory_;
+    SettingMap settings_;
+    SettingMap stored_;
+};
+
+// True when `value` is acceptable for the configuration command `prefix` ("!C0=", "S25=", ...).
+bool ValidSetting(const std::string& prefix, const std::string& value);
+} // namespace sim

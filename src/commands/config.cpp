@@ -1,0 +1,84 @@
+#include "src/commands/config.h"
+
+#include "src/serial/log.h"
+
+#include <cstring>
+
+namespace
+{
+constexpr const char* kOK = "OK\r\n";
+constexpr int kLineReplySeconds = 10;
+constexpr int kPauseAfterLineMs = 500;
+} // namespace
+
+void TextMatcher::Reset(const char* pattern)
+{
+    m_pPatternStart = pattern;
+    m_pPosition = pattern;
+}
+
+bool TextMatcher::Feed(int c)
+{
+    if (*m_pPosition == '\0')
+        return true;
+    if (c == static_cast<unsigned char>(*m_pPosition))
+    {
+        ++m_pPosition;
+        return *m_pPosition == '\0';
+    }
+    // The longest match that still ends with c: j characters, the last being c and the first
+    // j - 1 being the last j - 1 characters matched before it.
+    const char* pattern = m_pPatternStart;
+    const size_t matched = static_cast<size_t>(m_pPosition - pattern);
+    for (size_t j = matched; j >= 1; --j)
+    {
+        if (c == static_cast<unsigned char>(pattern[j - 1]) &&
+            std::memcmp(pattern, pattern + matched - j + 1, j - 1) == 0)
+        {
+            m_pPosition = pattern + j;
+            return false;
+        }
+    }
+    m_pPosition = pattern;
+    return false;
+}
+
+int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+    {
+        LOG_PRINTF("<%s>  Config String: %s", port->displayName, line.c_str());
+        if (urs_PutStr(port, line.c_str()) != 0)
+            return config_kWriteFailed;
+        if (config_WaitForOK(port, kLineReplySeconds) != 1)
+            return config_kNoOK;
+        LOG_PRINTF("<%s>  Got OK for Config String: %s", port->displayName, line.c_str());
+        urs_Flush(port);
+        urs_DelayMs(kPauseAfterLineMs);
+    }
+    return config_kSent;
+}
+
+int config_WaitForOK(urs_Port* port, int seconds)
+{
+    urs_StartTimeoutTimer(port, seconds);
+    TextMatcher matcher;
+    matcher.Reset(kOK);
+    for (;;)
+    {
+        const int c = urs_GetChar(port);
+        if (c == urs_cTimeout)
+            break;
+        if (matcher.Feed(c))
+        {
+            urs_StopTimeoutTimer(port);
+            return 1;
+        }
+        // A failed read returns at once; waiting for the line keeps a dead device from turning
+        // this loop into a stream of read errors until the timer ends.
+        if (c == urs_cCommError)
+            urs_WaitForChar(port);
+    }
+    urs_StopTimeoutTimer(port);
+    return 2;
+}
