@@ -24,19 +24,19 @@ enum class ControlClass
 // sizes are in dialog units.
 struct DialogItem
 {
-    const char* text;  // caption; "" for none
-    int id;            // IDC_STATIC for controls without an id of their own
+    const char* text; // caption; "" for none
+    int id;           // IDC_STATIC for controls without an id of their own
     ControlClass controlClass;
     DWORD style;
     short x, y, cx, cy;
-    UINT imageId;      // bitmap or icon resource of an SS_BITMAP / SS_ICON static, else 0
+    UINT imageId; // bitmap or icon resource of an SS_BITMAP / SS_ICON static, else 0
 };
 
 struct DialogTemplate
 {
     UINT id;
     const char* caption;
-    short cx, cy;  // dialog units
+    short cx, cy; // dialog units
     std::span<const DialogItem> items;
 };
 
@@ -55,9 +55,9 @@ struct ImageResource
 
 struct ResourceTables
 {
-    std::span<const StringResource> strings;   // ascending ids
+    std::span<const StringResource> strings; // ascending ids
     std::span<const DialogTemplate> dialogs;
-    std::span<const ImageResource> images;     // bitmaps and icons
+    std::span<const ImageResource> images; // bitmaps and icons
 };
 
 // Registers the tables the lookups below search; the tables must outlive every lookup.

@@ -417,3 +417,46 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 #define PSWIZB_FINISH 0x00000004
 #define PSWIZB_DISABLEDFINISH 0x00000008
 #define PSH_WIZARD 0x00000020
+
+// Window geometry, visibility and the sheet's own buttons.
+typedef uintptr_t DWORD_PTR;
+typedef intptr_t INT_PTR;
+typedef struct tagRECT
+{
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT, *LPRECT;
+
+#define MAKEWPARAM(l, h) (static_cast<WPARAM>((static_cast<DWORD>(static_cast<WORD>(l))) | (static_cast<DWORD>(static_cast<WORD>(h)) << 16)))
+#define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xFFFF))
+#define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xFFFF))
+
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOW 5
+
+#define WM_SETTEXT 0x000C
+#define WM_CLOSE 0x0010
+
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BST_INDETERMINATE 0x0002
+
+#define ES_NUMBER 0x2000L
+#define ES_READONLY 0x0800L
+
+#define LVIS_FOCUSED 0x0001
+#define LVIS_SELECTED 0x0002
+#define LVIF_TEXT 0x0001
+#define LVIF_STATE 0x0008
+#define LVNI_ALL 0x0000
+#define LVNI_SELECTED 0x0002
+
+#define MB_ICONMASK 0x000000F0L
+
+#define IDHELP 9
+#define ID_WIZBACK 0x3023
+#define ID_WIZNEXT 0x3024
+#define ID_WIZFINISH 0x3025

@@ -1,0 +1,138 @@
+#include "framework/WinApp.h"
+
+#include "framework/DataExchange.h"
+
+namespace
+{
+CWinApp* g_app = nullptr;
+
+// The framework's own messages, found after the application's table.
+// clang-format off
+constexpr StringResource kFrameworkStrings[] = {
+    {AFX_IDP_PARSE_INT,         "Please enter an integer."},
+    {AFX_IDP_PARSE_INT_RANGE,   "Please enter an integer between %1 and %2."},
+    {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
+};
+// clang-format on
+
+std::string FormatString(const std::string& format, const std::string* args, size_t count)
+{
+    std::string result;
+    for (size_t i = 0; i < format.size(); ++i)
+    {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] >= '1' &&
+            format[i + 1] <= '9')
+        {
+            size_t index = static_cast<size_t>(format[i + 1] - '1');
+            if (index < count)
+            {
+                result += args[index];
+            }
+            ++i;
+        }
+        else
+        {
+            result += format[i];
+        }
+    }
+    return result;
+}
+} // namespace
+
+CWinApp::CWinApp(const char* pszAppName) : m_strAppName(pszAppName != nullptr ? pszAppName : "")
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+    {
+        g_app = nullptr;
+    }
+}
+
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
+
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    // The handle is the image resource itself; hosts turn it back with AfxIconImage.
+    return const_cast<ImageResource*>(AfxFindImage(nIDResource));
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+int AfxWinMain(Host& host)
+{
+    Host* previous = AfxGetHost();
+    AfxSetHost(&host);
+    CWinApp* app = AfxGetApp();
+    int code = 1;
+    if (app != nullptr)
+    {
+        app->InitInstance();
+        code = app->ExitInstance();
+    }
+    AfxSetHost(previous);
+    return code;
+}
+
+const ImageResource* AfxIconImage(HICON hIcon)
+{
+    return static_cast<const ImageResource*>(hIcon);
+}
+
+std::string AfxLoadString(UINT nID)
+{
+    if (const char* text = AfxFindString(nID))
+    {
+        return text;
+    }
+    for (const StringResource& own : kFrameworkStrings)
+    {
+        if (own.id == nID)
+        {
+            return own.text;
+        }
+    }
+    return std::string();
+}
+
+int AfxMessageBox(const std::string& text, UINT nType)
+{
+    Host* host = AfxGetHost();
+    if (host == nullptr)
+    {
+        return (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+    }
+    std::string caption = g_app != nullptr ? g_app->m_strAppName : std::string();
+    return host->MessageBox(text, caption, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType)
+{
+    return AfxMessageBox(AfxLoadString(nIDPrompt), nType);
+}
+
+std::string AfxFormatString1(const std::string& format, const std::string& s1)
+{
+    return FormatString(format, &s1, 1);
+}
+
+std::string AfxFormatString2(const std::string& format, const std::string& s1,
+                             const std::string& s2)
+{
+    const std::string args[] = {s1, s2};
+    return FormatString(format, args, 2);
+}

@@ -1,0 +1,97 @@
+// The state of one window, shared by every CWnd object bound to it. This header is the
+// framework's own: pages and hosts read windows through CWnd and the control classes.
+#pragma once
+
+#include "framework/Wnd.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ListItem
+{
+    std::string text;
+    DWORD_PTR data = 0;
+};
+
+struct ListColumn
+{
+    std::string heading;
+    int format = LVCFMT_LEFT;
+    int width = 0;
+};
+
+struct ListRow
+{
+    std::vector<std::string> cells; // one per column at least as far as set
+    UINT state = 0;
+    DWORD_PTR data = 0;
+};
+
+struct WindowState
+{
+    WindowKind kind = WindowKind::None;
+    int id = 0;
+    DWORD style = 0;
+    CRect dialogRect;
+    std::string text;
+    UINT imageId = 0;
+
+    WindowState* parent = nullptr;
+    std::vector<std::unique_ptr<WindowState>> children;
+
+    CWnd* primary = nullptr;
+    std::unique_ptr<CWnd> ownedPrimary; // template-created controls and the sheet's buttons
+    std::vector<CWnd*> bound;           // every object bound to this window, primary included
+    bool announced = false;             // the host has been told about the window
+
+    int check = BST_UNCHECKED;
+    UINT limit = 30000;
+    std::vector<ListItem> items;
+    int curSel = -1;
+    std::vector<ListColumn> columns;
+    std::vector<ListRow> rows;
+    int selectionMark = -1;
+    HICON bigIcon = nullptr;
+    HICON smallIcon = nullptr;
+    std::vector<UINT_PTR> timers;
+};
+
+namespace afx
+{
+// Handlers run inside a scope; when the outermost scope ends, the posted messages are handled.
+class HandlerScope
+{
+public:
+    HandlerScope();
+    ~HandlerScope();
+    HandlerScope(const HandlerScope&) = delete;
+    HandlerScope& operator=(const HandlerScope&) = delete;
+};
+
+void Post(WindowState* target, UINT message, WPARAM wParam, LPARAM lParam);
+// Drops the posted messages of a window that goes away.
+void PurgePosted(WindowState* target);
+
+// Tells the host that the window exists, with its complete initial state.
+void AnnounceWindow(WindowState* ws);
+// Destroys a window with its children (see CWnd::DestroyWindow).
+void DestroyWindowState(WindowState* ws);
+// Makes nobody hold the focus when ws had it.
+void DropFocus(WindowState* ws);
+// Stops a window's timers (with the host), as when its sheet ends.
+void KillAllTimers(WindowState* ws);
+
+// The radio buttons of the group that starts at or contains ws (in template order).
+std::vector<WindowState*> RadioGroup(WindowState* ws, bool startsAtWs);
+bool IsRadioButton(const WindowState* ws);
+
+// Case-insensitive comparison and prefix test (ASCII letters).
+int CompareNoCase(const std::string& a, const std::string& b);
+bool BeginsWithNoCase(const std::string& text, const std::string& prefix);
+
+// Thrown by CDataExchange::Fail, caught by UpdateData only.
+struct DataExchangeFailure
+{
+};
+} // namespace afx
