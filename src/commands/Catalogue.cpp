@@ -234,8 +234,13 @@ const ModelVariant* FindVariant(int controlId, int modelCode)
 
 void CCfgParamList::BuildCatalogue(CCfgSheet* pSheet)
 {
-    RemoveAll();
     GetProfilePath();
+    BuildCatalogue(pSheet, g_profilePath);
+}
+
+void CCfgParamList::BuildCatalogue(CCfgSheet* pSheet, const std::string& profilePath)
+{
+    RemoveAll();
     const DeviceRecord& device = theApp.m_device;
     const int switchId = GetDeviceDefaultSwitchId(device.modelCode, device.extModelCode);
     const std::string adapterSwitchType =
@@ -254,19 +259,19 @@ void CCfgParamList::BuildCatalogue(CCfgSheet* pSheet)
         switch (row.kind)
         {
         case Kind::Integer:
-            Add(new CCfgParam(g_profilePath, section, key, row.controlId, row.defaultValue,
+            Add(new CCfgParam(profilePath, section, key, row.controlId, row.defaultValue,
                               row.intValue(*pSheet), row.minimum, row.maximum, row.prefix));
             break;
         case Kind::Text:
-            Add(new CCfgParam(g_profilePath, section, key, row.controlId, defaultText,
+            Add(new CCfgParam(profilePath, section, key, row.controlId, defaultText,
                               row.textValue(*pSheet), row.maximum, row.charSet, row.prefix));
             break;
         case Kind::Choice:
-            Add(new CCfgParam(g_profilePath, section, key, row.controlId, defaultText,
+            Add(new CCfgParam(profilePath, section, key, row.controlId, defaultText,
                               row.textValue(*pSheet), row.choices, row.prefix));
             break;
         case Kind::YesNo:
-            Add(new CCfgParam(g_profilePath, section, key, row.controlId, row.defaultValue,
+            Add(new CCfgParam(profilePath, section, key, row.controlId, row.defaultValue,
                               row.intValue(*pSheet), row.choices, row.prefix));
             break;
         }

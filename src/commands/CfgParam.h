@@ -65,9 +65,12 @@ public:
     ~CCfgParamList() override;
 
     // Replaces the whole catalogue by the 53 parameters of theApp.m_device's model, bound to the
-    // members of pSheet's pages; every parameter enabled. Sets g_profilePath (GetProfilePath).
-    // Does not read the profile.
+    // members of pSheet's pages and to the profile file beside the executable (it sets
+    // g_profilePath with GetProfilePath); every parameter enabled. Does not read the profile.
     void BuildCatalogue(CCfgSheet* pSheet);
+    // The same with the settings bound to the profile file `profilePath`; g_profilePath is left
+    // as it is.
+    void BuildCatalogue(CCfgSheet* pSheet, const std::string& profilePath);
 
     // Appends a parameter and takes ownership of it.
     void Add(CCfgParam* pParam);
