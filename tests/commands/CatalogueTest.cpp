@@ -386,6 +386,27 @@ TEST_F(Catalogue, DefaultsForEveryParameter_WhenNewConfigurationLoaded)
                         "ATS66=0S46=0S59=1S60=10S61=52\rATS62=10S63=26S64=1\r\nAT&W0\r\n");
 }
 
+TEST_F(Catalogue, EveryKeyReportedAndDefaulted_WhenSectionHoldsHugeHighByteValues)
+{
+    Build(3, 13);
+    const std::string junk(10000, '\xFF');
+    std::string text = "[Junk]\r\n";
+    for (POSITION position = theParams.GetHeadPosition(); position != nullptr;)
+        text += theParams.GetNext(position)->GetIniItem()->Key() + "=" + junk + "\r\n";
+    m_profile.Write(text);
+    for (int i = 0; i < 53; ++i)
+        TestHost().QueueAnswer(IDOK);
+
+    Load("Junk");
+
+    EXPECT_EQ(ShownTexts().size(), 53u);
+    EXPECT_EQ(m_sheet->m_networkSwitchTypePage.m_strSwitchType, "NET3");
+    EXPECT_EQ(m_sheet->m_networkCfgPage2US.m_strDataSPID, "");
+    EXPECT_EQ(m_sheet->m_callCtrlCfgPage.m_nRingsToAnswer, 1);
+    EXPECT_EQ(m_sheet->m_callCtrlCfgPage.m_bAutoAnswer, 1);
+    EXPECT_EQ(m_sheet->m_bandwidthPage.m_nHighThroughput, 52);
+}
+
 TEST_F(Catalogue, SaveReportsFailure_WhenProfileFolderIsMissing)
 {
     theApp.m_device.modelCode = 3;
