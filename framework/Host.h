@@ -42,8 +42,9 @@ public:
     virtual BaseUnits GetBaseUnits() const = 0;
 
     // A window now exists with its complete initial state (kind, id, parent, style, dialog
-    // rectangle, text, image, and for a sheet its buttons as children). Parents are announced
-    // before their children; a page's controls right after the page, in template order.
+    // rectangle, text, image). Parents are announced before their children: the sheet (still
+    // hidden), then its four buttons, then each page on its first activation (hidden) followed
+    // by its controls in template order. Showing a window is a Visible change.
     virtual void WindowCreated(CWnd& wnd) = 0;
     // The window is about to go; its state is still readable. Children before parents.
     virtual void WindowDestroyed(CWnd& wnd) = 0;

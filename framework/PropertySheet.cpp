@@ -81,9 +81,9 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption)
 CPropertyPage::~CPropertyPage()
 {
     DestroyWindow();
-    if (m_pSheet != nullptr)
+    if (m_pOwnerSheet != nullptr)
     {
-        m_pSheet->RemovePage(this);
+        m_pOwnerSheet->RemovePage(this);
     }
 }
 
@@ -99,7 +99,7 @@ std::string CPropertyPage::GetCaption() const
 
 CWnd* CPropertyPage::GetParent() const
 {
-    return m_pSheet;
+    return m_pOwnerSheet;
 }
 
 BOOL CPropertyPage::OnInitDialog()
@@ -170,7 +170,7 @@ CPropertySheet::~CPropertySheet()
     DestroyWindow();
     for (CPropertyPage* page : m_pages)
     {
-        page->m_pSheet = nullptr;
+        page->m_pOwnerSheet = nullptr;
     }
 }
 
@@ -180,7 +180,7 @@ void CPropertySheet::AddPage(CPropertyPage* pPage)
     {
         return;
     }
-    pPage->m_pSheet = this;
+    pPage->m_pOwnerSheet = this;
     m_pages.push_back(pPage);
 }
 
@@ -200,7 +200,7 @@ void CPropertySheet::RemovePage(CPropertyPage* pPage)
     {
         --m_nActive;
     }
-    pPage->m_pSheet = nullptr;
+    pPage->m_pOwnerSheet = nullptr;
 }
 
 CPropertyPage* CPropertySheet::GetPage(int nPage) const

@@ -39,7 +39,7 @@ public:
     std::string GetCaption() const;
     // The sheet the page was added to (also while the page has no window yet).
     CWnd* GetParent() const override;
-    CPropertySheet* GetSheet() const { return m_pSheet; }
+    CPropertySheet* GetSheet() const { return m_pOwnerSheet; }
 
     // Marks the page changed (kept for the sheet's Apply state; a wizard shows nothing).
     void SetModified(BOOL bChanged = TRUE) { m_bModified = bChanged; }
@@ -47,8 +47,9 @@ public:
 
     // Runs once, after the page's controls were created: the base runs UpdateData(FALSE).
     virtual BOOL OnInitDialog();
-    // Each time the page becomes active; the base runs UpdateData(FALSE) on every activation
-    // but the first, and returns TRUE.
+    // Each time the page becomes active (the page is shown already); the base runs
+    // UpdateData(FALSE) on every activation but the first, and returns TRUE. The result is not
+    // used: the page stays active either way.
     virtual BOOL OnSetActive();
     // When the page is left; the base returns UpdateData(TRUE). FALSE keeps the page.
     virtual BOOL OnKillActive();
@@ -67,7 +68,7 @@ private:
     friend class CPropertySheet;
     UINT m_nIDTemplate;
     UINT m_nIDCaption;
-    CPropertySheet* m_pSheet = nullptr;
+    CPropertySheet* m_pOwnerSheet = nullptr;
     BOOL m_bModified = FALSE;
     BOOL m_bFirstSetActive = TRUE;
 };

@@ -12,6 +12,7 @@
 #include <mutex>
 #include <poll.h>
 #include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -68,9 +69,10 @@ struct Adapter::Impl
     void EndOfLine();
     void Queue(std::string bytes, Clock::time_point due);
     void WriteDue();
-    void WatchOpeners();
+    bool WatchOpeners();
     void PeerGone(bool drainInput);
     void CloseLine();
+    void AwaitReading();
 
     const Options options;
     std::string path;
@@ -96,6 +98,7 @@ struct Adapter::Impl
     bool stopping = false;
     bool hangUpWanted = false;
     bool hungUp = false;
+    int users = 0; // `openers`, published once what a departed user left behind is gone
     std::thread thread;
 };
 
@@ -153,7 +156,10 @@ void Adapter::Impl::Serve()
         }
         // A user that does not read is not waited for.
         if (hangUpPending && (output.empty() || outputBlocked))
+        {
+            AwaitReading();
             return;
+        }
         pollfd fds[3] = {{wake[0], POLLIN, 0}, {watch, POLLIN, 0}, {master, POLLIN, 0}};
         int timeoutMs = -1;
         if (!output.empty())
@@ -175,17 +181,17 @@ void Adapter::Impl::Serve()
             {
             }
         }
-        // Opens and closes first: a command that a new user wrote after opening must not be
-        // thrown away with what the previous user left behind.
-        if (fds[1].revents & POLLIN)
-            WatchOpeners();
+        WatchOpeners();
         if (fds[2].revents & (POLLIN | POLLHUP | POLLERR))
             ReadCommands();
         WriteDue();
     }
 }
 
-void Adapter::Impl::WatchOpeners()
+// Takes note of the opens and closes so far; true when the last user went away and nobody is
+// there now. Called before input is handled and output written, so that what the previous user
+// left behind is gone before anything of the next user's is looked at.
+bool Adapter::Impl::WatchOpeners()
 {
     alignas(inotify_event) char buffer[4096];
     bool wentAway = false;
@@ -206,6 +212,9 @@ void Adapter::Impl::WatchOpeners()
     }
     if (wentAway)
         PeerGone(openers == 0);
+    std::lock_guard lock(mutex);
+    users = openers;
+    return wentAway && openers == 0;
 }
 
 // The last user closed the port: what it typed and what it was not given any more belongs to
@@ -234,6 +243,9 @@ void Adapter::Impl::ReadCommands()
         const ssize_t got = read(master, buffer, sizeof buffer);
         if (got > 0)
         {
+            // Bytes whose writer has closed the port since are nobody's command any more.
+            if (WatchOpeners())
+                continue;
             for (ssize_t i = 0; i < got && !hangUpPending; ++i)
                 Receive(buffer[i]);
             continue;
@@ -317,6 +329,7 @@ void Adapter::Impl::Queue(std::string bytes, Clock::time_point due)
 void Adapter::Impl::WriteDue()
 {
     outputBlocked = false;
+    WatchOpeners();
     while (!output.empty() && output.front().due <= Clock::now())
     {
         Chunk& chunk = output.front();
@@ -334,6 +347,33 @@ void Adapter::Impl::WriteDue()
         chunk.sent += static_cast<size_t>(written);
         if (chunk.sent == chunk.bytes.size())
             output.pop_front();
+    }
+}
+
+// Closing the master discards what the user has not read yet, and the last answer before a
+// hang-up is part of the dialogue: give the user a moment to read it. Written bytes reach the
+// user's queue a little later than the write, so the queue may look empty at first.
+void Adapter::Impl::AwaitReading()
+{
+    const auto start = Clock::now();
+    bool arrived = false;
+    for (;;)
+    {
+        int unread = 0;
+        if (ioctl(slave, FIONREAD, &unread) != 0)
+            return;
+        arrived = arrived || unread > 0;
+        const auto waited = Clock::now() - start;
+        if ((unread == 0 && (arrived || waited > std::chrono::milliseconds(100))) ||
+            waited > std::chrono::seconds(2))
+            return;
+        {
+            std::lock_guard lock(mutex);
+            if (stopping || hangUpWanted)
+                return;
+        }
+        pollfd woken{wake[0], POLLIN, 0};
+        poll(&woken, 1, 5);
     }
 }
 
@@ -414,6 +454,12 @@ void Adapter::HangUp()
     impl_->hangUpWanted = true;
     impl_->Wake();
     impl_->closed.wait(lock, [this] { return impl_->hungUp; });
+}
+
+int Adapter::Users() const
+{
+    std::lock_guard lock(impl_->mutex);
+    return impl_->users;
 }
 
 bool Adapter::HungUp() const

@@ -59,6 +59,10 @@ public:
     // never serves again. Returns once the line is closed.
     void HangUp();
     bool HungUp() const; // the line was closed, by HangUp() or by the hang-up fault
+    // How many descriptors others hold open on the device. It drops only once what a departed
+    // user left behind (a half-typed line, answers not yet read) has been thrown away, so a test
+    // that waits for 0 after closing gives its next user a clean line.
+    int Users() const;
 
     struct Impl;
 

@@ -7,6 +7,8 @@ namespace
 {
 // Windows fires timers no more often than this.
 constexpr UINT kMinimumTimerElapse = 10;
+// How often WaitUntil looks at its condition in real time (other threads may change it).
+constexpr uint64_t kRealTimePoll = 50;
 
 bool AnswerFits(UINT nType, int answer)
 {
@@ -153,6 +155,36 @@ uint64_t HeadlessHost::Now() const
 void HeadlessHost::AdvanceTime(DWORD ms)
 {
     RunUntil(Now() + ms);
+}
+
+bool HeadlessHost::WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)
+{
+    const uint64_t deadline = Now() + timeoutMs;
+    for (;;)
+    {
+        AfxPumpMessages();
+        if (condition())
+        {
+            return true;
+        }
+        uint64_t now = Now();
+        if (now >= deadline)
+        {
+            return false;
+        }
+        // On the virtual clock nothing changes between timer ticks, so jump to the next one.
+        uint64_t step = deadline - now;
+        int64_t nextTimer = TimeToNextTimer();
+        if (m_mode == ClockMode::RealTime)
+        {
+            step = std::min<uint64_t>(step, kRealTimePoll);
+        }
+        else if (nextTimer >= 0)
+        {
+            step = std::min<uint64_t>(step, static_cast<uint64_t>(std::max<int64_t>(nextTimer, 1)));
+        }
+        RunUntil(now + step);
+    }
 }
 
 bool HeadlessHost::HasTimer(const CWnd& wnd, UINT_PTR nIDEvent) const

@@ -67,6 +67,9 @@ public:
     // Moves time on by ms, firing every timer that falls due on the way (repeatedly for
     // periodic timers), each followed by the posted messages.
     void AdvanceTime(DWORD ms);
+    // Lets time pass (as Wait does) until condition() holds, checking it before each timer
+    // tick and at least every 50 ms of real time; false when timeoutMs passed first.
+    bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
     bool HasTimer(const CWnd& wnd, UINT_PTR nIDEvent) const;
     size_t TimerCount() const { return m_timers.size(); }
     // Milliseconds until the next timer is due; -1 when no timer is set.
@@ -165,8 +168,7 @@ public:
 private:
     bool Press(int id, const char* name);
     bool Fail(const std::string& what) const;
-    template <class T>
-    T* Find(int id, WindowKind kind, const char* action) const;
+    template <class T> T* Find(int id, WindowKind kind, const char* action) const;
 
     CPropertySheet& m_sheet;
 };

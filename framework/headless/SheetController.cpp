@@ -160,8 +160,7 @@ CWnd* SheetController::Control(int id) const
     return page != nullptr ? page->GetDlgItem(id) : nullptr;
 }
 
-template <class T>
-T* SheetController::Find(int id, WindowKind kind, const char* action) const
+template <class T> T* SheetController::Find(int id, WindowKind kind, const char* action) const
 {
     CWnd* control = Control(id);
     std::string name = std::string(action) + " control " + std::to_string(id);

@@ -2,6 +2,8 @@
 // terminal program or the wizard opens a serial port, with reads bounded by time.
 #pragma once
 
+#include "sim/Adapter.h"
+
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -10,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace sim_testing
@@ -133,4 +136,30 @@ private:
 
     int fd_ = -1;
 };
+
+// Waits until the adapter has received `count` command lines, for at most `timeoutMs`.
+inline bool WaitForLines(const sim::Adapter& adapter, size_t count, int timeoutMs = 5000)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (adapter.ReceivedLines().size() < count)
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+// Waits until nobody but the adapter holds its device open, for at most `timeoutMs`.
+inline bool WaitForNoUsers(const sim::Adapter& adapter, int timeoutMs = 5000)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (adapter.Users() != 0)
+    {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
 } // namespace sim_testing

@@ -1,0 +1,229 @@
+// The wizard script: a small language that drives a running property sheet as a user would and
+// checks what the user would see. One command a line; blank lines and lines whose first
+// non-blank character is '#' are ignored.
+//
+//   next | back | finish | cancel      press that sheet button (hidden or disabled: failure)
+//   set ID TEXT                        replace an edit's text (one user edit)
+//   select ID TEXT                     choose the item TEXT of a combo box or list box (exact
+//                                      case first, then ignoring case)
+//   check ID on|off                    click a check box when its state differs
+//   radio ID                           click a radio button
+//   click ID                           click a button
+//   row ID N                           select row N (0-based) of a list view
+//   answer yes|no|ok                   queue the answer for the next message box
+//   wait SECONDS                       let time pass (decimals allowed); timers fire
+//   wait-page CLASS SECONDS            wait until the page of that class is current
+//   expect page CLASS                  the current page's C++ class name
+//   expect title TEXT                  the sheet's title
+//   expect buttons LIST                the sheet buttons a user can see and use, from
+//                                      Back,Next,Finish,DisabledFinish,Cancel ("none": no button)
+//   expect text ID TEXT                a control's text (combo and list boxes: the selected item)
+//   expect enabled ID yes|no
+//   expect visible ID yes|no
+//   expect items ID A|B|C              the items in display order ("" for none)
+//   expect selected ID TEXT            the selected item ("" for none)
+//   expect checked ID on|off
+//   expect message TEXT                the text of the last message box shown
+//   dump                               print the current page with all its controls
+//   screenshot FILE                    a PNG of the sheet (only with a host that can take one)
+//
+// ID is a control id of the current page, or of the sheet itself (IDCANCEL 2, ID_WIZBACK
+// 0x3023, ...), decimal or 0x-hexadecimal. TEXT is the rest of the line, trailing blanks cut;
+// written in double quotes it may be empty, keep blanks at either end and use the escapes \r \n
+// \t \" \\.
+//
+// Output: every line of output starts with the script line it belongs to ("12:"), or with
+// "start:" (before the first command) or "end:" (after the last).
+//   12: next                                  the command as run, texts quoted and escaped
+//   12:   message "Text\r\n" [Yes,No] -> Yes  a message box: text, buttons, the answer given
+//   12:   page 3 CINISectionPage "Title"      the command made another page current
+//   12:   closed (Finish)                     the command closed the sheet (Finish or Cancel)
+//   13: expect page CINISectionPage: ok
+//   14: FAILED: why                           the first failure; the script stops there
+// Texts are printed in double quotes with CR, LF, tab and other control characters escaped
+// (\r \n \t \xNN). Only the framework's window state is printed, never a host's widgets, so
+// that every host prints the same lines.
+#pragma once
+
+#include "framework/Host.h"
+#include "framework/PropertySheet.h"
+
+#include <deque>
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+enum class ScriptOp
+{
+    Next,
+    Back,
+    Finish,
+    Cancel,
+    Set,
+    Select,
+    Check,
+    Radio,
+    Click,
+    Row,
+    Answer,
+    Wait,
+    WaitPage,
+    ExpectPage,
+    ExpectTitle,
+    ExpectButtons,
+    ExpectText,
+    ExpectEnabled,
+    ExpectVisible,
+    ExpectItems,
+    ExpectSelected,
+    ExpectChecked,
+    ExpectMessage,
+    Dump,
+    Screenshot,
+};
+
+// The sheet buttons as `expect buttons` names them (bits of a button set).
+inline constexpr unsigned kScriptBack = 1;
+inline constexpr unsigned kScriptNext = 2;
+inline constexpr unsigned kScriptFinish = 4;
+inline constexpr unsigned kScriptDisabledFinish = 8;
+inline constexpr unsigned kScriptCancel = 16;
+
+struct ScriptCommand
+{
+    int line = 0; // 1-based line of the script
+    ScriptOp op = ScriptOp::Next;
+    int id = 0;                     // control id
+    std::string text;               // TEXT, CLASS, FILE; the item list of `expect items` as written
+    std::vector<std::string> items; // `expect items`: the items
+    int number = 0;      // row; answer (IDOK, IDYES, IDNO); milliseconds to wait; button set
+    bool flag = false;   // on / yes
+    std::string seconds; // `wait`, `wait-page`: the seconds as written
+};
+
+struct ScriptError
+{
+    int line = 0;
+    std::string message;
+};
+
+// Parses a whole script. Returns true with one command per command line, in order. Returns
+// false at the first line that cannot be parsed (unknown command, missing or extra argument,
+// bad number, bad on|off, yes|no or answer), with the line and the reason in `error`;
+// `commands` then holds the commands before that line.
+bool ParseScript(const std::string& script, std::vector<ScriptCommand>& commands,
+                 ScriptError& error);
+
+// The command as the output prints it (texts quoted and escaped).
+std::string FormatCommand(const ScriptCommand& command);
+// The text in double quotes, CR, LF, tab and other control characters escaped.
+std::string QuoteText(const std::string& text);
+// The C++ class name of a page without its namespaces ("CWelcomePage").
+std::string PageClassName(const CPropertyPage& page);
+// The canonical list of a button set ("Back,Next,Cancel"; "none" for the empty set).
+std::string FormatButtons(unsigned buttons);
+// The sheet buttons a user sees: Back and Next when enabled, Finish or DisabledFinish when
+// shown, Cancel when enabled.
+unsigned VisibleButtons(const CPropertySheet& sheet);
+
+class ScriptDriver;
+
+// The host that a scripted run installs: it passes everything to the host that owns the screen
+// except message boxes, which the script answers (so that no host shows one).
+class ScriptHost : public Host
+{
+public:
+    ScriptHost(Host& screen, ScriptDriver& driver) : m_screen(screen), m_driver(driver) {}
+
+    BaseUnits GetBaseUnits() const override { return m_screen.GetBaseUnits(); }
+    void WindowCreated(CWnd& wnd) override { m_screen.WindowCreated(wnd); }
+    void WindowDestroyed(CWnd& wnd) override { m_screen.WindowDestroyed(wnd); }
+    void WindowChanged(CWnd& wnd, WindowChange what) override { m_screen.WindowChanged(wnd, what); }
+    void RunModal(CPropertySheet& sheet) override { m_screen.RunModal(sheet); }
+    void EndModal(CPropertySheet& sheet) override { m_screen.EndModal(sheet); }
+    void SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse) override
+    {
+        m_screen.SetTimer(wnd, nIDEvent, nElapse);
+    }
+    void KillTimer(CWnd& wnd, UINT_PTR nIDEvent) override { m_screen.KillTimer(wnd, nIDEvent); }
+    int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    void Wait(DWORD ms) override { m_screen.Wait(ms); }
+
+private:
+    Host& m_screen;
+    ScriptDriver& m_driver;
+};
+
+// Runs parsed commands on the sheet that the screen host runs modally. Install GetHost() as
+// the framework's host (AfxWinMain(driver.GetHost())); the driver sets itself as the screen
+// host's driver. Output goes to `out`; the first failure also to `err`.
+class ScriptDriver : public Driver
+{
+public:
+    // Takes a PNG of the sheet; returns "" when done, otherwise why it could not be done.
+    using ScreenshotHandler = std::function<std::string(const std::string& file)>;
+
+    ScriptDriver(std::vector<ScriptCommand> commands, Host& screen, std::ostream& out,
+                 std::ostream& err);
+    ~ScriptDriver() override;
+
+    Host& GetHost() { return m_host; }
+    void SetScreenshotHandler(ScreenshotHandler handler) { m_screenshot = std::move(handler); }
+
+    // Runs the next command. Returns false when the script has failed or ended; at its end a
+    // sheet that is still open is cancelled by the Cancel button (when enabled).
+    bool Step(CPropertySheet& sheet) override;
+
+    // After the sheet has closed: a script with commands left over (the sheet closed, or never
+    // opened) or with queued answers that no message box used fails. Returns the exit code: 0
+    // when every command ran, 1 after a failure.
+    int Finish();
+
+    bool Failed() const { return m_failed; }
+    // The line of the first failure (0 when none, or when it came after the last command).
+    int FailedLine() const { return m_failedLine; }
+    const std::string& FailureReason() const { return m_failure; }
+
+    // ScriptHost: a message box shown while the script runs.
+    int OnMessageBox(const std::string& text, UINT nType);
+
+private:
+    struct Answer
+    {
+        int answer;
+        int line;
+    };
+
+    void Run(CPropertySheet& sheet, const ScriptCommand& command);
+    bool RunAction(CPropertySheet& sheet, const ScriptCommand& command);
+    bool RunExpect(CPropertySheet& sheet, const ScriptCommand& command, std::string& why);
+    bool WaitForPage(CPropertySheet& sheet, const ScriptCommand& command);
+    void Dump(CPropertySheet& sheet);
+    void ReportPage(CPropertySheet& sheet);
+    void EndOfScript(CPropertySheet& sheet);
+    // Records the first failure and prints it. Returns false.
+    bool Fail(const std::string& why);
+    CWnd* FindControl(CPropertySheet& sheet, int id, std::string& why) const;
+    void Print(const std::string& text);
+
+    ScriptHost m_host;
+    Host& m_screen;
+    std::vector<ScriptCommand> m_commands;
+    size_t m_next = 0;
+    std::ostream& m_out;
+    std::ostream& m_err;
+    ScreenshotHandler m_screenshot;
+    std::deque<Answer> m_answers;
+    std::string m_label = "start";
+    const ScriptCommand* m_current = nullptr;
+    bool m_started = false;
+    bool m_ended = false;
+    bool m_failed = false;
+    int m_failedLine = 0;
+    std::string m_failure;
+    bool m_hasMessage = false;
+    std::string m_lastMessage;
+    int m_reportedPage = -1;
+    bool m_reportedOpen = false;
+};

@@ -1,0 +1,133 @@
+// The tasim program: its arguments, its device and link, and its end on a signal.
+#include "tests/sim/SimLine.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
+
+using sim_testing::SimLine;
+
+extern char** environ;
+
+namespace
+{
+// A running tasim with its standard output on a pipe.
+class Tasim
+{
+public:
+    explicit Tasim(std::vector<std::string> arguments)
+    {
+        arguments.insert(arguments.begin(), TASIM_PROGRAM);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        int out[2];
+        if (pipe(out) != 0)
+            throw std::runtime_error("no pipe");
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        const int spawned =
+            posix_spawn(&pid_, TASIM_PROGRAM, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        output_ = out[0];
+        if (spawned != 0)
+            throw std::runtime_error("cannot start tasim");
+    }
+    ~Tasim()
+    {
+        if (pid_ > 0)
+        {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        close(output_);
+    }
+
+    // Standard output up to its end or `lines` lines, waiting at most 10 s for each piece.
+    std::string Output(int lines = 1000)
+    {
+        std::string text;
+        char buffer[4096];
+        pollfd ready{output_, POLLIN, 0};
+        while (std::count(text.begin(), text.end(), '\n') < lines && poll(&ready, 1, 10000) > 0)
+        {
+            const ssize_t got = read(output_, buffer, sizeof buffer);
+            if (got <= 0)
+                break;
+            text.append(buffer, static_cast<size_t>(got));
+        }
+        return text;
+    }
+
+    // Sends `signal` (none for 0) and returns the exit status, or -1 when it did not exit.
+    int Stop(int signal)
+    {
+        if (signal != 0)
+            kill(pid_, signal);
+        int status = 0;
+        const pid_t ended = waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return ended > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int output_ = -1;
+};
+} // namespace
+
+TEST(Tasim, ServesItsModelOnTheLink_AndRemovesTheLinkOnSigterm)
+{
+    char pattern[] = "/tmp/quoran-tasim.XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::filesystem::path folder = pattern;
+    const std::string link = (folder / "com3").string();
+
+    Tasim tasim({"--model", "mirelo/31", "--link", link, "--option-answer", "5"});
+    std::string path = tasim.Output(1);
+    ASSERT_FALSE(path.empty());
+    path.pop_back();
+    EXPECT_EQ(std::filesystem::read_symlink(link), path);
+    {
+        SimLine line(link);
+        EXPECT_EQ(line.Exchange("ATI2\r"), "ATI2\r\r\nMIRELO\r\n\r\nOK\r\n");
+        EXPECT_EQ(line.Exchange("AT%I\r"), "AT%I\r\r\n5\r\n\r\nOK\r\n");
+    }
+    EXPECT_EQ(tasim.Stop(SIGTERM), 0);
+    EXPECT_FALSE(std::filesystem::is_symlink(link));
+    std::filesystem::remove_all(folder);
+}
+
+TEST(Tasim, ListsEveryModel)
+{
+    Tasim tasim({"--list-models"});
+    const std::string list = tasim.Output();
+    EXPECT_EQ(tasim.Stop(0), 0);
+    EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 27);
+    EXPECT_EQ(list.substr(0, 12), "KESTRAST/13\n");
+    EXPECT_NE(list.find("\nZANDI-2S without V.110/19\n"), std::string::npos);
+    EXPECT_EQ(list.substr(list.size() - 6), "modem\n");
+}
+
+TEST(Tasim, ExitsWithStatus2_OnBadArguments)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"--model", "1TR6"},       {"--delay", "soon"}, {"--flood"}, {"--echo", "maybe"},
+        {"--error-on-line", "-1"}, {"--frobnicate"},    {"stray"},
+    };
+    for (const auto& arguments : bad)
+    {
+        Tasim tasim(arguments);
+        EXPECT_EQ(tasim.Stop(0), 2) << arguments[0];
+    }
+}
