@@ -129,7 +129,7 @@ public:
     // HICON) stores the icon and returns the previous one.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Queues the message; it is handled after the current handler, in posting order. FALSE when
-    // the object is unbound.
+    // the object is unbound. Like every window operation, for the user-interface thread only.
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;

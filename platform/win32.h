@@ -429,7 +429,9 @@ typedef struct tagRECT
     LONG bottom;
 } RECT, *LPRECT;
 
-#define MAKEWPARAM(l, h) (static_cast<WPARAM>((static_cast<DWORD>(static_cast<WORD>(l))) | (static_cast<DWORD>(static_cast<WORD>(h)) << 16)))
+#define MAKEWPARAM(l, h)                                                                           \
+    (static_cast<WPARAM>(static_cast<DWORD>(static_cast<WORD>(l)) |                                \
+                         (static_cast<DWORD>(static_cast<WORD>(h)) << 16)))
 #define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xFFFF))
 #define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xFFFF))
 

@@ -258,13 +258,18 @@ BOOL urs_WaitForChar(urs_Port* port)
         port->heldChar = byte;
         return TRUE;
     }
-    if (!read)
+    // Nothing came: the read has waited out the timer, or the line has failed and answers every
+    // read at once. Either way nothing is to be had before the timer ends; sleeping until just
+    // past its end keeps the caller's loop from running hot meanwhile.
+    if (IsTimerArmed(port))
     {
-        // A failed line (the device has gone) answers every read at once: sleeping out the time
-        // keeps the caller's loop from running hot until its timer ends.
-        const int64_t left = IsTimerArmed(port) ? RemainingMs(port) : kUnarmedTimeoutMs;
-        if (left > 0)
-            Sleep(static_cast<DWORD>(left));
+        const int64_t left = RemainingMs(port);
+        if (left >= 0)
+            Sleep(static_cast<DWORD>(left + 1));
+    }
+    else if (!read)
+    {
+        Sleep(kUnarmedTimeoutMs);
     }
     return FALSE;
 }

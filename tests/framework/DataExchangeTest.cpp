@@ -246,3 +246,17 @@ TEST_F(DataExchangeTest, MissingControl_IsSkipped)
     EXPECT_EQ(missing.m_edit.m_hWnd, nullptr);
     EXPECT_EQ(missing.m_edit.GetWindowText(), "");
 }
+
+TEST_F(DataExchangeTest, PageWithMemberControlsDestroyedWhileShown_LeavesNoDanglingWindow)
+{
+    auto extra = std::make_unique<ExchangePage>(log);
+    sheet.AddPage(extra.get());
+    ASSERT_TRUE(sheet.SetActivePage(extra.get()));
+    ASSERT_NE(extra->m_cbChoice.m_hWnd, nullptr);
+    size_t windows = host.Windows().size();
+    extra.reset();
+    EXPECT_EQ(host.Windows().size(), windows - 1 - std::size(kSecondItems));
+    EXPECT_EQ(sheet.GetPageCount(), 1);
+    EXPECT_TRUE(sheet.SetActivePage(0));
+    EXPECT_TRUE(controller.Cancel());
+}

@@ -1,0 +1,55 @@
+#include "src/app/CfgApp.h"
+
+#include "src/app/CfgSheet.h"
+#include "src/res/Resources.h"
+#include "src/serial/log.h"
+
+CCfgApp theApp;
+int g_bCfgModified = FALSE;
+
+BEGIN_MESSAGE_MAP(CCfgApp, CWinApp)
+ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+CCfgApp::CCfgApp()
+{
+    AfxSetResources(WizardResources());
+    log_SetEnabledFlag(&m_bLogEnabled);
+}
+
+CCfgApp::~CCfgApp()
+{
+    // The program ends without waiting for its workers; a record still in a worker's hands is
+    // parked where it stays reachable until the process is gone.
+    static std::vector<DeviceRecord*>* busyRecords = nullptr;
+    for (DeviceRecord* record : m_devices)
+    {
+        if (record->result.load(std::memory_order_acquire) == -1)
+        {
+            if (busyRecords == nullptr)
+                busyRecords = new std::vector<DeviceRecord*>;
+            busyRecords->push_back(record);
+        }
+        else
+        {
+            delete record;
+        }
+    }
+    m_devices.clear();
+}
+
+BOOL CCfgApp::InitInstance()
+{
+    Enable3dControlsStatic();
+    m_bLogEnabled = TRUE;
+    log_Open();
+    {
+        CCfgSheet sheet("test", nullptr, 0);
+        m_pMainWnd = &sheet;
+        sheet.m_psh.dwFlags |= PSH_WIZARD;
+        sheet.DoModal();
+        log_Close();
+    }
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

@@ -1,0 +1,34 @@
+// The application object: starts the wizard, keeps the adapters found and the adapter being
+// configured, and owns the switch of the diagnostic log.
+#pragma once
+
+#include "framework/Afx.h"
+#include "src/app/DeviceRecord.h"
+
+#include <vector>
+
+class CCfgApp : public CWinApp
+{
+public:
+    // Registers the wizard's resources with the framework and binds the log to m_bLogEnabled.
+    CCfgApp();
+    // Frees the records of m_devices. A record that a worker thread may still be writing (its
+    // result is still -1) is kept alive instead, so that a worker that outlives the wizard
+    // never writes into freed memory.
+    ~CCfgApp() override;
+
+    // Runs the wizard: opens the log, shows the sheet modally, closes the log. Always returns
+    // FALSE, so that the program ends once the sheet is closed.
+    BOOL InitInstance() override;
+
+    std::vector<DeviceRecord*> m_devices; // adapters found by the port search, owned
+    DeviceRecord m_device;                // the adapter being configured
+    BYTE m_bLogEnabled = FALSE;           // the log writes only while this is TRUE
+
+    DECLARE_MESSAGE_MAP()
+};
+
+extern CCfgApp theApp;
+
+// The current configuration was changed since it was last loaded.
+extern int g_bCfgModified;

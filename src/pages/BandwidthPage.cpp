@@ -1,0 +1,3 @@
+#include "src/pages/BandwidthPage.h"
+
+CBandwidthPage::CBandwidthPage() : CPropertyPage(IDD) {}

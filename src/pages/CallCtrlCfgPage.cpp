@@ -1,0 +1,3 @@
+#include "src/pages/CallCtrlCfgPage.h"
+
+CCallCtrlCfgPage::CCallCtrlCfgPage() : CPropertyPage(IDD) {}

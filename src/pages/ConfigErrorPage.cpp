@@ -1,0 +1,3 @@
+#include "src/pages/ConfigErrorPage.h"
+
+CConfigErrorPage::CConfigErrorPage() : CPropertyPage(IDD) {}

@@ -1,0 +1,3 @@
+#include "src/pages/ConfigSuccessPage.h"
+
+CConfigSuccessPage::CConfigSuccessPage() : CPropertyPage(IDD) {}

@@ -1,0 +1,3 @@
+#include "src/pages/ConfigTimeoutPage.h"
+
+CConfigTimeoutPage::CConfigTimeoutPage() : CPropertyPage(IDD) {}

@@ -1,0 +1,3 @@
+#include "src/pages/ConfigingPage.h"
+
+CConfigingPage::CConfigingPage() : CPropertyPage(IDD) {}

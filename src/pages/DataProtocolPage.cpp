@@ -1,0 +1,3 @@
+#include "src/pages/DataProtocolPage.h"
+
+CDataProtocolPage::CDataProtocolPage() : CPropertyPage(IDD) {}

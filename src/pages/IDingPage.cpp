@@ -1,0 +1,3 @@
+#include "src/pages/IDingPage.h"
+
+CIDingPage::CIDingPage() : CPropertyPage(IDD) {}

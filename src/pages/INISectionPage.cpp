@@ -1,0 +1,3 @@
+#include "src/pages/INISectionPage.h"
+
+CINISectionPage::CINISectionPage() : CPropertyPage(IDD) {}

@@ -1,0 +1,3 @@
+#include "src/pages/LoadCfgPage.h"
+
+CLoadCfgPage::CLoadCfgPage() : CPropertyPage(IDD) {}

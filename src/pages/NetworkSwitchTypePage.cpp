@@ -1,0 +1,3 @@
+#include "src/pages/NetworkSwitchTypePage.h"
+
+CNetworkSwitchType::CNetworkSwitchType() : CPropertyPage(IDD) {}

@@ -1,0 +1,3 @@
+#include "src/pages/POTSPortPage.h"
+
+CPOTSPortPage::CPOTSPortPage() : CPropertyPage(IDD) {}

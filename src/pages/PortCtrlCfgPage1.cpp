@@ -1,0 +1,3 @@
+#include "src/pages/PortCtrlCfgPage1.h"
+
+CPortCtrlCfgPage1::CPortCtrlCfgPage1() : CPropertyPage(IDD) {}

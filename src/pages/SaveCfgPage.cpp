@@ -1,0 +1,3 @@
+#include "src/pages/SaveCfgPage.h"
+
+CSaveCfgPage::CSaveCfgPage() : CPropertyPage(IDD) {}

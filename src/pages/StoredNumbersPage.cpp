@@ -1,0 +1,3 @@
+#include "src/pages/StoredNumbersPage.h"
+
+CStoredNumbersPage::CStoredNumbersPage() : CPropertyPage(IDD) {}

@@ -1,0 +1,3 @@
+#include "src/pages/WelcomePage.h"
+
+CWelcomePage::CWelcomePage() : CPropertyPage(IDD) {}

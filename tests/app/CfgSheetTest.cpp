@@ -1,0 +1,159 @@
+#include "src/app/CfgSheet.h"
+#include "src/app/CfgApp.h"
+#include "tests/app/SheetPages.h"
+#include "tests/support/TestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+class CfgSheetTest : public testing::Test
+{
+protected:
+    CfgSheetTest() { sheet.SetWizardMode(); }
+
+    CCfgSheet sheet{"test", nullptr, 0};
+    SheetController wizard{sheet};
+};
+
+TEST_F(CfgSheetTest, NextAndBackWalkThePagesInIndexOrder_WhenNoPageJumps)
+{
+    ASSERT_EQ(sheet.GetPageCount(), 21);
+    ASSERT_TRUE(wizard.Start());
+    for (int index = 0; index < 21; ++index)
+    {
+        SCOPED_TRACE("page " + std::to_string(index));
+        ASSERT_EQ(wizard.ActiveIndex(), index);
+        EXPECT_EQ(wizard.ActivePage()->GetTemplateId(), kPageOrder[index].templateId);
+        EXPECT_EQ(wizard.Title(), kPageOrder[index].title);
+        if (index < 20)
+        {
+            ASSERT_TRUE(wizard.Next());
+        }
+    }
+    for (int index = 20; index > 0; --index)
+    {
+        SCOPED_TRACE("back from page " + std::to_string(index));
+        ASSERT_TRUE(wizard.Back());
+        ASSERT_EQ(wizard.ActiveIndex(), index - 1);
+        EXPECT_EQ(wizard.Title(), kPageOrder[index - 1].title);
+    }
+}
+
+TEST_F(CfgSheetTest, PagesSitAtTheirWizardIndex_WhereDeclarationOrderDiffers)
+{
+    EXPECT_EQ(sheet.GetPage(0), &sheet.m_welcomePage);
+    EXPECT_EQ(sheet.GetPage(1), &sheet.m_portPage);
+    EXPECT_EQ(sheet.GetPage(2), &sheet.m_idingPage);
+    EXPECT_EQ(sheet.GetPage(3), &sheet.m_iniSectionPage);
+    EXPECT_EQ(sheet.GetPage(5), &sheet.m_bandwidthPage);
+    EXPECT_EQ(sheet.GetPage(14), &sheet.m_potsPortPage);
+    EXPECT_EQ(sheet.GetPage(19), &sheet.m_configErrorPage);
+    EXPECT_EQ(sheet.GetPage(20), &sheet.m_configTimeoutPage);
+}
+
+TEST_F(CfgSheetTest, AllThreeFlagsReadFalse_OnEveryPageUntilAPageSetsThem)
+{
+    ASSERT_TRUE(wizard.Start());
+    for (int index = 0; index < 21; ++index)
+    {
+        SCOPED_TRACE("page " + std::to_string(index));
+        auto* fromPage = dynamic_cast<CCfgSheet*>(wizard.ActivePage()->GetParent());
+        ASSERT_NE(fromPage, nullptr);
+        EXPECT_FALSE(fromPage->m_bExpressSetup);
+        EXPECT_FALSE(fromPage->m_bUSSwitchType);
+        EXPECT_FALSE(fromPage->m_bTEIDisabled);
+        if (index < 20)
+        {
+            ASSERT_TRUE(wizard.Next());
+        }
+    }
+}
+
+TEST_F(CfgSheetTest, ParentDownCastAndSheetPointerAreTheSameSheet_BeforeAndAfterThePageWindowsExist)
+{
+    int pages = 0;
+    ForEachPage(sheet, [&](auto& page) {
+        ++pages;
+        EXPECT_EQ(page.m_pSheet, &sheet);
+        EXPECT_EQ(dynamic_cast<CCfgSheet*>(page.GetParent()), page.m_pSheet);
+    });
+    EXPECT_EQ(pages, 21);
+
+    ASSERT_TRUE(wizard.Start());
+    for (int index = 1; index < 21; ++index)
+        ASSERT_TRUE(wizard.Next());
+    ForEachPage(sheet, [&](auto& page) {
+        ASSERT_NE(page.GetSafeHwnd(), nullptr);
+        EXPECT_EQ(dynamic_cast<CCfgSheet*>(page.GetParent()), page.m_pSheet);
+        EXPECT_EQ(dynamic_cast<CCfgSheet*>(page.GetParent()), &sheet);
+    });
+}
+
+TEST_F(CfgSheetTest, SheetWindowCarriesIcon128AsBigAndSmallIcon_WhenCreated)
+{
+    ASSERT_NE(sheet.m_hIcon, nullptr);
+    const ImageResource* image = AfxIconImage(sheet.m_hIcon);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->id, 128u);
+
+    ASSERT_TRUE(wizard.Start());
+    EXPECT_EQ(sheet.GetIcon(TRUE), sheet.m_hIcon);
+    EXPECT_EQ(sheet.GetIcon(FALSE), sheet.m_hIcon);
+    EXPECT_EQ(wizard.ActiveIndex(), 0);
+}
+
+TEST_F(CfgSheetTest, PageControlsComeFromTheTemplate_OnTheFirstActivation)
+{
+    EXPECT_EQ(sheet.m_welcomePage.GetDlgItem(1159), nullptr);
+    ASSERT_TRUE(wizard.Start());
+
+    CWnd* yes = sheet.m_welcomePage.GetDlgItem(1159);
+    ASSERT_NE(yes, nullptr);
+    EXPECT_EQ(yes->GetKind(), WindowKind::Button);
+    EXPECT_EQ(yes->GetWindowText(), "Yes");
+    ASSERT_NE(wizard.Control(1160), nullptr);
+    EXPECT_EQ(wizard.Control(1057)->GetKind(), WindowKind::Static);
+    EXPECT_EQ(sheet.m_idingPage.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(sheet.m_idingPage.GetDlgItem(1189), nullptr);
+
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_EQ(wizard.ActivePage(), &sheet.m_idingPage);
+    CWnd* devices = wizard.Control(1189);
+    ASSERT_NE(devices, nullptr);
+    EXPECT_EQ(devices->GetKind(), WindowKind::ListView);
+    EXPECT_FALSE(devices->IsWindowVisible());
+    EXPECT_EQ(wizard.Control(1147)->GetWindowText(),
+              "Please wait while the configuration utility searches for your ISDN TA(s).  This "
+              "may take up to 20 seconds.");
+
+    while (wizard.ActivePage() != &sheet.m_storedNumbersPage)
+        ASSERT_TRUE(wizard.Next());
+    for (int id = 1012; id <= 1021; ++id)
+    {
+        ASSERT_NE(wizard.Control(id), nullptr) << id;
+        EXPECT_EQ(wizard.Control(id)->GetKind(), WindowKind::Edit) << id;
+    }
+
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_EQ(wizard.ActivePage(), &sheet.m_potsPortPage);
+    EXPECT_EQ(wizard.Control(1174)->GetKind(), WindowKind::Edit);
+    EXPECT_EQ(wizard.Control(1176)->GetKind(), WindowKind::ComboBox);
+    EXPECT_EQ(sheet.m_configTimeoutPage.GetSafeHwnd(), nullptr);
+}
+
+TEST_F(CfgSheetTest, RevisitedPageKeepsItsControls_WhenActivatedAgain)
+{
+    ASSERT_TRUE(wizard.Start());
+    CWnd* yes = wizard.Control(1159);
+    ASSERT_NE(yes, nullptr);
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_TRUE(wizard.Back());
+    EXPECT_EQ(wizard.Control(1159), yes);
+}
+} // namespace

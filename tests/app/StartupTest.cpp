@@ -1,0 +1,154 @@
+#include "src/app/CfgApp.h"
+#include "src/app/CfgSheet.h"
+#include "src/serial/log.h"
+#include "tests/support/TestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include <unistd.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the start-up in a fresh temporary working directory, where the log is written.
+class StartupTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_previous = fs::current_path();
+        std::string pattern = (fs::temp_directory_path() / "quoran-startup-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        m_folder = pattern;
+        fs::current_path(m_folder);
+    }
+
+    void TearDown() override
+    {
+        TestHost().SetDriver(nullptr);
+        fs::current_path(m_previous);
+        fs::remove_all(m_folder);
+    }
+
+    fs::path LogPath() const { return m_folder / "log.txt"; }
+
+    fs::path m_previous;
+    fs::path m_folder;
+};
+
+// What a user sees on the first page, then Cancel.
+class CancelOnFirstPage : public Driver
+{
+public:
+    bool Step(CPropertySheet& sheet) override
+    {
+        ++steps;
+        activeIndex = sheet.GetActiveIndex();
+        wizardMode = sheet.IsWizard() != FALSE;
+        mainWindowIsSheet = theApp.m_pMainWnd == &sheet;
+        appSheet = dynamic_cast<CCfgSheet*>(&sheet);
+        bigIconSet = sheet.GetIcon(TRUE) != nullptr && sheet.GetIcon(TRUE) == sheet.GetIcon(FALSE);
+        if (lineToLog != nullptr)
+            LOG_PRINTF("%s", lineToLog);
+        sheet.PressButton(IDCANCEL);
+        return true;
+    }
+
+    const char* lineToLog = nullptr;
+    int steps = 0;
+    int activeIndex = -1;
+    bool wizardMode = false;
+    bool mainWindowIsSheet = false;
+    bool bigIconSet = false;
+    CCfgSheet* appSheet = nullptr;
+};
+
+TEST_F(StartupTest, CancelOnTheFirstPageEndsTheRunWithTheLogClosedAndComplete_WhenStarted)
+{
+    CancelOnFirstPage driver;
+    driver.lineToLog = "started the wizard";
+    TestHost().SetDriver(&driver);
+
+    EXPECT_FALSE(theApp.InitInstance());
+
+    EXPECT_EQ(driver.steps, 1);
+    EXPECT_EQ(driver.activeIndex, 0);
+    EXPECT_TRUE(driver.wizardMode);
+    EXPECT_TRUE(driver.mainWindowIsSheet);
+    EXPECT_NE(driver.appSheet, nullptr);
+    EXPECT_TRUE(driver.bigIconSet);
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    EXPECT_TRUE(theApp.m_bLogEnabled);
+
+    ASSERT_TRUE(fs::exists(LogPath()));
+    const std::string written = ReadFile(LogPath());
+    EXPECT_NE(written.find("]: started the wizard\n"), std::string::npos) << written;
+    EXPECT_EQ(written.back(), '\n');
+
+    LOG_PRINTF("%s", "after the wizard closed");
+    EXPECT_EQ(ReadFile(LogPath()), written);
+}
+
+TEST_F(StartupTest, SecondStartEmptiesTheLog_WhenTheFirstLeftLinesInIt)
+{
+    CancelOnFirstPage first;
+    first.lineToLog = "first run";
+    TestHost().SetDriver(&first);
+    theApp.InitInstance();
+    ASSERT_FALSE(ReadFile(LogPath()).empty());
+
+    CancelOnFirstPage second;
+    TestHost().SetDriver(&second);
+    theApp.InitInstance();
+
+    EXPECT_EQ(second.steps, 1);
+    ASSERT_TRUE(fs::exists(LogPath()));
+    EXPECT_EQ(ReadFile(LogPath()), "");
+}
+
+TEST(CfgApp, ConfigurationIsUnmodifiedAndNoAdapterKnown_AtProgramStart)
+{
+    EXPECT_FALSE(g_bCfgModified);
+    EXPECT_TRUE(theApp.m_devices.empty());
+    EXPECT_TRUE(theApp.m_device.cmdLines.empty());
+    EXPECT_EQ(theApp.m_device.result.load(), -1);
+}
+
+// A worker that is still identifying when the program ends keeps writing into its record while
+// the application object is destroyed; the record must still be there.
+TEST(CfgAppDeathTest, WorkerStillWritingItsRecordDuringExit_DoesNotTouchFreedMemory)
+{
+    EXPECT_EXIT(
+        {
+            auto* busy = new DeviceRecord;
+            auto* finished = new DeviceRecord;
+            finished->result.store(0);
+            theApp.m_devices.push_back(busy);
+            theApp.m_devices.push_back(finished);
+            std::thread([busy] {
+                for (int tick = 0;; ++tick)
+                    busy->status.store(tick, std::memory_order_release);
+            }).detach();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            std::exit(0);
+        },
+        testing::ExitedWithCode(0), "");
+}
+} // namespace

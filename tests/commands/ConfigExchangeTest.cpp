@@ -1,0 +1,140 @@
+#include "sim/Adapter.h"
+#include "src/commands/config.h"
+#include "tests/serial/SerialTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace serial_testing;
+
+namespace
+{
+class ConfigExchange : public SerialTest
+{
+protected:
+    // Starts a simulated adapter as COM`number` and opens it at 57600 8-N-1 into `port`.
+    std::unique_ptr<sim::Adapter> OpenAdapter(int number, const sim::Options& options,
+                                              urs_Port& port)
+    {
+        auto adapter = sim::Adapter::Start(options);
+        EXPECT_NE(adapter, nullptr);
+        if (!adapter)
+            return adapter;
+        ports().Link(number, adapter->DevicePath());
+        EXPECT_EQ(urs_OpenPort(&port, ComName(number).c_str()), 0);
+        EXPECT_EQ(urs_SetUart(&port, CBR_57600, 8, NOPARITY, ONESTOPBIT, 0), 0);
+        return adapter;
+    }
+};
+
+bool MatchesAtLastCharacter(const std::string& stream)
+{
+    TextMatcher matcher;
+    matcher.Reset("OK\r\n");
+    for (size_t i = 0; i < stream.size(); ++i)
+        if (matcher.Feed(static_cast<unsigned char>(stream[i])))
+            return i + 1 == stream.size();
+    return false;
+}
+} // namespace
+
+TEST(TextMatcherTest, FindsThePattern_AlsoWhenABrokenPartialMatchStartsANewOne)
+{
+    EXPECT_TRUE(MatchesAtLastCharacter("OK\r\n"));
+    EXPECT_TRUE(MatchesAtLastCharacter("OOK\r\n"));
+    EXPECT_TRUE(MatchesAtLastCharacter("ATS0=1\r\r\nOK\rOK\r\n"));
+    EXPECT_TRUE(MatchesAtLastCharacter("\r\nERROR\r\nOK\r\n"));
+    EXPECT_FALSE(MatchesAtLastCharacter("O K\r\n"));
+    EXPECT_FALSE(MatchesAtLastCharacter("\r\nERROR\r\n"));
+
+    TextMatcher matcher;
+    matcher.Reset("OK\r\n");
+    for (char c : std::string("OK\r\n"))
+        matcher.Feed(c);
+    EXPECT_TRUE(matcher.Feed('x')) << "once seen, stays seen";
+    EXPECT_FALSE(matcher.Feed(urs_cCommError) && false);
+}
+
+TEST_F(ConfigExchange, EveryLineIsSentAndAcknowledged_InOrder)
+{
+    urs_Port port;
+    auto adapter = OpenAdapter(1, {}, port);
+    const std::vector<std::string> lines = {"AT!C0=2S0=1\r", "AT&Z0=5551234\r\n", "AT&W0\r\n"};
+    EXPECT_EQ(config_SendStrings(&port, lines), config_kSent);
+    urs_ClosePort(&port);
+    EXPECT_EQ(adapter->ReceivedLines(),
+              (std::vector<std::string>{"AT!C0=2S0=1", "AT&Z0=5551234", "AT&W0"}));
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_NE(log.find("[src/commands/config.cpp ("), std::string::npos);
+    EXPECT_NE(log.find(")]: <COM1>  Config String: AT!C0=2S0=1\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(")]: <COM1>  Config String: AT&W0\r\n\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(")]: <COM1>  Got OK for Config String: AT&W0\r\n\n"), std::string::npos);
+}
+
+TEST_F(ConfigExchange, EmptyList_ReturnsOneWithoutTouchingThePort)
+{
+    urs_Port neverOpened;
+    EXPECT_EQ(config_SendStrings(&neverOpened, {}), config_kSent);
+    EXPECT_EQ(CloseLogAndRead(), "");
+}
+
+TEST_F(ConfigExchange, RefusedLine_EndsInTheTimeOut_AndStopsTheRun_WhileAHungUpLineFailsTheWrite)
+{
+    urs_Port refusing;
+    sim::Options errorOnSecond;
+    errorOnSecond.faults.errorOnLine = 2;
+    auto refusingAdapter = OpenAdapter(1, errorOnSecond, refusing);
+    urs_Port hungUp;
+    auto hungUpAdapter = OpenAdapter(2, {}, hungUp);
+    hungUpAdapter->HangUp();
+
+    // The refused line waits its 10 seconds; the hung-up port runs meanwhile.
+    const auto start = std::chrono::steady_clock::now();
+    int refusedResult = 0;
+    double refusedSeconds = 0;
+    std::thread waiting([&] {
+        refusedResult = config_SendStrings(&refusing, {"ATS0=1\r", "AT!C0=99\r\n", "AT&W0\r\n"});
+        refusedSeconds = SecondsSince(start);
+    });
+    EXPECT_EQ(config_SendStrings(&hungUp, {"AT&W0\r\n"}), config_kWriteFailed);
+    waiting.join();
+    EXPECT_EQ(refusedResult, config_kNoOK);
+    EXPECT_GE(refusedSeconds, 10.4); // the first line's 500 ms pause, then 10 s
+    EXPECT_LT(refusedSeconds, 14.0);
+    EXPECT_EQ(refusingAdapter->ReceivedLines(), (std::vector<std::string>{"ATS0=1", "AT!C0=99"}));
+    urs_ClosePort(&refusing);
+    urs_ClosePort(&hungUp);
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_EQ(Occurrences(log, "<COM1>  Got OK for Config String:"), 1) << log;
+    EXPECT_EQ(Occurrences(log, "<COM2>  Got OK for Config String:"), 0);
+    EXPECT_NE(log.find(")]: <COM2>:  Write File Error "), std::string::npos);
+}
+
+TEST_F(ConfigExchange, WaitForOK_OnADeadLine_LogsTheReadErrorOnce_AndWaitsOutItsTime)
+{
+    PseudoTerminal terminal;
+    ports().Link(3, terminal.SlavePath());
+    urs_Port port;
+    ASSERT_EQ(urs_OpenPort(&port, ComName(3).c_str()), 0);
+    terminal.Send("ATS0=1\r\r\nOOK\r\n");
+    EXPECT_EQ(config_WaitForOK(&port, 2), 1);
+
+    terminal.CloseMaster();
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    EXPECT_EQ(config_WaitForOK(&port, 2), 2);
+    EXPECT_GE(SecondsSince(start), 1.9);
+    EXPECT_LT(ThreadCpuSeconds() - cpuStart, 0.5);
+    EXPECT_FALSE(urs_TimeoutTimerExpired(&port)) << "the timer is disarmed again";
+    urs_ClosePort(&port);
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_EQ(Occurrences(log, "]: Read File Error ("), 1) << log;
+}

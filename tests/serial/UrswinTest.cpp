@@ -1,0 +1,213 @@
+#include "src/serial/Urswin32.h"
+#include "tests/serial/SerialTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+
+using namespace serial_testing;
+
+namespace
+{
+class Urswin : public SerialTest
+{
+protected:
+    // Opens COM3 on a fresh pseudo-terminal and sets it to the adapter's 57600 8-N-1.
+    void OpenOnTerminal()
+    {
+        ports().Link(3, terminal_.SlavePath());
+        ASSERT_EQ(urs_OpenPort(&port_, ComName(3).c_str()), 0);
+        ASSERT_EQ(urs_SetUart(&port_, CBR_57600, 8, NOPARITY, ONESTOPBIT, 0), 0);
+    }
+
+    PseudoTerminal terminal_;
+    urs_Port port_;
+};
+
+std::string Formatted(const std::string& bytes, size_t capacity = urs_kFormatDataSize)
+{
+    char text[urs_kFormatDataSize + 8];
+    std::memset(text, '#', sizeof text);
+    urs_FormatData(text, capacity, bytes.data(), static_cast<DWORD>(bytes.size()));
+    EXPECT_EQ(text[capacity], '#') << "wrote past its capacity";
+    return text;
+}
+} // namespace
+
+TEST(UrswinText, BaudName_GivesStandardRates_AndNineteenTwoHundredForAnyOther)
+{
+    EXPECT_STREQ(urs_BaudName(300), "300");
+    EXPECT_STREQ(urs_BaudName(57600), "57600");
+    EXPECT_STREQ(urs_BaudName(115200), "115200");
+    EXPECT_STREQ(urs_BaudName(19200), "19200");
+    EXPECT_STREQ(urs_BaudName(14400), "19200");
+    EXPECT_STREQ(urs_BaudName(0), "19200");
+}
+
+TEST(UrswinText, FormatData_RendersControlBytes_ShowsTwentyBytes_AndStaysInItsBuffer)
+{
+    EXPECT_EQ(Formatted("AT\r\n"), "AT\\r\\n");
+    EXPECT_EQ(Formatted(std::string("\x00\x7f\xff ~", 5)), "\\x00\\x7f\\xff ~");
+    EXPECT_EQ(Formatted("ABCDEFGHIJKLMNOPQRSTUVWXY"), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(Formatted(std::string(25, '\x01')).size(), 80u);
+    EXPECT_EQ(Formatted("AT\r\n", 5), "AT\\r");
+    EXPECT_EQ(Formatted("AT\r\n", 4), "AT");
+    EXPECT_EQ(Formatted("", 1), "");
+}
+
+TEST(UrswinTimer, ElapsedTime_IsRightAcrossASecondsBoundary)
+{
+    urs_Port port;
+    EXPECT_FALSE(urs_TimeoutTimerExpired(&port)) << "a disarmed timer never expires";
+
+    // Start 0.9 s into the previous second: the milliseconds difference is negative.
+    struct _timeb now;
+    do
+    {
+        _ftime(&now);
+    } while (now.millitm >= 500);
+    port.timerStart = now;
+    port.timerStart.time -= 1;
+    port.timerStart.millitm = 900;
+    port.timerLength = 2000; // elapsed is 0.1 to 0.6 s
+    EXPECT_FALSE(urs_TimeoutTimerExpired(&port));
+    port.timerLength = 50;
+    EXPECT_TRUE(urs_TimeoutTimerExpired(&port));
+
+    urs_StartTimeoutTimer(&port, 1);
+    EXPECT_FALSE(urs_TimeoutTimerExpired(&port));
+    urs_StopTimeoutTimer(&port);
+    EXPECT_FALSE(urs_TimeoutTimerExpired(&port));
+}
+
+TEST_F(Urswin, OpenOfMissingPort_FailsWithoutAClose_AndPortInUse_FailsWithAccessDenied)
+{
+    urs_Port missing;
+    EXPECT_EQ(urs_OpenPort(&missing, ComName(7).c_str()), urs_cOpenFailed);
+    EXPECT_EQ(missing.isOpen, 0);
+
+    OpenOnTerminal();
+    urs_Port second;
+    EXPECT_EQ(urs_OpenPort(&second, ComName(3).c_str()), urs_cOpenFailed);
+    urs_ClosePort(&port_);
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_NE(log.find("]: urs_OpenPort: <COM7>, Invalid Handle Error, GetLastError = 00000002\n"),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("]: urs_OpenPort: <COM3>, Invalid Handle Error, GetLastError = 00000005\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(Occurrences(log, "]: Port closed\n"), 1) << "only the opened port is closed";
+}
+
+TEST_F(Urswin, OpenSetUartAndClose_LogEachStep_AndGoOnWithoutModemLines)
+{
+    OpenOnTerminal();
+    EXPECT_EQ(port_.isOpen, 1);
+    EXPECT_STREQ(port_.displayName, "COM3");
+    urs_ClosePort(&port_);
+    EXPECT_EQ(port_.isOpen, 1) << "closing leaves the open flag as it is";
+
+    const std::string log = CloseLogAndRead();
+    // A pseudo-terminal has no RTS or DTR: the layer says so and carries on.
+    EXPECT_NE(log.find("[src/serial/Urswin32.cpp ("), std::string::npos) << log;
+    EXPECT_NE(log.find(")]: urs_OpenPort: <COM3>, Unable to set RTS high\n"), std::string::npos);
+    EXPECT_NE(log.find(")]: urs_OpenPort: <COM3>, Unable to set DTR high\n"), std::string::npos);
+    EXPECT_NE(log.find(")]: Port opened <COM3>\n"), std::string::npos);
+    EXPECT_NE(log.find(")]: Uart setup at baud rate 57600\n"), std::string::npos);
+    EXPECT_NE(log.find(")]: urs_ClosePort: Unable to lower DTR\n"), std::string::npos);
+    EXPECT_NE(log.find(")]: Port closed\n"), std::string::npos);
+    EXPECT_LT(log.find("Port opened"), log.find("Uart setup"));
+}
+
+TEST_F(Urswin, PutStr_SendsEveryByte_AndLogsTheFirstTwenty)
+{
+    OpenOnTerminal();
+    const std::string line = "AT!C0=1S0=2&Z0=123456789\r\n"; // 26 bytes
+    EXPECT_EQ(urs_PutStr(&port_, line.c_str()), 0);
+    EXPECT_EQ(terminal_.Receive(line.size()), line);
+    urs_ClosePort(&port_);
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_NE(log.find(")]: <COM3> [AT!C0=1S0=2&Z0=12345]\n"), std::string::npos) << log;
+}
+
+TEST_F(Urswin, GetChar_ReturnsEveryByteValue_IncludingFF_AndTimesOutOnSilence)
+{
+    OpenOnTerminal();
+    terminal_.Send(std::string("\xff\x80\x00"
+                               "A",
+                               4));
+    urs_StartTimeoutTimer(&port_, 2);
+    EXPECT_EQ(urs_GetChar(&port_), 255);
+    EXPECT_EQ(urs_GetChar(&port_), 128);
+    EXPECT_EQ(urs_GetChar(&port_), 0);
+    EXPECT_TRUE(urs_CharsWaiting(&port_));
+    EXPECT_EQ(urs_GetChar(&port_), 'A');
+    EXPECT_FALSE(urs_CharsWaiting(&port_));
+
+    // A byte picked up by the wait is handed out by the next read, and logged there.
+    std::thread sender([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        terminal_.Send("K");
+    });
+    EXPECT_TRUE(urs_WaitForChar(&port_));
+    sender.join();
+    EXPECT_TRUE(urs_CharsWaiting(&port_));
+    EXPECT_EQ(urs_GetChar(&port_), 'K');
+    urs_StopTimeoutTimer(&port_);
+    urs_ClosePort(&port_);
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_NE(log.find(")]: <COM3>, [1], pData [\\xff]\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(")]: <COM3>, [1], pData [K]\n"), std::string::npos) << log;
+}
+
+TEST_F(Urswin, TenSecondsOfSilence_EndInAboutTenSeconds_WithoutUsingTheProcessor)
+{
+    OpenOnTerminal();
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    urs_StartTimeoutTimer(&port_, 10);
+    int reads = 0;
+    int c = 0;
+    while ((c = urs_GetChar(&port_)) != urs_cTimeout)
+        ++reads;
+    EXPECT_EQ(reads, 0);
+    EXPECT_FALSE(urs_WaitForChar(&port_)) << "an expired timer leaves nothing to wait for";
+    const double seconds = SecondsSince(start);
+    EXPECT_GE(seconds, 9.9);
+    EXPECT_LT(seconds, 13.0);
+    EXPECT_LT(ThreadCpuSeconds() - cpuStart, 1.0);
+    urs_ClosePort(&port_);
+}
+
+TEST_F(Urswin, HungUpLine_FailsReadsAndWrites_AndTheWaitSleepsOutTheTimer)
+{
+    OpenOnTerminal();
+    terminal_.CloseMaster();
+    urs_StartTimeoutTimer(&port_, 1);
+    EXPECT_EQ(urs_GetChar(&port_), urs_cCommError);
+
+    const auto start = std::chrono::steady_clock::now();
+    const double cpuStart = ThreadCpuSeconds();
+    EXPECT_FALSE(urs_WaitForChar(&port_));
+    EXPECT_GE(SecondsSince(start), 0.5);
+    EXPECT_LT(ThreadCpuSeconds() - cpuStart, 0.3);
+
+    urs_StartTimeoutTimer(&port_, 1);
+    EXPECT_EQ(urs_PutStr(&port_, "AT\r"), urs_cCommError);
+    urs_StopTimeoutTimer(&port_);
+    urs_ClosePort(&port_);
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_EQ(Occurrences(log, "]: Read File Error ("), 1) << log;
+    EXPECT_NE(log.find(")]: <COM3>:  Write File Error ("), std::string::npos) << log;
+    EXPECT_NE(log.find(")]: <COM3>:  Error: "), std::string::npos) << log;
+    EXPECT_NE(log.find(")]: <COM3>:  Write File Error 0 of 3 bytes written\n"), std::string::npos)
+        << log;
+}
