@@ -21,6 +21,10 @@ function(quoran_library name)
     endif()
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    # The wizard's libraries call one another in chains longer than two links (a test of one
+    # folder can need identify -> commands -> profile -> app); the linker scans the cycle that
+    # many times.
+    set_target_properties(${name} PROPERTIES LINK_INTERFACE_MULTIPLICITY 4)
     foreach(dependency ${ARG_DEPENDS})
         if(dependency STREQUAL name)
             continue()

@@ -1,0 +1,38 @@
+#include "src/profile/ProfileMessages.h"
+
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+#include "src/profile/ProfileFile.h"
+#include "src/res/Resources.h"
+
+std::string FormatStringResource(UINT stringId, const std::string& text)
+{
+    const std::string format = AfxLoadString(stringId);
+    std::string result;
+    size_t start = 0;
+    for (size_t mark = format.find("%s"); mark != std::string::npos;
+         mark = format.find("%s", start))
+    {
+        result.append(format, start, mark - start);
+        result += text;
+        start = mark + 2;
+    }
+    result.append(format, start, std::string::npos);
+    return result;
+}
+
+void RequireText(CDataExchange* pDX, const std::string& text, const std::string& label,
+                 BOOL required)
+{
+    if (!pDX->m_bSaveAndValidate || !required)
+        return;
+    if (text.find_first_not_of(" \t\r\n\v\f") != std::string::npos)
+        return;
+    AfxMessageBox(FormatStringResource(1216, label), MB_OK);
+    pDX->Fail();
+}
+
+void ReportSaveFailure()
+{
+    AfxMessageBox(FormatStringResource(kStringConfigNotSaved, g_profilePath), MB_OK);
+}

@@ -1,0 +1,21 @@
+// Messages of the configuration store and the one check the settings pages share.
+#pragma once
+
+#include "platform/win32.h"
+
+#include <string>
+
+class CDataExchange;
+
+// The text of string resource `stringId` with every "%s" replaced by `text`.
+std::string FormatStringResource(UINT stringId, const std::string& text);
+
+// Part of a page's data exchange: when saving and `required` is TRUE, a `text` that is empty
+// or only white space shows string 1216 naming `label` and fails the exchange (does not
+// return). Otherwise does nothing.
+void RequireText(CDataExchange* pDX, const std::string& text, const std::string& label,
+                 BOOL required);
+
+// Tells the user that the configuration could not be written to g_profilePath (string 1600,
+// OK button). The save page shows it when SaveAll fails, and stays.
+void ReportSaveFailure();
