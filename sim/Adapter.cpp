@@ -252,13 +252,6 @@ void Adapter::Impl::ReadCommands()
         }
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0 && errno == EIO)
-        {
-            // Nobody holds the slave, not even we: wait a little rather than spin on EIO.
-            PeerGone(false);
-            pollfd woken{wake[0], POLLIN, 0};
-            poll(&woken, 1, 20);
-        }
         return;
     }
 }

@@ -67,8 +67,8 @@ BOOL urs_CharsWaiting(urs_Port* port);
 
 // Blocks until a byte has arrived or the exchange timer has run out (at most 3500 ms when the
 // timer is not armed), keeping the byte for the next urs_GetChar. Returns TRUE when a byte is
-// waiting. Logs nothing. A line that fails (the device has gone) is not read again before the
-// timer runs out: the wait sleeps out the time left instead.
+// waiting; with FALSE and an armed timer, the timer has run out on return (a failed line, which
+// answers every read at once, is not read again meanwhile). Logs nothing.
 BOOL urs_WaitForChar(urs_Port* port);
 
 // Writes `text` without its NUL; see urs_PutBlock.

@@ -40,9 +40,9 @@ int FormatLine(char (&line)[kLineBufferSize], const char* module, int lineNumber
 }
 } // namespace
 
-void log_SetEnabledFlag(const volatile BYTE* flag)
+const volatile BYTE* log_SetEnabledFlag(const volatile BYTE* flag)
 {
-    g_enabledFlag.store(flag, std::memory_order_release);
+    return g_enabledFlag.exchange(flag, std::memory_order_acq_rel);
 }
 
 void log_Open()

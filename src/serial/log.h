@@ -7,8 +7,8 @@
 // Makes `flag` (the application's logging-enabled byte) decide whether log_Printf writes: lines
 // are written only while *flag is nonzero. The application calls this once at construction; the
 // byte must outlive every log_Printf. Without a flag, or with nullptr, log_Printf writes whenever
-// the log is open.
-void log_SetEnabledFlag(const volatile BYTE* flag);
+// the log is open. Returns the flag it replaces (so that a test can put it back).
+const volatile BYTE* log_SetEnabledFlag(const volatile BYTE* flag);
 
 // Opens "./log.txt" for writing, emptying a file left by an earlier run (a log already open is
 // closed first). When the file cannot be created, logging stays off until the next log_Open.

@@ -55,15 +55,6 @@ sim::Options Model(const std::string& name)
     options.model = name;
     return options;
 }
-
-int PresetRow(const std::string& name)
-{
-    const std::vector<std::string> names = sim::PresetNames();
-    for (size_t row = 0; row < names.size(); ++row)
-        if (names[row] == name)
-            return static_cast<int>(row);
-    return -1;
-}
 } // namespace
 
 TEST_F(Identify, EveryPreset_IsIdentifiedAsItsDeviceTableRow_AndAModemIsNot)
@@ -264,5 +255,4 @@ TEST(IdentifyRecord, Copy_TakesPortAndTheFiveIntegers_AndKeepsItsOwnCommandLines
     EXPECT_EQ(current.modelCode, 8);
     EXPECT_EQ(current.extModelCode, 23);
     EXPECT_EQ(current.cmdLines, std::vector<std::string>{"AT&W0\r\n"});
-    EXPECT_EQ(PresetRow("ZOBRA-2S with V.110"), FindDevice(8, 23));
 }

@@ -25,12 +25,13 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder_ = pattern;
         std::filesystem::current_path(folder_);
+        previousFlag_ = log_SetEnabledFlag(nullptr);
     }
 
     void TearDown() override
     {
         log_Close();
-        log_SetEnabledFlag(nullptr);
+        log_SetEnabledFlag(previousFlag_);
         std::filesystem::current_path(previous_);
         std::filesystem::remove_all(folder_);
     }
@@ -45,6 +46,7 @@ protected:
 
     std::filesystem::path previous_;
     std::filesystem::path folder_;
+    const volatile BYTE* previousFlag_ = nullptr;
 };
 } // namespace
 

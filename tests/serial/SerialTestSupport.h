@@ -30,12 +30,15 @@ protected:
     {
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(ports_.Path());
+        // The application object, where a suite links it, keeps logging off until it starts.
+        previousFlag_ = log_SetEnabledFlag(nullptr);
         log_Open();
     }
 
     void TearDown() override
     {
         log_Close();
+        log_SetEnabledFlag(previousFlag_);
         std::filesystem::current_path(previous_);
     }
 
@@ -54,6 +57,7 @@ protected:
 private:
     ComPortFolder ports_;
     std::filesystem::path previous_;
+    const volatile BYTE* previousFlag_ = nullptr;
 };
 
 // Counts how often `part` occurs in `text`.

@@ -1,0 +1,113 @@
+// quoran-wizard-script [--qt] [FILE]: the wizard driven by a script (FILE, or standard input)
+// instead of a person. The script is checked whole before the wizard starts; then the wizard
+// runs on the headless host in real time, its commands acting as a user would.
+//
+// Exit code: 0 when every command ran, 1 at the first command that failed, 2 for a script that
+// cannot be parsed or read, or for bad arguments.
+#include "framework/WinApp.h"
+#include "framework/headless/HeadlessHost.h"
+#include "framework/headless/Script.h"
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+const char kProgram[] = "quoran-wizard-script";
+const char kUsage[] = "usage: quoran-wizard-script [--qt] [FILE]\n"
+                      "Runs the wizard driven by the script in FILE (standard input when FILE is\n"
+                      "missing or \"-\"); --qt shows it on the Qt host.\n";
+
+int Usage(const std::string& problem)
+{
+    std::cerr << kProgram << ": " << problem << "\n" << kUsage;
+    return 2;
+}
+
+bool ReadScript(const std::string& file, std::string& script)
+{
+    if (file.empty() || file == "-")
+    {
+        script.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return !std::cin.bad();
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+    {
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    script = text.str();
+    return !in.bad();
+}
+
+int RunHeadless(std::vector<ScriptCommand> commands)
+{
+    HeadlessHost host(HeadlessHost::ClockMode::RealTime);
+    host.SetErrorHandler(
+        [](const std::string& error) { std::cerr << kProgram << ": host: " << error << "\n"; });
+    ScriptDriver driver(std::move(commands), host, std::cout, std::cerr);
+    AfxWinMain(driver.GetHost());
+    return driver.Finish();
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    bool qt = false;
+    std::string file;
+    bool haveFile = false;
+    for (int i = 1; i < argc; ++i)
+    {
+        std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h")
+        {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (argument == "--qt")
+        {
+            qt = true;
+        }
+        else if (argument.size() > 1 && argument[0] == '-')
+        {
+            return Usage("unknown option " + argument);
+        }
+        else if (haveFile)
+        {
+            return Usage("only one script file, please");
+        }
+        else
+        {
+            file = argument;
+            haveFile = true;
+        }
+    }
+    std::string name = haveFile && file != "-" ? file : std::string("standard input");
+    std::string script;
+    if (!ReadScript(file, script))
+    {
+        std::cerr << kProgram << ": cannot read " << name << ": " << std::strerror(errno) << "\n";
+        return 2;
+    }
+    std::vector<ScriptCommand> commands;
+    ScriptError error;
+    if (!ParseScript(script, commands, error))
+    {
+        std::cerr << kProgram << ": " << name << ": line " << error.line << ": " << error.message
+                  << "\n";
+        return 2;
+    }
+    if (qt)
+    {
+        std::cerr << kProgram << ": this build has no Qt host\n";
+        return 2;
+    }
+    return RunHeadless(std::move(commands));
+}

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# Runs one end-to-end case: a wizard script whose "#>" comment lines say what the run must give.
+#
+#   run-case.sh WIZARD_SCRIPT_PROGRAM CASE_FILE [TASIM_PROGRAM]
+#
+# The program is copied into a fresh folder (bin/, where quoran.ini lives beside it) and run
+# from another one (work/, where log.txt goes), with the case as its script. Directives:
+#   #> exit N              the exit code (0 when not given)
+#   #> stdout TEXT         standard output has a line that is exactly TEXT
+#   #> no-stdout TEXT      ... and no line that is exactly TEXT
+#   #> stderr TEXT         standard error has a line that is exactly TEXT
+#   #> file NAME           after the run, work/NAME exists
+#   #> no-file NAME        after the run, work/NAME does not exist
+#   #> bin-file NAME       after the run, bin/NAME exists
+#   #> ini FILE            copy FILE (beside the case) to bin/quoran.ini before the run
+#   #> stdin               feed the script on standard input instead of naming it
+#   #> adapter ARGS...     run tasim ARGS... on a pseudo-terminal linked as bin/dosdevices/com1
+set -uo pipefail
+
+program=$1
+case_file=$2
+tasim=${3:-}
+case_dir=$(cd "$(dirname "$case_file")" && pwd)
+name=$(basename "$case_file")
+
+root=$(mktemp -d "${TMPDIR:-/tmp}/quoran-e2e.XXXXXX")
+tasim_pid=
+cleanup() {
+    if [ -n "$tasim_pid" ]; then
+        kill "$tasim_pid" 2>/dev/null
+        wait "$tasim_pid" 2>/dev/null
+    fi
+    rm -rf "$root"
+}
+trap cleanup EXIT
+
+mkdir -p "$root/bin" "$root/work"
+cp "$program" "$root/bin/quoran-wizard-script"
+cp "$case_file" "$root/work/case.script"
+
+directives=()
+while IFS= read -r line; do
+    directives+=("$line")
+done < <(sed -n 's/^#> //p' "$case_file")
+
+expected_exit=0
+use_stdin=0
+for directive in "${directives[@]}"; do
+    word=${directive%% *}
+    rest=${directive#* }
+    case $word in
+    exit) expected_exit=$rest ;;
+    stdin) use_stdin=1 ;;
+    ini) cp "$case_dir/$rest" "$root/bin/quoran.ini" ;;
+    adapter)
+        if [ -z "$tasim" ]; then
+            echo "$name: the case needs tasim" >&2
+            exit 1
+        fi
+        mkdir -p "$root/bin/dosdevices"
+        # shellcheck disable=SC2086
+        "$tasim" $rest --link "$root/bin/dosdevices/com1" >"$root/tasim.out" 2>&1 &
+        tasim_pid=$!
+        for _ in $(seq 100); do
+            [ -e "$root/bin/dosdevices/com1" ] && break
+            sleep 0.05
+        done
+        if [ ! -e "$root/bin/dosdevices/com1" ]; then
+            echo "$name: tasim did not start" >&2
+            cat "$root/tasim.out" >&2
+            exit 1
+        fi
+        ;;
+    esac
+done
+
+cd "$root/work" || exit 1
+if [ "$use_stdin" -eq 1 ]; then
+    ../bin/quoran-wizard-script <case.script >stdout.txt 2>stderr.txt
+else
+    ../bin/quoran-wizard-script case.script >stdout.txt 2>stderr.txt
+fi
+status=$?
+
+failures=0
+fail() {
+    echo "$name: $*" >&2
+    failures=$((failures + 1))
+}
+
+has_line() {
+    grep -qxF -- "$1" "$2"
+}
+
+[ "$status" -eq "$expected_exit" ] || fail "exit code $status, expected $expected_exit"
+for directive in "${directives[@]}"; do
+    word=${directive%% *}
+    rest=${directive#* }
+    case $word in
+    stdout) has_line "$rest" stdout.txt || fail "no output line: $rest" ;;
+    no-stdout) has_line "$rest" stdout.txt && fail "unwanted output line: $rest" ;;
+    stderr) has_line "$rest" stderr.txt || fail "no error line: $rest" ;;
+    file) [ -e "$rest" ] || fail "no file $rest in the working folder" ;;
+    no-file) [ -e "$rest" ] && fail "unwanted file $rest in the working folder" ;;
+    bin-file) [ -e "../bin/$rest" ] || fail "no file $rest beside the program" ;;
+    exit | stdin | ini | adapter) ;;
+    *) fail "unknown directive: $directive" ;;
+    esac
+done
+
+if [ "$failures" -gt 0 ]; then
+    echo "--- standard output" >&2
+    cat stdout.txt >&2
+    echo "--- standard error" >&2
+    cat stderr.txt >&2
+    exit 1
+fi
+exit 0
