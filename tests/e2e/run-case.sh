@@ -14,6 +14,10 @@
 #   #> bin-file NAME       after the run, bin/NAME exists
 #   #> ini FILE            copy FILE (beside the case) to bin/quoran.ini before the run
 #   #> stdin               feed the script on standard input instead of naming it
+#   #> args ARGS...        pass ARGS before the script (--qt)
+#   #> png NAME            after the run, work/NAME is a PNG image
+#   #> same-on-qt          a second run with --qt (in a folder of its own) prints the very same
+#                          standard output and exit code
 #   #> adapter ARGS...     run tasim ARGS... on a pseudo-terminal linked as bin/dosdevices/com1
 set -uo pipefail
 
@@ -34,7 +38,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkdir -p "$root/bin" "$root/work"
+mkdir -p "$root/bin" "$root/work" "$root/runtime"
+chmod 700 "$root/runtime"
+# Runs on the Qt host are offscreen, whatever display the tests happen to have.
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$root/runtime
 cp "$program" "$root/bin/quoran-wizard-script"
 cp "$case_file" "$root/work/case.script"
 
@@ -45,12 +52,16 @@ done < <(sed -n 's/^#> //p' "$case_file")
 
 expected_exit=0
 use_stdin=0
+args=()
+same_on_qt=0
 for directive in "${directives[@]}"; do
     word=${directive%% *}
     rest=${directive#* }
     case $word in
     exit) expected_exit=$rest ;;
     stdin) use_stdin=1 ;;
+    args) read -ra args <<<"$rest" ;;
+    same-on-qt) same_on_qt=1 ;;
     ini) cp "$case_dir/$rest" "$root/bin/quoran.ini" ;;
     adapter)
         if [ -z "$tasim" ]; then
@@ -74,12 +85,17 @@ for directive in "${directives[@]}"; do
     esac
 done
 
+# Runs the program from the current folder with the given options; the exit code is its own.
+run_wizard() {
+    if [ "$use_stdin" -eq 1 ]; then
+        ../bin/quoran-wizard-script "$@" <case.script >stdout.txt 2>stderr.txt
+    else
+        ../bin/quoran-wizard-script "$@" case.script >stdout.txt 2>stderr.txt
+    fi
+}
+
 cd "$root/work" || exit 1
-if [ "$use_stdin" -eq 1 ]; then
-    ../bin/quoran-wizard-script <case.script >stdout.txt 2>stderr.txt
-else
-    ../bin/quoran-wizard-script case.script >stdout.txt 2>stderr.txt
-fi
+run_wizard "${args[@]}"
 status=$?
 
 failures=0
@@ -102,11 +118,29 @@ for directive in "${directives[@]}"; do
     stderr) has_line "$rest" stderr.txt || fail "no error line: $rest" ;;
     file) [ -e "$rest" ] || fail "no file $rest in the working folder" ;;
     no-file) [ -e "$rest" ] && fail "unwanted file $rest in the working folder" ;;
+    png) [ "$(head -c 8 "$rest" 2>/dev/null | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
+        fail "$rest is not a PNG image" ;;
     bin-file) [ -e "../bin/$rest" ] || fail "no file $rest beside the program" ;;
-    exit | stdin | ini | adapter) ;;
+    exit | stdin | ini | adapter | args | same-on-qt) ;;
     *) fail "unknown directive: $directive" ;;
     esac
 done
+
+if [ "$same_on_qt" -eq 1 ]; then
+    mkdir -p "$root/work-qt"
+    cp case.script "$root/work-qt/"
+    (
+        cd "$root/work-qt" || exit 1
+        run_wizard --qt
+        echo "$?" >status.txt
+    )
+    qt_status=$(cat "$root/work-qt/status.txt")
+    [ "$qt_status" -eq "$status" ] || fail "exit code $qt_status with --qt, $status without"
+    if ! diff -u stdout.txt "$root/work-qt/stdout.txt" >"$root/qt.diff"; then
+        fail "the output differs with --qt:"
+        cat "$root/qt.diff" >&2
+    fi
+fi
 
 if [ "$failures" -gt 0 ]; then
     echo "--- standard output" >&2

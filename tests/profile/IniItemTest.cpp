@@ -148,8 +148,7 @@ TEST_F(StringItem, DefaultAfterMessage_WhenStoredTextHasForeignCharacters)
 
 TEST_F(StringItem, TooLongAndForeignRejected_WhenValidated)
 {
-    CIniStringItem item(m_profile.Path(), &m_section, "StoredNumber0", "", &m_value, 20,
-                        "0:9,,,-");
+    CIniStringItem item(m_profile.Path(), &m_section, "StoredNumber0", "", &m_value, 20, "0:9,,,-");
     m_value = "1,2-3";
     EXPECT_EQ(item.Validate(), 1);
     m_value = "1&2";
@@ -248,9 +247,10 @@ TEST_F(YesNoItem, DefaultAfterMessage_WhenStoredTextIsNeither)
     Store("AutoAnswer=1");
     QueueAnswers({IDOK});
     EXPECT_EQ(ReadAutoAnswer(0), 0);
-    EXPECT_EQ(ShownTexts(),
-              std::vector<std::string>{
-                  "Invalid AutoAnswer value found in INI file. Factory default value read instead."});
+    EXPECT_EQ(
+        ShownTexts(),
+        std::vector<std::string>{
+            "Invalid AutoAnswer value found in INI file. Factory default value read instead."});
 }
 
 TEST_F(YesNoItem, DefaultSilently_WhenKeyMissing)
@@ -279,8 +279,8 @@ TEST_F(YesNoItem, YesForAnyNonZero_WhenSaved)
 TEST_F(IniItem, WriteFails_WhenFolderIsGoneOrSectionEmpty)
 {
     int value = 5;
-    CIniIntItem item(m_profile.Path() + ".d/quoran.ini", &m_section, "DTRDetectTime", 5, &value,
-                     0, 255);
+    CIniIntItem item(m_profile.Path() + ".d/quoran.ini", &m_section, "DTRDetectTime", 5, &value, 0,
+                     255);
     EXPECT_FALSE(item.Write());
 
     std::string noSection;

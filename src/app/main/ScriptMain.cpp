@@ -1,13 +1,18 @@
 // quoran-wizard-script [--qt] [FILE]: the wizard driven by a script (FILE, or standard input)
 // instead of a person. The script is checked whole before the wizard starts; then the wizard
-// runs on the headless host in real time, its commands acting as a user would.
+// runs on the headless host in real time (or, with --qt, on the Qt host: offscreen when there is
+// no display), its commands acting as a user would. Both hosts print the same lines.
 //
 // Exit code: 0 when every command ran, 1 at the first command that failed, 2 for a script that
 // cannot be parsed or read, or for bad arguments.
 #include "framework/WinApp.h"
 #include "framework/headless/HeadlessHost.h"
 #include "framework/headless/Script.h"
+#include "framework/qt/QtHost.h"
 
+#include <QApplication>
+
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -53,6 +58,21 @@ int RunHeadless(std::vector<ScriptCommand> commands)
     host.SetErrorHandler(
         [](const std::string& error) { std::cerr << kProgram << ": host: " << error << "\n"; });
     ScriptDriver driver(std::move(commands), host, std::cout, std::cerr);
+    AfxWinMain(driver.GetHost());
+    return driver.Finish();
+}
+int RunOnQt(std::vector<ScriptCommand> commands, int argc, char** argv)
+{
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
+    {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
+    QApplication application(argc, argv);
+    QtHost host;
+    ScriptDriver driver(std::move(commands), host, std::cout, std::cerr);
+    driver.SetScreenshotHandler([&host](const std::string& file) {
+        return host.Screenshot(file) ? std::string() : "cannot write the screenshot " + file;
+    });
     AfxWinMain(driver.GetHost());
     return driver.Finish();
 }
@@ -106,8 +126,9 @@ int main(int argc, char** argv)
     }
     if (qt)
     {
-        std::cerr << kProgram << ": this build has no Qt host\n";
-        return 2;
+        // Qt sees only the program's name: the script's arguments are not its options.
+        int qtArgc = 1;
+        return RunOnQt(std::move(commands), qtArgc, argv);
     }
     return RunHeadless(std::move(commands));
 }
