@@ -94,7 +94,17 @@ void QtHost::Impl::PressCancel(CPropertySheet& sheet)
     AfterUserAction(&sheet);
 }
 
-QtHost::QtHost() : QtHost(QApplication::font()) {}
+namespace
+{
+QFont DefaultDialogFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
+}
+} // namespace
+
+QtHost::QtHost() : QtHost(DefaultDialogFont()) {}
 
 QtHost::QtHost(const QFont& dialogFont) : m_impl(std::make_unique<Impl>())
 {

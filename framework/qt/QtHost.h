@@ -25,7 +25,8 @@ class QWidget;
 class QtHost : public Host
 {
 public:
-    // The dialog font (which also gives the base units) is the application's font.
+    // The dialog font (which also gives the base units) is the application's font family at 8
+    // points, the size the wizard's templates are laid out for (as Windows' dialog font is).
     QtHost();
     explicit QtHost(const QFont& dialogFont);
     ~QtHost() override;
