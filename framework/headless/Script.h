@@ -40,6 +40,13 @@
 //   12:   closed (Finish)                     the command closed the sheet (Finish or Cancel)
 //   13: expect page CINISectionPage: ok
 //   14: FAILED: why                           the first failure; the script stops there
+//   15: dump                                  then one line each: page, title, buttons and
+//   15:   control 1161 combo enabled visible items "COM1|COM2" selected "COM1"
+//   end: cancel                               the script ended with the sheet open: Cancel is
+//                                             pressed ("close as Cancel" when it is disabled)
+// The first failure also goes to the error stream as "line 14: COMMAND: why". A message box
+// with no answer queued, or one that does not fit its buttons, is a failure (the box gets No,
+// or OK); so is an answer still queued when the script ends.
 // Texts are printed in double quotes with CR, LF, tab and other control characters escaped
 // (\r \n \t \xNN). Only the framework's window state is printed, never a host's widgets, so
 // that every host prints the same lines.
@@ -180,11 +187,6 @@ public:
     // when every command ran, 1 after a failure.
     int Finish();
 
-    bool Failed() const { return m_failed; }
-    // The line of the first failure (0 when none, or when it came after the last command).
-    int FailedLine() const { return m_failedLine; }
-    const std::string& FailureReason() const { return m_failure; }
-
     // ScriptHost: a message box shown while the script runs.
     int OnMessageBox(const std::string& text, UINT nType);
 
@@ -220,8 +222,6 @@ private:
     bool m_started = false;
     bool m_ended = false;
     bool m_failed = false;
-    int m_failedLine = 0;
-    std::string m_failure;
     bool m_hasMessage = false;
     std::string m_lastMessage;
     int m_reportedPage = -1;

@@ -126,7 +126,7 @@ std::string JoinItems(const std::vector<std::string>& items)
     return joined;
 }
 
-std::string DescribeControl(const CWnd& wnd)
+std::string DumpLine(const CWnd& wnd)
 {
     std::string line = "control " + std::to_string(wnd.GetDlgCtrlID()) + " " + KindName(wnd);
     line += wnd.IsWindowEnabled() ? " enabled" : " disabled";
@@ -246,8 +246,6 @@ bool ScriptDriver::Fail(const std::string& why)
         return false;
     }
     m_failed = true;
-    m_failedLine = m_current != nullptr && !m_ended ? m_current->line : 0;
-    m_failure = why;
     Print("FAILED: " + why);
     if (m_current != nullptr && !m_ended)
     {
@@ -672,6 +670,6 @@ void ScriptDriver::Dump(CPropertySheet& sheet)
     }
     for (CWnd* control : page->GetChildren())
     {
-        Print("  " + DescribeControl(*control));
+        Print("  " + DumpLine(*control));
     }
 }
