@@ -24,9 +24,22 @@
 namespace
 {
 const char kProgram[] = "quoran-wizard-script";
-const char kUsage[] = "usage: quoran-wizard-script [--qt] [FILE]\n"
-                      "Runs the wizard driven by the script in FILE (standard input when FILE is\n"
-                      "missing or \"-\"); --qt shows it on the Qt host.\n";
+const char kUsage[] =
+    "usage: quoran-wizard-script [--qt] [FILE]\n"
+    "Runs the wizard driven by the script in FILE (standard input when FILE is missing or\n"
+    "\"-\"); --qt shows it on the Qt host. One command a line; '#' starts a comment line.\n"
+    "  next | back | finish | cancel       press a wizard button\n"
+    "  set ID TEXT                         type TEXT into an edit\n"
+    "  select ID TEXT                      choose an item of a combo box or list box\n"
+    "  check ID on|off    radio ID    click ID    row ID N\n"
+    "  answer yes|no|ok                    the answer to the next message box\n"
+    "  wait SECONDS    wait-page CLASS SECONDS\n"
+    "  expect page CLASS | title TEXT | buttons Back,Next,Finish,DisabledFinish,Cancel\n"
+    "  expect text|selected ID TEXT | enabled|visible ID yes|no | checked ID on|off\n"
+    "  expect items ID A|B|C | message TEXT\n"
+    "  dump    screenshot FILE (--qt only)\n"
+    "TEXT is the rest of the line, or \"quoted\" with \\r \\n \\t \\\" \\\\.\n"
+    "Exit code: 0 all ran, 1 a command failed, 2 the script cannot be read or parsed.\n";
 
 int Usage(const std::string& problem)
 {
