@@ -360,7 +360,7 @@ BOOL CPropertySheet::Create()
     };
     button(ID_WIZBACK, backX, "< &Back", WS_VISIBLE);
     button(ID_WIZNEXT, nextX, "&Next >", WS_VISIBLE);
-    button(ID_WIZFINISH, nextX, "Finish", 0);
+    button(ID_WIZFINISH, nextX, "&Finish", 0);
     button(IDCANCEL, cancelX, "Cancel", WS_VISIBLE);
     ApplyWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
 
