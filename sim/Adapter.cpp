@@ -69,8 +69,9 @@ struct Adapter::Impl
     void EndOfLine();
     void Queue(std::string bytes, Clock::time_point due);
     void WriteDue();
+    bool CountOpeners();
     bool WatchOpeners();
-    void PeerGone(bool drainInput);
+    void PeerGone();
     void CloseLine();
     void AwaitReading();
 
@@ -188,10 +189,8 @@ void Adapter::Impl::Serve()
     }
 }
 
-// Takes note of the opens and closes so far; true when the last user went away and nobody is
-// there now. Called before input is handled and output written, so that what the previous user
-// left behind is gone before anything of the next user's is looked at.
-bool Adapter::Impl::WatchOpeners()
+// Reads the opens and closes inotify has queued so far; true when the count fell to nobody.
+bool Adapter::Impl::CountOpeners()
 {
     alignas(inotify_event) char buffer[4096];
     bool wentAway = false;
@@ -210,8 +209,17 @@ bool Adapter::Impl::WatchOpeners()
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
+    return wentAway;
+}
+
+// Takes note of the opens and closes so far; true when the last user went away and nobody is
+// there now. Called before input is handled and output written, so that what the previous user
+// left behind is gone before anything of the next user's is looked at.
+bool Adapter::Impl::WatchOpeners()
+{
+    const bool wentAway = CountOpeners();
     if (wentAway)
-        PeerGone(openers == 0);
+        PeerGone();
     std::lock_guard lock(mutex);
     users = openers;
     return wentAway && openers == 0;
@@ -220,18 +228,35 @@ bool Adapter::Impl::WatchOpeners()
 // The last user closed the port: what it typed and what it was not given any more belongs to
 // nobody. Input is kept when someone opened the port again in the meantime, as that may be
 // the new user's command.
-void Adapter::Impl::PeerGone(bool drainInput)
+void Adapter::Impl::PeerGone()
 {
     line.clear();
     lineTooLong = false;
     output.clear();
     tcflush(slave, TCIFLUSH);
-    if (drainInput)
+    if (openers > 0)
+        return;
+    std::string drained;
+    char buffer[4096];
+    for (;;)
     {
-        char discarded[4096];
-        while (read(master, discarded, sizeof discarded) > 0)
-        {
-        }
+        const ssize_t got = read(master, buffer, sizeof buffer);
+        if (got <= 0 && !(got < 0 && errno == EINTR))
+            break;
+        if (got > 0)
+            drained.append(buffer, static_cast<size_t>(got));
+    }
+    // A new user may have opened the port and typed while the old input was drained. Its open
+    // is queued before its first byte is written, so it shows now, and what was drained may
+    // be its command.
+    CountOpeners();
+    if (openers == 0)
+        return;
+    for (const char c : drained)
+    {
+        if (hangUpPending)
+            break;
+        Receive(c);
     }
 }
 
