@@ -268,8 +268,10 @@ void Adapter::Impl::ReadCommands()
         const ssize_t got = read(master, buffer, sizeof buffer);
         if (got > 0)
         {
-            // Bytes whose writer has closed the port since are nobody's command any more.
-            if (WatchOpeners())
+            // Bytes whose writer has closed the port since are nobody's command any more. A
+            // new user's open is queued before its first byte, so with nobody there now the
+            // bytes are a departed user's, late through the line.
+            if (WatchOpeners() || (watch >= 0 && openers == 0))
                 continue;
             for (ssize_t i = 0; i < got && !hangUpPending; ++i)
                 Receive(buffer[i]);
