@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <mutex>
 #include <poll.h>
+#include <string_view>
 #include <sys/inotify.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -65,6 +66,7 @@ struct Adapter::Impl
     void Serve();
     void Wake() const;
     void ReadCommands();
+    void Receive(std::string_view bytes);
     void Receive(char c);
     void EndOfLine();
     void Queue(std::string bytes, Clock::time_point due);
@@ -241,23 +243,17 @@ void Adapter::Impl::PeerGone()
     for (;;)
     {
         const ssize_t got = read(master, buffer, sizeof buffer);
-        if (got <= 0 && !(got < 0 && errno == EINTR))
-            break;
         if (got > 0)
             drained.append(buffer, static_cast<size_t>(got));
+        else if (got == 0 || errno != EINTR)
+            break;
     }
     // A new user may have opened the port and typed while the old input was drained. Its open
     // is queued before its first byte is written, so it shows now, and what was drained may
     // be its command.
     CountOpeners();
-    if (openers == 0)
-        return;
-    for (const char c : drained)
-    {
-        if (hangUpPending)
-            break;
-        Receive(c);
-    }
+    if (openers > 0)
+        Receive(drained);
 }
 
 void Adapter::Impl::ReadCommands()
@@ -273,13 +269,23 @@ void Adapter::Impl::ReadCommands()
             // bytes are a departed user's, late through the line.
             if (WatchOpeners() || (watch >= 0 && openers == 0))
                 continue;
-            for (ssize_t i = 0; i < got && !hangUpPending; ++i)
-                Receive(buffer[i]);
+            Receive(std::string_view(buffer, static_cast<size_t>(got)));
             continue;
         }
         if (got < 0 && errno == EINTR)
             continue;
         return;
+    }
+}
+
+// Nothing is taken in once a hang-up is due.
+void Adapter::Impl::Receive(std::string_view bytes)
+{
+    for (const char c : bytes)
+    {
+        if (hangUpPending)
+            return;
+        Receive(c);
     }
 }
 
