@@ -4,38 +4,21 @@
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/commands/CfgParam.h"
+#include "tests/bench/BenchProfile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 namespace
 {
 void SaveNewConfiguration(benchmark::State& state)
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "save-bench-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr)
-    {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
-    const std::string path = folder + "/quoran.ini";
-    {
-        std::ofstream out(path, std::ios::binary);
-        for (int s = 0; s < state.range(0); ++s)
-        {
-            out << "[Config" << s << "]\r\n";
-            for (int k = 0; k < 53; ++k)
-                out << "Key" << k << "=" << (s + k) % 1000 << "\r\n";
-        }
-    }
+    const BenchProfile profile(static_cast<int>(state.range(0)));
     CCfgSheet sheet("QUORAN Configuration Wizard");
     theApp.m_device.modelCode = 6;
     theApp.m_device.extModelCode = 30;
-    theParams.BuildCatalogue(&sheet, path);
+    theParams.BuildCatalogue(&sheet, profile.Path());
     int saved = 0;
     for (auto _ : state)
     {
@@ -44,7 +27,6 @@ void SaveNewConfiguration(benchmark::State& state)
         benchmark::DoNotOptimize(theParams.SaveAll());
     }
     theParams.RemoveAll();
-    std::filesystem::remove_all(folder);
 }
 } // namespace
 
