@@ -97,6 +97,10 @@ LPSTR CharUpperA(LPSTR lpsz);
 
 // hModule must be NULL (the running executable). Returns the length copied; when the path does
 // not fit, copies nSize-1 characters and a NUL, returns nSize and sets ERROR_INSUFFICIENT_BUFFER.
+// For an installed program (its folder not writable by the user, or the shipped data beside it)
+// the path names the executable inside the user's folder $XDG_CONFIG_HOME/quoran-wizard instead,
+// so that the files kept "beside the executable" are the user's own (platform/posix/
+// ProgramFolder.h).
 DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize);
 
 typedef struct _SECURITY_ATTRIBUTES SECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
@@ -105,8 +109,8 @@ typedef DWORD(WINAPI* LPTHREAD_START_ROUTINE)(LPVOID lpThreadParameter);
 // Starts a detached thread at once. dwStackSize is a minimum commit, as on Windows: the thread
 // never gets less than the platform's default stack. lpThreadId may be NULL.
 HANDLE CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwStackSize,
-                    LPTHREAD_START_ROUTINE lpStartAddress, LPVOID lpParameter, DWORD dwCreationFlags,
-                    LPDWORD lpThreadId);
+                    LPTHREAD_START_ROUTINE lpStartAddress, LPVOID lpParameter,
+                    DWORD dwCreationFlags, LPDWORD lpThreadId);
 
 #define WAIT_OBJECT_0 0x00000000u
 #define WAIT_TIMEOUT 0x00000102u

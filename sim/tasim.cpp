@@ -12,10 +12,29 @@
 namespace
 {
 const char kUsage[] =
-    "usage: tasim [--model NAME] [--link PATH] [--nvram FILE] [--echo on|off]\n"
-    "             [--option-answer TEXT] [--silent] [--error-on-line N] [--delay MS]\n"
-    "             [--garbage] [--flood BYTES] [--hangup-after N] [--option-silent]\n"
-    "       tasim --list-models\n";
+    "usage: tasim [OPTION...]\n"
+    "       tasim --list-models | --help | --version\n"
+    "A simulated QUORAN ISDN terminal adapter on a pseudo-terminal. It prints the device's path,\n"
+    "answers AT commands as the chosen model does, and serves until SIGINT or SIGTERM.\n"
+    "\n"
+    "  --model NAME          the model to play (default KESTRAST/13; see --list-models)\n"
+    "  --link PATH           make PATH a symbolic link to the device, removed at the end\n"
+    "                        (dosdevices/com1 beside the wizard makes it the wizard's COM1)\n"
+    "  --nvram FILE          keep the adapter's stored configuration (AT&W) in FILE\n"
+    "  --echo on|off         whether commands are echoed at the start (default on)\n"
+    "  --option-answer TEXT  the information line answering AT%I (default 0; \"\" for none)\n"
+    "  --silent              never answer anything\n"
+    "  --error-on-line N     answer ERROR to the Nth command line (from 1)\n"
+    "  --delay MS            wait MS milliseconds before every response\n"
+    "  --garbage             send noise (0xFF bytes among it) before every response\n"
+    "  --flood BYTES         answer the first command with BYTES bytes without a line end\n"
+    "  --hangup-after N      close the line after N command lines\n"
+    "  --option-silent       leave AT%I unanswered\n"
+    "  --list-models         print the model names and exit\n"
+    "  --help                print this help and exit\n"
+    "  --version             print the version and exit\n"
+    "Exit status: 0 after a signal or an informational option, 1 when no pseudo-terminal or link\n"
+    "could be made, 2 for a bad option.\n";
 
 int Usage(const char* problem)
 {
@@ -46,9 +65,14 @@ int main(int argc, char** argv)
                 std::printf("%s\n", name.c_str());
             return 0;
         }
-        if (argument == "--help")
+        if (argument == "--help" || argument == "-h")
         {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (argument == "--version")
+        {
+            std::printf("tasim %s\n", QUORAN_VERSION);
             return 0;
         }
         if (argument == "--silent")

@@ -1,14 +1,20 @@
 // Opening and closing COM ports.
 //
-// A port is exclusive, as on Windows: the open takes flock(LOCK_EX|LOCK_NB) on the device, which
-// holds against every other open description (in this process or another, root included), and
-// sets TIOCEXCL so that other programs that do not lock (terminal emulators, ModemManager) are
-// kept out too where the caller is not root.
+// A port is exclusive, as on Windows, by every convention Linux serial programs follow: the
+// UUCP lock file (UucpLock.h) that minicom and its kin check, taken before the device is opened
+// so that a port in another program's hands is not even touched; flock(LOCK_EX|LOCK_NB) on the
+// device, which holds against every other open description (in this process or another, root
+// included); and TIOCEXCL, which keeps out programs that do not lock (terminal emulators,
+// ModemManager) where the caller is not root. Every refusal is reported with the device and the
+// system's reason (PortFailures.h).
 #include "platform/posix/ComPortNames.h"
 #include "platform/posix/CommPort.h"
 #include "platform/posix/Errors.h"
+#include "platform/posix/PortFailures.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -18,9 +24,10 @@
 
 namespace platform
 {
-CommPort::CommPort(int fd, bool canRead, bool canWrite, bool isPseudoTerminal, const DCB& state)
+CommPort::CommPort(int fd, bool canRead, bool canWrite, bool isPseudoTerminal, const DCB& state,
+                   UucpLock uucpLock)
     : fd_(fd), canRead_(canRead), canWrite_(canWrite), isPseudoTerminal_(isPseudoTerminal),
-      state_(state)
+      state_(state), uucpLock_(std::move(uucpLock))
 {
 }
 
@@ -88,46 +95,81 @@ bool IsPseudoTerminal(int fd)
            deviceMajor < kFirstPtySlaveMajor + kPtySlaveMajorCount;
 }
 
-// Opens, locks and configures `path`; returns the descriptor, or -1 with the last error set.
-int OpenPortDevice(const std::string& path)
+// Why an open failed: errno and, where the system's text does not say it all, more words.
+struct Refusal
+{
+    int error = 0;
+    std::string detail;
+};
+
+// The Win32 code the wizard sees for a refusal.
+DWORD Win32ErrorOf(const Refusal& refusal)
+{
+    switch (refusal.error)
+    {
+    case EIO:    // a node without hardware behind it (/dev/ttyS5 on most machines)
+    case ENOTTY: // whatever the link points at, it is no serial port
+        return ERROR_FILE_NOT_FOUND;
+    default:
+        return platform::Win32ErrorFromErrno(refusal.error);
+    }
+}
+
+// The device behind `path`: the real path a link leads to, what a dangling link names, or `path`
+// itself.
+std::string DeviceBehind(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    if (realpath(path.c_str(), resolved) != nullptr)
+        return resolved;
+    char target[PATH_MAX];
+    const ssize_t length = readlink(path.c_str(), target, sizeof target - 1);
+    return length > 0 ? std::string(target, static_cast<size_t>(length)) : std::string();
+}
+
+// Opens, locks and configures `path`; returns the descriptor, or -1 with `refusal` filled.
+int OpenPortDevice(const std::string& path, Refusal& refusal)
 {
     const int fd = open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
     {
-        // A node without hardware behind it (/dev/ttyS5 on most machines) answers EIO: to the
-        // caller that is a port that does not exist.
-        const int error = errno;
-        SetLastError(error == EIO ? static_cast<DWORD>(ERROR_FILE_NOT_FOUND)
-                                  : platform::Win32ErrorFromErrno(error));
+        refusal.error = errno;
         return -1;
     }
     termios settings{};
     if (tcgetattr(fd, &settings) != 0)
     {
-        // Not a terminal: whatever the link points at, it is no serial port.
         close(fd);
-        SetLastError(ERROR_FILE_NOT_FOUND);
+        refusal = {ENOTTY, "(not a terminal)"};
         return -1;
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0)
     {
-        const int error = errno;
+        refusal.error = errno;
+        if (refusal.error == EWOULDBLOCK)
+            refusal = {EBUSY, "(another open of the device holds its flock)"};
         close(fd);
-        SetLastError(error == EWOULDBLOCK ? static_cast<DWORD>(ERROR_ACCESS_DENIED)
-                                          : platform::Win32ErrorFromErrno(error));
         return -1;
     }
     ioctl(fd, TIOCEXCL);
     platform::MakeRaw(settings);
     if (tcsetattr(fd, TCSANOW, &settings) != 0)
     {
-        const int error = errno;
+        refusal.error = errno;
         ioctl(fd, TIOCNXCL);
         close(fd);
-        SetLastError(platform::Win32ErrorFromErrno(error));
         return -1;
     }
     return fd;
+}
+
+HANDLE FailOpen(platform::OpenFailure failure, const Refusal& refusal)
+{
+    failure.error = refusal.error;
+    failure.detail = refusal.detail;
+    platform::ReportOpenFailure(failure, __FILE__, __LINE__);
+    SetLastError(Win32ErrorOf(refusal));
+    return INVALID_HANDLE_VALUE;
 }
 } // namespace
 
@@ -135,20 +177,32 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPSECURITY_A
                    DWORD, HANDLE)
 {
     const int number = platform::ComPortNumber(lpFileName);
-    const std::string path = platform::ResolveComPort(number);
-    if (path.empty())
+    if (number == 0)
     {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return INVALID_HANDLE_VALUE;
     }
-    const int fd = OpenPortDevice(path);
+    platform::OpenFailure failure;
+    failure.comNumber = number;
+    failure.path = platform::ResolveComPort(number);
+    failure.device = failure.path.empty() ? std::string() : DeviceBehind(failure.path);
+    if (failure.path.empty())
+        return FailOpen(failure, {ENOENT, ""});
+
+    platform::UucpLock uucpLock;
+    if (std::string holder;
+        access(failure.device.c_str(), F_OK) == 0 && !uucpLock.Take(failure.device, holder))
+        return FailOpen(failure, {EBUSY, "(locked by " + holder + ")"});
+    Refusal refusal;
+    const int fd = OpenPortDevice(failure.path, refusal);
     if (fd < 0)
-        return INVALID_HANDLE_VALUE;
+        return FailOpen(failure, refusal);
     termios settings{};
     tcgetattr(fd, &settings);
     auto port = std::make_shared<platform::CommPort>(
         fd, (dwDesiredAccess & GENERIC_READ) != 0, (dwDesiredAccess & GENERIC_WRITE) != 0,
-        IsPseudoTerminal(fd), platform::DcbFromTermios(settings, platform::DefaultDcb()));
+        IsPseudoTerminal(fd), platform::DcbFromTermios(settings, platform::DefaultDcb()),
+        std::move(uucpLock));
     if (platform::CommPort::ErrorCounts counts; platform::ReadErrorCounts(fd, counts))
         port->ExchangeErrorCounts(counts);
     SetLastError(ERROR_SUCCESS);

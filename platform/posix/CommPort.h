@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/posix/Handles.h"
+#include "platform/posix/UucpLock.h"
 #include "platform/win32.h"
 
 #include <mutex>
@@ -17,8 +18,10 @@ namespace platform
 class CommPort final : public HandleObject
 {
 public:
-    // Takes ownership of `fd` (locked and in exclusive mode).
-    CommPort(int fd, bool canRead, bool canWrite, bool isPseudoTerminal, const DCB& state);
+    // Takes ownership of `fd` (locked and in exclusive mode) and of the port's UUCP lock, which
+    // is released once the descriptor is closed.
+    CommPort(int fd, bool canRead, bool canWrite, bool isPseudoTerminal, const DCB& state,
+             UucpLock uucpLock);
     ~CommPort() override;
     CommPort(const CommPort&) = delete;
     CommPort& operator=(const CommPort&) = delete;
@@ -55,6 +58,7 @@ private:
     DCB state_{};
     DWORD eventMask_ = 0;
     ErrorCounts errorCounts_{};
+    UucpLock uucpLock_; // a member: released only after the destructor has closed the port
 };
 
 // Turns `settings` into raw mode as a serial port wants it (no echo, no line editing, no

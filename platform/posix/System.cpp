@@ -1,8 +1,13 @@
-// Error state, ASCII string rules and the executable's path.
+// Error state, ASCII string rules and the executable's path (in the folder that stands for its
+// folder: see ProgramFolder.h).
 #include "platform/win32.h"
+
+#include "platform/posix/ProgramFolder.h"
 
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace
@@ -52,22 +57,28 @@ DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length < 0)
+    char executable[4096];
+    const ssize_t length = readlink("/proc/self/exe", executable, sizeof executable - 1);
+    const std::string& folder = platform::ProgramFolder();
+    if (length < 0 || folder.empty())
     {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return 0;
     }
-    const auto size = static_cast<DWORD>(length);
+    // The executable's own name in the folder that stands for its folder: callers cut the name
+    // off and keep their files there.
+    const std::string_view file(executable, static_cast<size_t>(length));
+    const std::string path =
+        (folder == "/" ? "" : folder) + "/" + std::string(file.substr(file.rfind('/') + 1));
+    const auto size = static_cast<DWORD>(path.size());
     if (size >= nSize)
     {
-        std::memcpy(lpFilename, path, nSize - 1);
+        std::memcpy(lpFilename, path.data(), nSize - 1);
         lpFilename[nSize - 1] = '\0';
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return nSize;
     }
-    std::memcpy(lpFilename, path, size);
+    std::memcpy(lpFilename, path.data(), size);
     lpFilename[size] = '\0';
     SetLastError(ERROR_SUCCESS);
     return size;

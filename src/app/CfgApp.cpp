@@ -1,11 +1,22 @@
 #include "src/app/CfgApp.h"
 
+#include "platform/PortAccess.h"
 #include "src/app/CfgSheet.h"
 #include "src/res/Resources.h"
 #include "src/serial/log.h"
 
 CCfgApp theApp;
 int g_bCfgModified = FALSE;
+
+namespace
+{
+// The platform's word on a port that would not open (which device, and the system's reason)
+// goes to the log beside the serial layer's own line.
+void LogPortFailure(const char* file, int line, const char* text)
+{
+    log_Printf(file, line, "%s", text);
+}
+} // namespace
 
 BEGIN_MESSAGE_MAP(CCfgApp, CWinApp)
 ON_COMMAND(ID_HELP, &CWinApp::OnHelp)
@@ -15,6 +26,7 @@ CCfgApp::CCfgApp()
 {
     AfxSetResources(WizardResources());
     log_SetEnabledFlag(&m_bLogEnabled);
+    SetPortFailureTrace(LogPortFailure);
 }
 
 CCfgApp::~CCfgApp()

@@ -10,7 +10,8 @@
 class CCfgApp : public CWinApp
 {
 public:
-    // Registers the wizard's resources with the framework and binds the log to m_bLogEnabled.
+    // Registers the wizard's resources with the framework, binds the log to m_bLogEnabled and
+    // sends the platform's reports of ports that would not open to the log.
     CCfgApp();
     // Frees the records of m_devices. A record that a worker thread may still be writing (its
     // result is still -1) is kept alive instead, so that a worker that outlives the wizard

@@ -1,7 +1,7 @@
-// quoran-wizard-script [--qt] [FILE]: the wizard driven by a script (FILE, or standard input)
-// instead of a person. The script is checked whole before the wizard starts; then the wizard
-// runs on the headless host in real time (or, with --qt, on the Qt host: offscreen when there is
-// no display), its commands acting as a user would. Both hosts print the same lines.
+// quoran-wizard-script [--qt] [FILE] (or --help, --version): the wizard driven by a script (FILE,
+// or standard input) instead of a person. The script is checked whole before the wizard starts;
+// then the wizard runs on the headless host in real time (or, with --qt, on the Qt host: offscreen
+// when there is no display), its commands acting as a user would. Both hosts print the same lines.
 //
 // Exit code: 0 when every command ran, 1 at the first command that failed, 2 for a script that
 // cannot be parsed or read, or for bad arguments.
@@ -26,6 +26,7 @@ namespace
 const char kProgram[] = "quoran-wizard-script";
 const char kUsage[] =
     "usage: quoran-wizard-script [--qt] [FILE]\n"
+    "       quoran-wizard-script --help | --version\n"
     "Runs the wizard driven by the script in FILE (standard input when FILE is missing or\n"
     "\"-\"); --qt shows it on the Qt host. One command a line; '#' starts a comment line.\n"
     "  next | back | finish | cancel       press a wizard button\n"
@@ -102,6 +103,11 @@ int main(int argc, char** argv)
         if (argument == "--help" || argument == "-h")
         {
             std::cout << kUsage;
+            return 0;
+        }
+        if (argument == "--version" || argument == "-V")
+        {
+            std::cout << kProgram << " " << QUORAN_VERSION << "\n";
             return 0;
         }
         if (argument == "--qt")

@@ -1,14 +1,183 @@
-// quoran-wizard: the wizard in a window on the Qt host. The program takes no arguments of its own
-// (Qt's, such as -platform, still work); it runs the application object until the sheet closes.
+// quoran-wizard: the wizard in a window on the Qt host. Its own options are --help and
+// --version, which need no display; Qt's (-platform NAME, -style NAME, ...) pass to Qt. It takes
+// no other arguments. Without a display it says so in one line and ends with exit status 1,
+// where Qt would abort.
 #include "framework/WinApp.h"
 #include "framework/qt/QtHost.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+const char kProgram[] = "quoran-wizard";
+const char kUsage[] =
+    "usage: quoran-wizard [--help | --version] [Qt options, such as -platform NAME]\n"
+    "Finds a QUORAN ISDN terminal adapter on a serial port, lets you edit its configurations\n"
+    "and sends one to it, page by page in a window.\n"
+    "\n"
+    "  -h, --help      print this help and exit\n"
+    "  -V, --version   print the version and exit\n"
+    "\n"
+    "Configurations live in quoran.ini beside the program; an installed program keeps them in\n"
+    "$XDG_CONFIG_HOME/quoran-wizard/ (~/.config/quoran-wizard/), with dosdevices/, whose links\n"
+    "comN name the device of COMn. The log, log.txt, is written in the working folder.\n"
+    "Exit status: 0 when the wizard closed, 1 without a display, 2 for a bad option.\n"
+    "See quoran-wizard(1).\n";
+
+// Qt's own command-line options, which QApplication takes out of the arguments; the first group
+// is followed by a value (or written -option=value).
+const char* const kQtOptionsWithValue[] = {
+    "-platform",    "-platformpluginpath", "-platformtheme", "-plugin",     "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle",       "-style",         "-stylesheet", "-session",
+    "-display",     "-geometry",           "-title",         "-name",
+};
+const char* const kQtFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
+
+enum class Parsed
+{
+    Run,
+    Exit,
+};
+
+int BadArguments(const std::string& problem)
+{
+    std::fprintf(stderr, "%s: %s\n%s", kProgram, problem.c_str(), kUsage);
+    return 2;
+}
+
+bool IsOneOf(const std::string& name, const char* const* first, const char* const* last)
+{
+    for (const char* const* option = first; option != last; ++option)
+    {
+        if (name == *option)
+            return true;
+    }
+    return false;
+}
+
+// Reads the arguments: --help and --version answer at once; Qt's options are left for Qt, and
+// the platform one asked for is kept in `platform`. Returns Exit with `status` set when the
+// program ends here.
+Parsed ParseArguments(int argc, char** argv, std::string& platform, int& status)
+{
+    for (int i = 1; i < argc; ++i)
+    {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h")
+        {
+            std::fputs(kUsage, stdout);
+            status = 0;
+            return Parsed::Exit;
+        }
+        if (argument == "--version" || argument == "-V")
+        {
+            std::printf("%s %s\n", kProgram, QUORAN_VERSION);
+            status = 0;
+            return Parsed::Exit;
+        }
+        // Qt reads its options with one dash or two.
+        const std::string option = argument.rfind("--", 0) == 0 ? argument.substr(1) : argument;
+        const size_t equals = option.find('=');
+        const std::string name = option.substr(0, equals);
+        if (IsOneOf(name, std::begin(kQtFlags), std::end(kQtFlags)) && equals == std::string::npos)
+            continue;
+        if (IsOneOf(name, std::begin(kQtOptionsWithValue), std::end(kQtOptionsWithValue)))
+        {
+            std::string value;
+            if (equals != std::string::npos)
+                value = option.substr(equals + 1);
+            else if (i + 1 < argc)
+                value = argv[++i];
+            else
+            {
+                status = BadArguments("option " + argument + " needs a value");
+                return Parsed::Exit;
+            }
+            if (name == "-platform")
+                platform = value;
+            continue;
+        }
+        status = BadArguments(argument[0] == '-' ? "unknown option " + argument
+                                                 : "unexpected argument " + argument);
+        return Parsed::Exit;
+    }
+    return Parsed::Run;
+}
+
+bool IsSet(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+[[noreturn]] void NoDisplay(const std::string& why)
+{
+    std::fprintf(stderr,
+                 "%s: %s; run it in a desktop session, or on a virtual screen with "
+                 "xvfb-run %s\n",
+                 kProgram, why.c_str(), kProgram);
+    std::fflush(stderr);
+    _exit(1);
+}
+
+// Qt's start-up messages, held back until the window system has answered: when it does not, Qt
+// ends the program with a fatal message, and the user gets one line from us instead.
+std::vector<std::string> g_startupMessages;
+
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg)
+    {
+        g_startupMessages.push_back(qFormatLogMessage(type, context, message).toStdString());
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    NoDisplay(std::string("no window system answers on the display ") + (IsSet("DISPLAY") ? display
+                                                                         : IsSet("WAYLAND_DISPLAY")
+                                                                             ? wayland
+                                                                             : "asked for"));
+}
+
+// Whether Qt will need a display server: not for platforms such as offscreen or vnc.
+bool NeedsDisplayServer(std::string platform)
+{
+    if (platform.empty())
+    {
+        const char* chosen = std::getenv("QT_QPA_PLATFORM");
+        platform = chosen != nullptr ? chosen : "";
+    }
+    return platform.empty() || platform.rfind("xcb", 0) == 0 || platform.rfind("wayland", 0) == 0;
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
+    std::string platform;
+    int status = 0;
+    if (ParseArguments(argc, argv, platform, status) == Parsed::Exit)
+        return status;
+    if (NeedsDisplayServer(platform) && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY"))
+        NoDisplay("no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+
+    const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
     QApplication application(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const std::string& message : g_startupMessages)
+        std::fprintf(stderr, "%s\n", message.c_str());
+    g_startupMessages.clear();
+
     QApplication::setApplicationName(QStringLiteral("QUORAN Configuration Wizard"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORAN_VERSION));
+    // Desktops find the window's icon and name through the installed .desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quoran-wizard"));
     QtHost host;
     return AfxWinMain(host);
 }

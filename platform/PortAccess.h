@@ -1,0 +1,28 @@
+// What Linux knows about a COM port that would not open, beyond the Win32 error code: which
+// device is behind the port and why the system refused it. Windows has nothing like it, so these
+// are not Win32 calls; the rest of the platform layer stays in platform/win32.h.
+#pragma once
+
+#include <string>
+
+// Receives one line for every "\\.\COMn" that CreateFileA fails to open: the port, the device
+// behind it and the system's reason, for example
+//   <COM3> /dev/ttyUSB0: Permission denied (owner root, group dialout, mode 0660)
+//   <COM1> /dev/ttyS0: Device or resource busy (locked by process 812 (minicom):
+//   /run/lock/LCK..ttyS0) <COM4> /dev/ttyUSB3 (/opt/quoran/dosdevices/com4): No such file or
+//   directory
+// `file` and `line` name the statement that found the failure. It is called on the thread that
+// tried to open the port, so it must be safe to call from several threads at once.
+using PortFailureTrace = void (*)(const char* file, int line, const char* text);
+
+// Installs the receiver (nullptr, the default, drops the lines); returns the previous one.
+PortFailureTrace SetPortFailureTrace(PortFailureTrace trace);
+
+// One line for a user who found no adapter, about the ports the system refused for lack of
+// permission since the program started: the first such device by port number and what would
+// grant access, for example
+//   No permission for /dev/ttyUSB0: join group dialout
+//   No permission for /dev/ttyS0 and 3 more: log in again to join group dialout
+//   No permission for /dev/ttyS4: only root may open it
+// "" when no port was refused for lack of permission. Safe to call from any thread.
+std::string GetPortPermissionHint();

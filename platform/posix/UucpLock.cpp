@@ -1,0 +1,242 @@
+// UUCP lock files of the ports this process opens.
+#include "platform/posix/UucpLock.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+// A lock file without a readable id is taken to be half-written for this long.
+constexpr time_t kWritingSeconds = 5;
+
+// Serialises taking and releasing within this process, so that one thread never takes another's
+// fresh lock for a stale one.
+std::mutex g_mutex;
+std::optional<std::string> g_folderForTesting; // guarded by g_mutex
+std::set<std::string> g_held;                  // lock files this process holds; by g_mutex
+std::atomic<unsigned> g_temporaryCounter{0};
+
+bool IsDirectory(const char* path)
+{
+    struct stat info
+    {
+    };
+    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string LockFolder()
+{
+    if (g_folderForTesting)
+        return *g_folderForTesting;
+    return IsDirectory("/run/lock") ? "/run/lock" : "/var/lock";
+}
+
+std::string LockName(const std::string& device)
+{
+    std::string name =
+        device.rfind("/dev/", 0) == 0 ? device.substr(5) : device.substr(device.rfind('/') + 1);
+    for (char& c : name)
+    {
+        if (c == '/')
+            c = '_';
+    }
+    return "LCK.." + name;
+}
+
+// The process id a lock file names: ten ASCII digits (with blanks) and a line feed, or the four
+// bytes of a binary id as old programs wrote it; 0 when it names none.
+pid_t OwnerIn(const char* content, size_t size)
+{
+    const bool text = std::all_of(content, content + size, [](char c) {
+        return (c >= '0' && c <= '9') || c == ' ' || c == '\n' || c == '\r' || c == '\t';
+    });
+    int pid = 0;
+    if (!text && size == sizeof pid)
+        std::memcpy(&pid, content, sizeof pid);
+    else if (text)
+        std::sscanf(std::string(content, size).c_str(), "%d", &pid);
+    return pid > 0 ? pid : 0;
+}
+
+bool IsAlive(pid_t pid)
+{
+    return kill(pid, 0) == 0 || errno == EPERM;
+}
+
+std::string ProcessName(pid_t pid)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/comm", static_cast<int>(pid));
+    FILE* file = std::fopen(path, "re");
+    if (file == nullptr)
+        return "";
+    char name[64] = {};
+    const bool read = std::fgets(name, sizeof name, file) != nullptr;
+    std::fclose(file);
+    std::string text = read ? name : "";
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+// Checks the lock at `path`: false when it is held (`holder` says by whom); otherwise removes a
+// stale lock and returns true.
+bool ClearStale(const std::string& path, std::string& holder)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    char content[64];
+    const ssize_t size = read(fd, content, sizeof content);
+    struct stat info
+    {
+    };
+    const bool haveInfo = fstat(fd, &info) == 0;
+    close(fd);
+    const pid_t owner = size > 0 ? OwnerIn(content, static_cast<size_t>(size)) : 0;
+    if (owner == getpid() && g_held.count(path) != 0)
+    {
+        holder = "this program: " + path;
+        return false;
+    }
+    if (owner != 0 && owner != getpid() && IsAlive(owner))
+    {
+        const std::string name = ProcessName(owner);
+        holder = "process " + std::to_string(owner) + (name.empty() ? "" : " (" + name + ")") +
+                 ": " + path;
+        return false;
+    }
+    if (owner == 0 && haveInfo && std::time(nullptr) - info.st_mtime < kWritingSeconds)
+    {
+        holder = "a program still writing " + path;
+        return false;
+    }
+    unlink(path.c_str());
+    return true;
+}
+
+enum class Creation
+{
+    Created,
+    Exists,
+    Unwritable,
+};
+
+bool WriteOwner(int fd)
+{
+    char content[16];
+    const int length = std::snprintf(content, sizeof content, "%10d\n", static_cast<int>(getpid()));
+    fchmod(fd, 0644);
+    return write(fd, content, static_cast<size_t>(length)) == length;
+}
+
+// Creates the lock file whole: written under a name of its own first, then linked to its name,
+// which fails rather than replace a lock another program made in the meantime.
+Creation Create(const std::string& folder, const std::string& path)
+{
+    const std::string temporary =
+        folder + "/LTMP." + std::to_string(getpid()) + "." + std::to_string(g_temporaryCounter++);
+    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return Creation::Unwritable;
+    const bool written = WriteOwner(fd);
+    close(fd);
+    const int linked = written ? link(temporary.c_str(), path.c_str()) : -1;
+    const int error = errno;
+    unlink(temporary.c_str());
+    if (linked == 0)
+        return Creation::Created;
+    return written && error == EEXIST ? Creation::Exists : Creation::Unwritable;
+}
+} // namespace
+
+namespace platform
+{
+UucpLock::UucpLock(UucpLock&& other) noexcept : path_(std::move(other.path_))
+{
+    other.path_.clear();
+}
+
+UucpLock& UucpLock::operator=(UucpLock&& other) noexcept
+{
+    if (this != &other)
+    {
+        Release();
+        path_ = std::move(other.path_);
+        other.path_.clear();
+    }
+    return *this;
+}
+
+bool UucpLock::Take(const std::string& device, std::string& holder)
+{
+    Release();
+    std::lock_guard lock(g_mutex);
+    const std::string folder = LockFolder();
+    const std::string path = folder + "/" + LockName(device);
+    // A lock that appears between the check and the creation is checked again; a third
+    // appearance in a row means a program keeps taking it.
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        if (!ClearStale(path, holder))
+            return false;
+        switch (Create(folder, path))
+        {
+        case Creation::Created:
+            g_held.insert(path);
+            path_ = path;
+            return true;
+        case Creation::Unwritable:
+            return true;
+        case Creation::Exists:
+            break;
+        }
+    }
+    holder = "another program: " + path;
+    return false;
+}
+
+void UucpLock::Release()
+{
+    if (path_.empty())
+        return;
+    std::lock_guard lock(g_mutex);
+    const int fd = open(path_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0)
+    {
+        char content[64];
+        const ssize_t size = read(fd, content, sizeof content);
+        close(fd);
+        if (size > 0 && OwnerIn(content, static_cast<size_t>(size)) == getpid())
+            unlink(path_.c_str());
+    }
+    g_held.erase(path_);
+    path_.clear();
+}
+
+std::string UucpLockPath(const std::string& device)
+{
+    std::lock_guard lock(g_mutex);
+    return LockFolder() + "/" + LockName(device);
+}
+} // namespace platform
+
+void SetUucpLockFolderForTesting(const char* folder)
+{
+    std::lock_guard lock(g_mutex);
+    if (folder)
+        g_folderForTesting = folder;
+    else
+        g_folderForTesting.reset();
+}

@@ -1,0 +1,328 @@
+#include "platform/PortAccess.h"
+#include "platform/posix/UucpLock.h"
+#include "platform/win32.h"
+#include "tests/platform/PseudoTerminal.h"
+#include "tests/platform/Unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <grp.h>
+#include <mutex>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using testing_support::ComName;
+using testing_support::ComPortFolder;
+using testing_support::PseudoTerminal;
+using testing_support::RunUnprivileged;
+using testing_support::TempFolder;
+
+namespace
+{
+std::mutex g_linesMutex;
+std::vector<std::string> g_lines;
+
+void CollectLine(const char*, int, const char* text)
+{
+    std::lock_guard lock(g_linesMutex);
+    g_lines.push_back(text);
+}
+
+// A COM port folder and a lock folder of the test's own, and the trace lines of its opens.
+class PortAccess : public testing::Test
+{
+protected:
+    PortAccess()
+    {
+        fs::permissions(ports_.Path(),
+                        fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+        fs::permissions(ports_.Path() / "dosdevices",
+                        fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
+        SetUucpLockFolderForTesting(locks_.Path().c_str());
+        previous_ = SetPortFailureTrace(CollectLine);
+        std::lock_guard lock(g_linesMutex);
+        g_lines.clear();
+    }
+    ~PortAccess() override
+    {
+        SetPortFailureTrace(previous_);
+        SetUucpLockFolderForTesting(nullptr);
+    }
+
+    static HANDLE Open(int number)
+    {
+        return CreateFileA(ComName(number).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+
+    // The trace line of one failed open of COM`number` (and the Win32 error it gave).
+    static std::string FailureOf(int number, DWORD& error)
+    {
+        {
+            std::lock_guard lock(g_linesMutex);
+            g_lines.clear();
+        }
+        const HANDLE port = Open(number);
+        error = GetLastError();
+        if (port != INVALID_HANDLE_VALUE)
+        {
+            CloseHandle(port);
+            return "(opened)";
+        }
+        std::lock_guard lock(g_linesMutex);
+        return g_lines.size() == 1 ? g_lines[0] : "(" + std::to_string(g_lines.size()) + " lines)";
+    }
+
+    std::string Link(int number) const
+    {
+        return (ports_.Path() / "dosdevices" / ("com" + std::to_string(number))).string();
+    }
+
+    fs::path LockOf(const PseudoTerminal& terminal) const
+    {
+        return platform::UucpLockPath(terminal.SlavePath());
+    }
+
+    ComPortFolder ports_;
+    TempFolder locks_;
+    PortFailureTrace previous_ = nullptr;
+};
+
+std::string LockText(pid_t pid)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%10d\n", static_cast<int>(pid));
+    return text;
+}
+
+// A process id that no process has any more.
+pid_t DeadProcess()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+} // namespace
+
+TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
+{
+    PseudoTerminal terminal;
+    ports_.Link(1, terminal.SlavePath());
+    ports_.Link(4, (ports_.Path() / "gone").string());
+    std::ofstream(ports_.Path() / "plain.txt") << "not a terminal";
+    ports_.Link(5, (ports_.Path() / "plain.txt").string());
+    ports_.Link(6, terminal.SlavePath());
+    const HANDLE held = Open(1);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    const std::string pts = terminal.SlavePath();
+    const std::string lock = LockOf(terminal).string();
+    struct Row
+    {
+        int number;
+        DWORD error;
+        std::string line;
+    };
+    const Row rows[] = {
+        {2, ERROR_FILE_NOT_FOUND, "<COM2> " + Link(2) + ": No such file or directory"},
+        {4, ERROR_FILE_NOT_FOUND,
+         "<COM4> " + (ports_.Path() / "gone").string() + " (" + Link(4) +
+             "): No such file or directory"},
+        {5, ERROR_FILE_NOT_FOUND,
+         "<COM5> " + (ports_.Path() / "plain.txt").string() + " (" + Link(5) +
+             "): Inappropriate ioctl for device (not a terminal)"},
+        {6, ERROR_ACCESS_DENIED,
+         "<COM6> " + pts + " (" + Link(6) +
+             "): Device or resource busy (locked by this program: " + lock + ")"},
+    };
+    for (const Row& row : rows)
+    {
+        DWORD error = 0;
+        EXPECT_EQ(FailureOf(row.number, error), row.line);
+        EXPECT_EQ(error, row.error) << "COM" << row.number;
+    }
+    CloseHandle(held);
+
+    fs::remove_all(ports_.Path() / "dosdevices");
+    DWORD error = 0;
+    EXPECT_EQ(
+        FailureOf(99999, error),
+        "<COM99999> not in /dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM*: No such file or directory");
+    EXPECT_EQ(GetPortPermissionHint(), "") << "root is never refused for lack of permission";
+}
+
+TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
+{
+    PseudoTerminal terminal;
+    ports_.Link(1, terminal.SlavePath());
+    const std::string prefix = "<COM1> " + terminal.SlavePath() + " (" + Link(1) + "): ";
+
+    // Another program that takes flock but no lock file (as picocom does by default).
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0)
+    {
+        const int fd = open(terminal.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+        const bool locked = fd >= 0 && flock(fd, LOCK_EX) == 0;
+        [[maybe_unused]] const ssize_t w = write(ready[1], locked ? "y" : "n", 1);
+        pause();
+        _exit(0);
+    }
+    char answer = 0;
+    ASSERT_EQ(read(ready[0], &answer, 1), 1);
+    ASSERT_EQ(answer, 'y');
+    DWORD error = 0;
+    EXPECT_EQ(FailureOf(1, error),
+              prefix + "Device or resource busy (another open of the device holds its flock)");
+    EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FALSE(fs::exists(LockOf(terminal))) << "the refused open leaves no lock file";
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
+
+    // A program that only sets exclusive mode keeps out everybody but root.
+    const int exclusive = open(terminal.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(exclusive, 0);
+    ASSERT_EQ(ioctl(exclusive, TIOCEXCL), 0);
+    chmod(terminal.SlavePath().c_str(), 0666);
+    const std::string seen = RunUnprivileged([] {
+        DWORD code = 0;
+        const std::string line = FailureOf(1, code);
+        return std::to_string(code) + " " + line;
+    });
+    close(exclusive);
+    if (seen == testing_support::kCannotDropPrivileges)
+        GTEST_SKIP() << "needs root to run as an unprivileged user, or a user who is not root";
+    EXPECT_EQ(seen, "5 " + prefix + "Device or resource busy");
+}
+
+TEST_F(PortAccess, UucpLockOfAnotherProgram_IsHonoured_WhileItsProcessLives)
+{
+    PseudoTerminal terminal;
+    ports_.Link(1, terminal.SlavePath());
+    const fs::path lock = LockOf(terminal);
+    EXPECT_EQ(lock.filename().string().rfind("LCK..pts_", 0), 0u) << lock;
+    const pid_t live = getppid();
+    int binaryLive = static_cast<int>(live);
+
+    struct Row
+    {
+        const char* what;
+        std::string content;
+        int ageSeconds;
+        bool opens;
+    };
+    const Row rows[] = {
+        {"live process, text", LockText(live), 0, false},
+        {"live process, binary", std::string(reinterpret_cast<char*>(&binaryLive), 4), 600, false},
+        {"dead process", LockText(DeadProcess()), 0, true},
+        {"no id, being written", "", 0, false},
+        {"no id, long abandoned", "junk\n", 600, true},
+    };
+    for (const Row& row : rows)
+    {
+        std::ofstream(lock, std::ios::binary) << row.content;
+        const timeval then[2] = {{time(nullptr) - row.ageSeconds, 0},
+                                 {time(nullptr) - row.ageSeconds, 0}};
+        utimes(lock.c_str(), then);
+
+        const HANDLE port = Open(1);
+        EXPECT_EQ(port != INVALID_HANDLE_VALUE, row.opens) << row.what;
+        if (port == INVALID_HANDLE_VALUE)
+        {
+            EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << row.what;
+            EXPECT_EQ(ReadFile(lock), row.content) << row.what << ": a held lock is left alone";
+            continue;
+        }
+        EXPECT_EQ(ReadFile(lock), LockText(getpid())) << row.what << ": the lock is ours now";
+        CloseHandle(port);
+        EXPECT_FALSE(fs::exists(lock)) << row.what << ": closing releases it";
+    }
+    std::lock_guard guard(g_linesMutex);
+    ASSERT_FALSE(g_lines.empty());
+    EXPECT_NE(g_lines[0].find("Device or resource busy (locked by process " + std::to_string(live)),
+              std::string::npos)
+        << g_lines[0];
+}
+
+TEST_F(PortAccess, OpenPort_HoldsItsLockUntilClosed_OrNoneWhereTheFolderIsMissing)
+{
+    PseudoTerminal terminal;
+    ports_.Link(1, terminal.SlavePath());
+    const fs::path lock = LockOf(terminal);
+
+    const HANDLE port = Open(1);
+    ASSERT_NE(port, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(ReadFile(lock), LockText(getpid()));
+    EXPECT_EQ(fs::status(lock).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::others_read);
+    CloseHandle(port);
+    EXPECT_FALSE(fs::exists(lock));
+    EXPECT_EQ(std::distance(fs::directory_iterator(locks_.Path()), fs::directory_iterator()), 0)
+        << "no temporary file is left behind";
+
+    const std::string missing = (locks_.Path() / "missing").string();
+    SetUucpLockFolderForTesting(missing.c_str());
+    const HANDLE unlocked = Open(1);
+    EXPECT_NE(unlocked, INVALID_HANDLE_VALUE) << "no lock folder: the port is used all the same";
+    CloseHandle(unlocked);
+}
+
+TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
+{
+    const group* dialout = getgrnam("dialout");
+    if (geteuid() != 0 || dialout == nullptr)
+        GTEST_SKIP() << "needs root (to give a device away) and a dialout group";
+    PseudoTerminal terminal;
+    ports_.Link(1, terminal.SlavePath());
+    ports_.Link(2, terminal.SlavePath());
+    const std::string pts = terminal.SlavePath();
+    ASSERT_EQ(chown(pts.c_str(), 0, dialout->gr_gid), 0);
+
+    struct Row
+    {
+        mode_t mode;
+        std::string line;
+        std::string hint;
+    };
+    const Row rows[] = {
+        {0660, "Permission denied (owner root, group dialout, mode 0660)",
+         "No permission for " + pts + ": join group dialout"},
+        {0600, "Permission denied (owner root, group dialout, mode 0600)",
+         "No permission for " + pts + ": only root may open it"},
+    };
+    for (const Row& row : rows)
+    {
+        ASSERT_EQ(chmod(pts.c_str(), row.mode), 0);
+        const std::string seen = RunUnprivileged([] {
+            const std::string before = GetPortPermissionHint();
+            DWORD code = 0;
+            const std::string line = FailureOf(1, code);
+            FailureOf(2, code);
+            return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortPermissionHint();
+        });
+        ASSERT_NE(seen, testing_support::kCannotDropPrivileges);
+        EXPECT_EQ(seen, "|5|<COM1> " + pts + " (" + Link(1) + "): " + row.line + "|" + row.hint)
+            << "one device behind two ports counts once";
+    }
+}

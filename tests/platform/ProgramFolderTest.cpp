@@ -1,0 +1,150 @@
+#include "platform/posix/ProgramFolder.h"
+#include "tests/platform/Unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+using testing_support::RunUnprivileged;
+using testing_support::TempFolder;
+
+namespace
+{
+const char kShipped[] = "[Default Configs]\nConfig1=Euro\n\n[Euro]\nNetworkSwitchType=NET3\n";
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// An installed layout under `root`: usr/bin/ and usr/share/quoran-wizard/quoran.ini.
+fs::path Install(const fs::path& root)
+{
+    fs::create_directories(root / "usr/bin");
+    WriteFile(root / "usr/share/quoran-wizard/quoran.ini", kShipped);
+    return root / "usr/bin";
+}
+} // namespace
+
+TEST(ProgramFolder, UserFolder_FollowsXdgConfigHome_ThenHome)
+{
+    struct Row
+    {
+        const char* xdg;
+        const char* home;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"/cfg", "/home/ann", "/cfg/quoran-wizard"},
+        {"relative/cfg", "/home/ann", "/home/ann/.config/quoran-wizard"},
+        {"", "/home/ann", "/home/ann/.config/quoran-wizard"},
+        {nullptr, "/home/ann", "/home/ann/.config/quoran-wizard"},
+        {nullptr, nullptr, ""},
+        {nullptr, "relative", ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(platform::UserProgramFolder(row.xdg, row.home), row.expected)
+            << (row.xdg ? row.xdg : "(unset)") << " " << (row.home ? row.home : "(unset)");
+}
+
+TEST(ProgramFolder, WritableFolderWithoutShippedData_StaysTheAnswer_AndNothingIsCreated)
+{
+    TempFolder scratch;
+    const fs::path bin = scratch.Path() / "build/bin";
+    fs::create_directories(bin);
+    const fs::path user = scratch.Path() / "config/quoran-wizard";
+
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), bin.string());
+    EXPECT_FALSE(fs::exists(scratch.Path() / "config"));
+}
+
+TEST(ProgramFolder, InstalledProgram_UsesTheUserFolder_SeededOnceAndNeverOverwritten)
+{
+    TempFolder scratch;
+    const fs::path bin = Install(scratch.Path());
+    const fs::path user = scratch.Path() / "home/.config/quoran-wizard";
+
+    ASSERT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    EXPECT_EQ(ReadFile(user / "quoran.ini"), kShipped);
+    EXPECT_EQ(fs::status(user).permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(fs::status(scratch.Path() / "home/.config").permissions() & fs::perms::all,
+              fs::perms::owner_all);
+
+    WriteFile(user / "quoran.ini", "[Mine]\n");
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    EXPECT_EQ(ReadFile(user / "quoran.ini"), "[Mine]\n") << "the user's file is never replaced";
+
+    fs::remove(user / "quoran.ini");
+    fs::create_directories(user / "dosdevices");
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    EXPECT_EQ(ReadFile(user / "quoran.ini"), kShipped) << "a folder without a profile is seeded";
+
+    for (const auto& entry : fs::directory_iterator(user))
+        EXPECT_TRUE(entry.path().filename() == "quoran.ini" ||
+                    entry.path().filename() == "dosdevices")
+            << "left behind: " << entry.path();
+}
+
+TEST(ProgramFolder, ManyStartsAtOnce_SeedOneWholeProfile)
+{
+    TempFolder scratch;
+    const fs::path bin = Install(scratch.Path());
+    const fs::path user = scratch.Path() / "config/quoran-wizard";
+    std::vector<std::thread> starts;
+    for (int i = 0; i < 8; ++i)
+        starts.emplace_back([&] {
+            EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+        });
+    for (auto& start : starts)
+        start.join();
+    EXPECT_EQ(ReadFile(user / "quoran.ini"), kShipped);
+    EXPECT_EQ(std::distance(fs::directory_iterator(user), fs::directory_iterator()), 1);
+}
+
+TEST(ProgramFolder, UserFolderThatCannotBeMade_LeavesTheExecutableFolder)
+{
+    TempFolder scratch;
+    const fs::path bin = Install(scratch.Path());
+    WriteFile(scratch.Path() / "blocked", "a file where a folder should be");
+
+    const fs::path user = scratch.Path() / "blocked/quoran-wizard";
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), bin.string());
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), ""), bin.string());
+}
+
+TEST(ProgramFolder, FolderTheUserMayNotWrite_IsLeftForTheUserFolder)
+{
+    TempFolder scratch;
+    const fs::path bin = scratch.Path() / "opt/bin";
+    fs::create_directories(bin);
+    const fs::path config = scratch.Path() / "config";
+    fs::create_directories(config);
+    scratch.HandTo(config);
+    fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                             fs::perms::group_exec | fs::perms::others_read |
+                             fs::perms::others_exec);
+
+    const std::string answer = RunUnprivileged([&] {
+        return platform::ChooseProgramFolder(bin.string(), (config / "quoran-wizard").string());
+    });
+    if (answer == testing_support::kCannotDropPrivileges)
+        GTEST_SKIP() << "needs root to run as an unprivileged user, or a user who is not root";
+    EXPECT_EQ(answer, (config / "quoran-wizard").string())
+        << "no shipped profile: the folder is made, with nothing in it";
+    EXPECT_TRUE(fs::is_directory(config / "quoran-wizard"));
+}

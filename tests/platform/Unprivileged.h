@@ -1,0 +1,96 @@
+// Running a piece of a test as a user without privileges, and temporary folders such a user can
+// reach. The tests run as root on the build machines, where root passes every permission check;
+// what a user may not do is tried in a child process that has become `nobody`.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace testing_support
+{
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+inline const std::string kCannotDropPrivileges = "(cannot become an unprivileged user)";
+
+// Runs `work` as an unprivileged user and returns what it returned: in a child process that has
+// become nobody when the test runs as root, else in this process (its user is unprivileged
+// already). kCannotDropPrivileges when root cannot change its user here.
+inline std::string RunUnprivileged(const std::function<std::string()>& work)
+{
+    if (geteuid() != 0)
+        return work();
+    int channel[2];
+    if (pipe(channel) != 0)
+        throw std::runtime_error("no pipe");
+    const pid_t child = fork();
+    if (child < 0)
+        throw std::runtime_error("no fork");
+    if (child == 0)
+    {
+        close(channel[0]);
+        const bool dropped =
+            setgroups(0, nullptr) == 0 && setgid(kNogroup) == 0 && setuid(kNobody) == 0;
+        const std::string answer = dropped ? work() : kCannotDropPrivileges;
+        [[maybe_unused]] const ssize_t written = write(channel[1], answer.data(), answer.size());
+        _exit(0);
+    }
+    close(channel[1]);
+    std::string answer;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(channel[0], buffer, sizeof buffer)) > 0)
+        answer.append(buffer, static_cast<size_t>(got));
+    close(channel[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return answer;
+}
+
+// A temporary folder that every user can reach (mode 0755), removed with its content.
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        char pattern[] = "/tmp/quoran-test.XXXXXX";
+        if (mkdtemp(pattern) == nullptr)
+            throw std::runtime_error("no temporary folder");
+        path_ = pattern;
+        std::filesystem::permissions(
+            path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                       std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                       std::filesystem::perms::others_exec);
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+             it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
+        {
+            if (it->is_directory(ignored) && !it->is_symlink(ignored))
+                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add, ignored);
+        }
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // Makes `path` belong to the user RunUnprivileged runs as.
+    void HandTo(const std::filesystem::path& path) const
+    {
+        if (geteuid() == 0 && chown(path.c_str(), kNobody, kNogroup) != 0)
+            throw std::runtime_error("cannot hand " + path.string() + " over");
+    }
+
+private:
+    std::filesystem::path path_;
+};
+} // namespace testing_support
