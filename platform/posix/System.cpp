@@ -1,4 +1,5 @@
 // Error state, ASCII string rules and the executable's path.
+#include "platform/TextRules.h"
 #include "platform/win32.h"
 
 #include <cerrno>
@@ -8,11 +9,6 @@
 namespace
 {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
-
-char AsciiUpper(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 } // namespace
 
 DWORD GetLastError()
@@ -27,21 +23,13 @@ void SetLastError(DWORD error)
 
 int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2)
 {
-    const char* a = lpString1 ? lpString1 : "";
-    const char* b = lpString2 ? lpString2 : "";
-    for (;; ++a, ++b)
-    {
-        const auto ca = static_cast<unsigned char>(AsciiUpper(*a));
-        const auto cb = static_cast<unsigned char>(AsciiUpper(*b));
-        if (ca != cb || ca == 0)
-            return ca < cb ? -1 : (ca > cb ? 1 : 0);
-    }
+    return platform::CompareNoCase(lpString1 ? lpString1 : "", lpString2 ? lpString2 : "");
 }
 
 LPSTR CharUpperA(LPSTR lpsz)
 {
     for (char* p = lpsz; p && *p; ++p)
-        *p = AsciiUpper(*p);
+        *p = platform::AsciiUpper(*p);
     return lpsz;
 }
 

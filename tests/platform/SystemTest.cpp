@@ -1,3 +1,4 @@
+#include "platform/TextRules.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,10 @@ TEST(System, CaseInsensitiveCompare_IgnoresAsciiCaseOnly)
     EXPECT_LT(lstrcmpiA("abc", "ABD"), 0);
     EXPECT_GT(lstrcmpiA("abc", "AB"), 0);
     EXPECT_NE(lstrcmpiA("\xe9", "\xc9"), 0);
+    // Letters fold to lower case, so "_" sorts before them in every layer alike (a sorted list
+    // box and a profile lookup must agree).
+    EXPECT_LT(lstrcmpiA("A_B", "AAB"), 0);
+    EXPECT_LT(platform::CompareNoCase("Config_1", "CONFIGA"), 0);
     char text[] = "kestrast-usb \xe9";
     EXPECT_STREQ(CharUpperA(text), "KESTRAST-USB \xe9");
 }
