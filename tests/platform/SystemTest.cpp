@@ -1,4 +1,5 @@
 #include "platform/TextRules.h"
+#include "platform/posix/ModuleFileTesting.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -32,4 +33,10 @@ TEST(System, ModuleFileName_IsTheRunningExecutable_AndCutsWhenShort)
     EXPECT_EQ(GetModuleFileNameA(nullptr, shortBuffer, sizeof shortBuffer), 5u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(std::string(shortBuffer), std::string(path).substr(0, 4));
+
+    SetModuleFolderForTesting("/tmp/elsewhere");
+    char moved[MAX_PATH];
+    GetModuleFileNameA(nullptr, moved, sizeof moved);
+    SetModuleFolderForTesting(nullptr);
+    EXPECT_STREQ(moved, "/tmp/elsewhere/platform_tests");
 }
