@@ -1,24 +1,60 @@
 // Error state, ASCII string rules and the executable's path (in the folder that stands for its
 // folder: see ProgramFolder.h).
+#include "platform/TextRules.h"
 #include "platform/win32.h"
 
+#include "platform/posix/ModuleFileTesting.h"
 #include "platform/posix/ProgramFolder.h"
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <unistd.h>
 
 namespace
 {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
 
-char AsciiUpper(char c)
+std::mutex g_moduleFolderMutex;
+std::optional<std::string> g_moduleFolderForTesting;
+
+// The executable's file name in the folder that stands for its folder (the test's folder, or
+// ProgramFolder's answer): callers cut the name off and keep their files there. False when
+// unknown.
+bool ModulePath(std::string& path)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    char real[4096];
+    const ssize_t length = readlink("/proc/self/exe", real, sizeof real - 1);
+    if (length < 0)
+        return false;
+    path.assign(real, static_cast<size_t>(length));
+    const std::string name = path.substr(path.rfind('/'));
+    {
+        std::lock_guard lock(g_moduleFolderMutex);
+        if (g_moduleFolderForTesting)
+        {
+            path = *g_moduleFolderForTesting + name;
+            return true;
+        }
+    }
+    const std::string& folder = platform::ProgramFolder();
+    if (folder.empty())
+        return false;
+    path = (folder == "/" ? "" : folder) + name;
+    return true;
 }
 } // namespace
+
+void SetModuleFolderForTesting(const char* folder)
+{
+    std::lock_guard lock(g_moduleFolderMutex);
+    if (folder != nullptr)
+        g_moduleFolderForTesting = folder;
+    else
+        g_moduleFolderForTesting.reset();
+}
 
 DWORD GetLastError()
 {
@@ -32,21 +68,13 @@ void SetLastError(DWORD error)
 
 int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2)
 {
-    const char* a = lpString1 ? lpString1 : "";
-    const char* b = lpString2 ? lpString2 : "";
-    for (;; ++a, ++b)
-    {
-        const auto ca = static_cast<unsigned char>(AsciiUpper(*a));
-        const auto cb = static_cast<unsigned char>(AsciiUpper(*b));
-        if (ca != cb || ca == 0)
-            return ca < cb ? -1 : (ca > cb ? 1 : 0);
-    }
+    return platform::CompareNoCase(lpString1 ? lpString1 : "", lpString2 ? lpString2 : "");
 }
 
 LPSTR CharUpperA(LPSTR lpsz)
 {
     for (char* p = lpsz; p && *p; ++p)
-        *p = AsciiUpper(*p);
+        *p = platform::AsciiUpper(*p);
     return lpsz;
 }
 
@@ -57,19 +85,12 @@ DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    char executable[4096];
-    const ssize_t length = readlink("/proc/self/exe", executable, sizeof executable - 1);
-    const std::string& folder = platform::ProgramFolder();
-    if (length < 0 || folder.empty())
+    std::string path;
+    if (!ModulePath(path))
     {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return 0;
     }
-    // The executable's own name in the folder that stands for its folder: callers cut the name
-    // off and keep their files there.
-    const std::string_view file(executable, static_cast<size_t>(length));
-    const std::string path =
-        (folder == "/" ? "" : folder) + "/" + std::string(file.substr(file.rfind('/') + 1));
     const auto size = static_cast<DWORD>(path.size());
     if (size >= nSize)
     {
