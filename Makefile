@@ -3,10 +3,14 @@
 #   make check   builds everything and runs every test: a normal build, then an
 #                AddressSanitizer/UndefinedBehaviorSanitizer build, then the thread suites
 #                under ThreadSanitizer
+#   make deb     builds the Debian package build/quoran-wizard_VERSION_ARCH.deb
+#   make install installs into PREFIX (default /usr/local; DESTDIR honoured)
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all bootstrap build check check-normal check-asan check-tsan demo screenshots bench format clean
+PREFIX ?= /usr/local
+
+.PHONY: all bootstrap build check check-normal check-asan check-tsan demo screenshots bench deb install format clean
 
 all: build
 
@@ -41,6 +45,12 @@ screenshots: build
 
 bench: build
 	@scripts/bench
+
+deb: build
+	cd build && cpack -G DEB
+
+install: build
+	cmake --install build --prefix $(PREFIX)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -2,6 +2,10 @@
 # cmake/Install.cmake, its library dependencies found by dpkg-shlibdeps, binaries stripped.
 include_guard(GLOBAL)
 
+# Packaging installs what is built; it never builds (`make deb` builds first, and the package test
+# runs while other tests use the build tree).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(QUORAN_MAINTAINER "QUORAN Configuration Wizard developers <quoran-wizard@example.org>"
     CACHE STRING "The package's maintainer, as Debian writes it")
 

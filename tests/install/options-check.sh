@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The options a Linux user tries first, and a start without a display.
+#
+#   options-check.sh QUORAN_WIZARD TASIM VERSION TASIM_MAN_PAGE
+set -uo pipefail
+wizard=$1
+tasim=$2
+version=$3
+tasim_man=$4
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quoran-options.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failures=0
+fail() {
+    echo "options-check: $*" >&2
+    failures=$((failures + 1))
+}
+
+# Runs the wizard with a clean environment plus the given variables; sets status, out and err.
+run() {
+    local -a variables=()
+    while [ $# -gt 0 ] && [[ $1 == *=* ]]; do
+        variables+=("$1")
+        shift
+    done
+    env -i PATH=/usr/bin:/bin HOME="$work" "${variables[@]}" "$wizard" "$@" >out.txt 2>err.txt
+    status=$?
+    out=$(cat out.txt)
+    err=$(cat err.txt)
+}
+
+# A display number nobody serves: a stale DISPLAY, as after a closed ssh -X session.
+stale=97
+while [ -e "/tmp/.X11-unix/X$stale" ] || [ -e "/tmp/.X$stale-lock" ]; do
+    stale=$((stale + 1))
+done
+
+# arguments and environment | status | stdout starts with | stderr: lines (or usage) | starts with
+while IFS='|' read -r arguments expected_status stdout_start stderr_lines stderr_start; do
+    read -ra words <<<"$arguments"
+    run "${words[@]}"
+    [ "$status" -eq "$expected_status" ] || fail "$arguments: status $status, expected $expected_status"
+    [[ $out == "$stdout_start"* ]] || fail "$arguments: stdout '$out'"
+    lines=$(grep -c '' err.txt)
+    if [ "$stderr_lines" = usage ]; then
+        grep -q '^usage: quoran-wizard' err.txt || fail "$arguments: no usage on stderr"
+    elif [ "$lines" -ne "$stderr_lines" ]; then
+        fail "$arguments: $lines lines on stderr: $err"
+    fi
+    [[ $err == "$stderr_start"* ]] || fail "$arguments: stderr '$err'"
+    [ -e log.txt ] && fail "$arguments: the wizard started (log.txt)" && rm -f log.txt
+done <<TABLE
+--version|0|quoran-wizard $version|0|
+-V|0|quoran-wizard $version|0|
+--help|0|usage: quoran-wizard|0|
+DISPLAY=:$stale --help|0|usage: quoran-wizard|0|
+--frobnicate|2||usage|quoran-wizard: unknown option --frobnicate
+-platform|2||usage|quoran-wizard: option -platform needs a value
+stray|2||usage|quoran-wizard: unexpected argument stray
+|1||1|quoran-wizard: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)
+-style Fusion|1||1|quoran-wizard: no display
+DISPLAY=:$stale|1||1|quoran-wizard: no window system answers on the display :$stale
+TABLE
+
+# tasim --help describes every option its manual page lists.
+"$tasim" --help >tasim-help.txt || fail "tasim --help: status $?"
+"$tasim" --version | grep -qx "tasim $version" || fail "tasim --version"
+while read -r option; do
+    grep -q -- "$option" tasim-help.txt || fail "tasim --help does not describe $option"
+done < <(grep -o '^\.B[IR]* \\-\\-[a-z-]*' "$tasim_man" | sed 's/.* //; s/\\-/-/g')
+
+exit $((failures > 0))
