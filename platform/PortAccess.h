@@ -19,10 +19,10 @@ using PortFailureTrace = void (*)(const char* file, int line, const char* text);
 PortFailureTrace SetPortFailureTrace(PortFailureTrace trace);
 
 // One line for a user who found no adapter, about the ports the system refused for lack of
-// permission since the program started: the first such device by port number and what would
-// grant access, for example
-//   No permission for /dev/ttyUSB0: join group dialout
-//   No permission for /dev/ttyS0 and 3 more: log in again to join group dialout
-//   No permission for /dev/ttyS4: only root may open it
+// permission since the program started: the first such device by port number (and how many
+// more there were) and what would grant access, short enough for one line of a page:
+//   No access to /dev/ttyUSB0: join group dialout
+//   No access to /dev/ttyS0 (+3): log in again (group dialout)     (added to it since login)
+//   No access to /dev/ttyS4: only root may open it
 // "" when no port was refused for lack of permission. Safe to call from any thread.
 std::string GetPortPermissionHint();

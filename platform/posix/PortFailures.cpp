@@ -174,16 +174,17 @@ std::string GetPortPermissionHint()
         std::min_element(g_refusals.begin(), g_refusals.end(), [](const auto& a, const auto& b) {
             return a.second.comNumber < b.second.comNumber;
         });
-    std::string hint = "No permission for " + first->first;
+    // Short enough for the one line the search page has for it.
+    std::string hint = "No access to " + first->first;
     if (g_refusals.size() > 1)
-        hint += " and " + std::to_string(g_refusals.size() - 1) + " more";
+        hint += " (+" + std::to_string(g_refusals.size() - 1) + ")";
     const Refusal& refusal = first->second;
     switch (refusal.remedy)
     {
     case Remedy::JoinGroup:
         return hint + ": join group " + refusal.group;
     case Remedy::LogInAgain:
-        return hint + ": log in again to join group " + refusal.group;
+        return hint + ": log in again (group " + refusal.group + ")";
     case Remedy::OwnerOnly:
         return hint + ": only " + refusal.owner + " may open it";
     case Remedy::Unknown:

@@ -293,11 +293,14 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
     const group* dialout = getgrnam("dialout");
     if (geteuid() != 0 || dialout == nullptr)
         GTEST_SKIP() << "needs root (to give a device away) and a dialout group";
-    PseudoTerminal terminal;
-    ports_.Link(1, terminal.SlavePath());
-    ports_.Link(2, terminal.SlavePath());
-    const std::string pts = terminal.SlavePath();
-    ASSERT_EQ(chown(pts.c_str(), 0, dialout->gr_gid), 0);
+    PseudoTerminal first;
+    PseudoTerminal second;
+    ports_.Link(1, first.SlavePath());
+    ports_.Link(2, first.SlavePath());
+    ports_.Link(3, second.SlavePath());
+    const std::string pts = first.SlavePath();
+    for (const PseudoTerminal* terminal : {&first, &second})
+        ASSERT_EQ(chown(terminal->SlavePath().c_str(), 0, dialout->gr_gid), 0);
 
     struct Row
     {
@@ -307,22 +310,24 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
     };
     const Row rows[] = {
         {0660, "Permission denied (owner root, group dialout, mode 0660)",
-         "No permission for " + pts + ": join group dialout"},
+         "No access to " + pts + " (+1): join group dialout"},
         {0600, "Permission denied (owner root, group dialout, mode 0600)",
-         "No permission for " + pts + ": only root may open it"},
+         "No access to " + pts + " (+1): only root may open it"},
     };
     for (const Row& row : rows)
     {
-        ASSERT_EQ(chmod(pts.c_str(), row.mode), 0);
+        for (const PseudoTerminal* terminal : {&first, &second})
+            ASSERT_EQ(chmod(terminal->SlavePath().c_str(), row.mode), 0);
         const std::string seen = RunUnprivileged([] {
             const std::string before = GetPortPermissionHint();
             DWORD code = 0;
+            FailureOf(3, code);
             const std::string line = FailureOf(1, code);
             FailureOf(2, code);
             return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortPermissionHint();
         });
         ASSERT_NE(seen, testing_support::kCannotDropPrivileges);
         EXPECT_EQ(seen, "|5|<COM1> " + pts + " (" + Link(1) + "): " + row.line + "|" + row.hint)
-            << "one device behind two ports counts once";
+            << "the first device by port number, and each device counted once";
     }
 }
