@@ -14,8 +14,11 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <fstream>
+#include <sstream>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -127,6 +130,36 @@ std::string DeviceBehind(const std::string& path)
     return length > 0 ? std::string(target, static_cast<size_t>(length)) : std::string();
 }
 
+// Who holds the flock on the device open as `fd`, in words: "process 812 (picocom)" as the
+// kernel's lock table has it, or "another open of the device" when it does not say.
+std::string FlockHolder(int fd)
+{
+    struct stat info
+    {
+    };
+    std::ifstream table("/proc/locks");
+    if (fstat(fd, &info) != 0 || !table)
+        return "another open of the device";
+    char node[64];
+    std::snprintf(node, sizeof node, "%02x:%02x:%llu", major(info.st_dev), minor(info.st_dev),
+                  static_cast<unsigned long long>(info.st_ino));
+    // "1: FLOCK  ADVISORY  WRITE 812 00:05:1234 0 EOF"
+    for (std::string line; std::getline(table, line);)
+    {
+        std::istringstream fields(line);
+        std::string number, kind, mode, access, pid, where;
+        fields >> number >> kind >> mode >> access >> pid >> where;
+        if (kind == "FLOCK" && where == node && pid != std::to_string(getpid()))
+        {
+            std::ifstream comm("/proc/" + pid + "/comm");
+            std::string name;
+            std::getline(comm, name);
+            return "process " + pid + (name.empty() ? "" : " (" + name + ")");
+        }
+    }
+    return "another open of the device";
+}
+
 // Opens, locks and configures `path`; returns the descriptor, or -1 with `refusal` filled.
 int OpenPortDevice(const std::string& path, Refusal& refusal)
 {
@@ -147,7 +180,7 @@ int OpenPortDevice(const std::string& path, Refusal& refusal)
     {
         refusal.error = errno;
         if (refusal.error == EWOULDBLOCK)
-            refusal = {EBUSY, "(another open of the device holds its flock)"};
+            refusal = {EBUSY, "(held with flock by " + FlockHolder(fd) + ")"};
         close(fd);
         return -1;
     }

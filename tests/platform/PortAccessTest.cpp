@@ -190,8 +190,8 @@ TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
     ASSERT_EQ(read(ready[0], &answer, 1), 1);
     ASSERT_EQ(answer, 'y');
     DWORD error = 0;
-    EXPECT_EQ(FailureOf(1, error),
-              prefix + "Device or resource busy (another open of the device holds its flock)");
+    EXPECT_EQ(FailureOf(1, error), prefix + "Device or resource busy (held with flock by process " +
+                                       std::to_string(holder) + " (platform_tests))");
     EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED));
     EXPECT_FALSE(fs::exists(LockOf(terminal))) << "the refused open leaves no lock file";
     kill(holder, SIGKILL);
