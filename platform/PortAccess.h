@@ -6,11 +6,12 @@
 #include <string>
 
 // Receives one line for every "\\.\COMn" that CreateFileA fails to open: the port, the device
-// behind it and the system's reason, for example
-//   <COM3> /dev/ttyUSB0: Permission denied (owner root, group dialout, mode 0660)
-//   <COM1> /dev/ttyS0: Device or resource busy (locked by process 812 (minicom):
-//   /run/lock/LCK..ttyS0) <COM4> /dev/ttyUSB3 (/opt/quoran/dosdevices/com4): No such file or
-//   directory
+// behind it (and the dosdevices link that led there) and the system's reason, for example
+//     <COM3> /dev/ttyUSB0: Permission denied (owner root, group dialout, mode 0660)
+//     <COM1> /dev/ttyS0: Device or resource busy (locked by process 812 (minicom): LCKFILE)
+//     <COM2> /dev/ttyUSB1: Device or resource busy (held with flock by process 901 (picocom))
+//     <COM4> /dev/ttyUSB3 (/opt/q/dosdevices/com4): No such file or directory
+// where LCKFILE is the UUCP lock file's path, /run/lock/LCK..ttyS0.
 // `file` and `line` name the statement that found the failure. It is called on the thread that
 // tried to open the port, so it must be safe to call from several threads at once.
 using PortFailureTrace = void (*)(const char* file, int line, const char* text);
