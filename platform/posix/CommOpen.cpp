@@ -150,12 +150,7 @@ std::string FlockHolder(int fd)
         std::string number, kind, mode, access, pid, where;
         fields >> number >> kind >> mode >> access >> pid >> where;
         if (kind == "FLOCK" && where == node && pid != std::to_string(getpid()))
-        {
-            std::ifstream comm("/proc/" + pid + "/comm");
-            std::string name;
-            std::getline(comm, name);
-            return "process " + pid + (name.empty() ? "" : " (" + name + ")");
-        }
+            return platform::DescribeProcess(std::stol(pid));
     }
     return "another open of the device";
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <grp.h>
 #include <map>
 #include <mutex>
@@ -145,6 +146,14 @@ std::string FailureLine(const platform::OpenFailure& failure)
 
 namespace platform
 {
+std::string DescribeProcess(long pid)
+{
+    std::ifstream comm("/proc/" + std::to_string(pid) + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return "process " + std::to_string(pid) + (name.empty() ? "" : " (" + name + ")");
+}
+
 void ReportOpenFailure(const OpenFailure& failure, const char* file, int line)
 {
     if (IsPermissionError(failure.error) && !failure.device.empty())

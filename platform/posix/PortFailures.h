@@ -15,6 +15,9 @@ struct OpenFailure
     std::string detail; // more about it, in words ("locked by process 812 (minicom): ...")
 };
 
+// "process 812 (minicom)": a process id with the program's name when /proc tells it.
+std::string DescribeProcess(long pid);
+
 // Sends the failure's line to the trace (see PortAccess.h), naming `file` and `line`, and keeps
 // refusals for lack of permission (EACCES, EPERM) for GetPortPermissionHint.
 void ReportOpenFailure(const OpenFailure& failure, const char* file, int line);

@@ -1,6 +1,8 @@
 // UUCP lock files of the ports this process opens.
 #include "platform/posix/UucpLock.h"
 
+#include "platform/posix/PortFailures.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -74,22 +76,6 @@ bool IsAlive(pid_t pid)
     return kill(pid, 0) == 0 || errno == EPERM;
 }
 
-std::string ProcessName(pid_t pid)
-{
-    char path[64];
-    std::snprintf(path, sizeof path, "/proc/%d/comm", static_cast<int>(pid));
-    FILE* file = std::fopen(path, "re");
-    if (file == nullptr)
-        return "";
-    char name[64] = {};
-    const bool read = std::fgets(name, sizeof name, file) != nullptr;
-    std::fclose(file);
-    std::string text = read ? name : "";
-    if (!text.empty() && text.back() == '\n')
-        text.pop_back();
-    return text;
-}
-
 // Checks the lock at `path`: false when it is held (`holder` says by whom); otherwise removes a
 // stale lock and returns true.
 bool ClearStale(const std::string& path, std::string& holder)
@@ -112,9 +98,7 @@ bool ClearStale(const std::string& path, std::string& holder)
     }
     if (owner != 0 && owner != getpid() && IsAlive(owner))
     {
-        const std::string name = ProcessName(owner);
-        holder = "process " + std::to_string(owner) + (name.empty() ? "" : " (" + name + ")") +
-                 ": " + path;
+        holder = platform::DescribeProcess(owner) + ": " + path;
         return false;
     }
     if (owner == 0 && haveInfo && std::time(nullptr) - info.st_mtime < kWritingSeconds)
