@@ -63,8 +63,13 @@ done
 if ! command -v lintian >/dev/null; then
     fail "lintian is not installed (scripts/bootstrap installs it)"
 else
-    lintian --suppress-tags running-with-root-privileges "$deb" >"$out/lintian.txt" 2>&1
-    grep '^E:' "$out/lintian.txt" >&2 && fail "lintian reports errors"
+    # Exit status 1 means error tags, 2 that lintian itself failed; warnings pass.
+    lintian --fail-on error "$deb" >"$out/lintian.txt" 2>&1
+    status=$?
+    [ "$status" -eq 0 ] || {
+        cat "$out/lintian.txt" >&2
+        fail "lintian: status $status"
+    }
 fi
 
 exit $((failures > 0))
