@@ -147,9 +147,12 @@ std::string FlockHolder(int fd)
     for (std::string line; std::getline(table, line);)
     {
         std::istringstream fields(line);
-        std::string number, kind, mode, access, pid, where;
-        fields >> number >> kind >> mode >> access >> pid >> where;
-        if (kind == "FLOCK" && where == node && pid != std::to_string(getpid()))
+        std::string number, kind, mode, rights, pid, where;
+        fields >> number >> kind >> mode >> rights >> pid >> where;
+        // The table names the process that took the lock; one that has ended since passed the
+        // open file on to a child, which the table does not name.
+        if (kind == "FLOCK" && where == node && pid != std::to_string(getpid()) &&
+            access(("/proc/" + pid).c_str(), F_OK) == 0)
             return platform::DescribeProcess(std::stol(pid));
     }
     return "another open of the device";

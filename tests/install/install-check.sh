@@ -94,7 +94,8 @@ if [ -f "$script" ]; then
         sleep 0.05
     done
     chmod 666 "$(readlink "$user_folder/dosdevices/com1")"
-    (cd "$work" && "${as_user[@]}" "${user_env[@]}" "$usr/bin/quoran-wizard-script" "$script" \
+    cp "$script" "$work/case.script"
+    (cd "$work" && "${as_user[@]}" "${user_env[@]}" "$usr/bin/quoran-wizard-script" case.script \
         >"$root/run.txt" 2>&1) || {
         fail "the installed wizard's run failed:"
         cat "$root/run.txt" >&2
