@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The options a Linux user tries first, and a start without a display.
 #
-#   options-check.sh QUORAN_WIZARD TASIM VERSION TASIM_MAN_PAGE
+#   options-check.sh QUORAN_WIZARD QUORAN_WIZARD_SCRIPT TASIM VERSION TASIM_MAN_PAGE
 set -uo pipefail
 wizard=$1
-tasim=$2
-version=$3
-tasim_man=$4
+script_program=$2
+tasim=$3
+version=$4
+tasim_man=$5
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/quoran-options.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -62,6 +63,14 @@ stray|2||usage|quoran-wizard: unexpected argument stray
 -style Fusion|1||1|quoran-wizard: no display
 DISPLAY=:$stale|1||1|quoran-wizard: no window system answers on the display :$stale
 TABLE
+
+# The welcome page's text says the version too (a text of the string table): it must be the
+# build's.
+"$script_program" --version | grep -qx "quoran-wizard-script $version" ||
+    fail "quoran-wizard-script --version"
+printf 'dump\ncancel\n' | "$script_program" >welcome.txt 2>&1
+grep -q "Version $version" welcome.txt || fail "the welcome page does not say Version $version"
+rm -f log.txt
 
 # tasim --help describes every option its manual page lists.
 "$tasim" --help >tasim-help.txt || fail "tasim --help: status $?"
