@@ -86,8 +86,9 @@ LRESULT CPortPage::OnWizardNext()
         return -1;
     }
     theApp.m_device = record;
-    // Unlike the search page, this page leaves the POTS port and bandwidth parameters of the
-    // models 7, 8 and 9 enabled, as the catalogue builds them.
+    // Unlike the search page, this route leaves the POTS port and bandwidth parameters of the
+    // models 7, 8 and 9 enabled, as the catalogue builds them. The difference is the wizard's
+    // own and is kept on purpose.
     theParams.BuildCatalogue(m_pSheet);
     return JumpTo(m_pSheet->m_iniSectionPage);
 }
