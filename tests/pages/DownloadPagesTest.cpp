@@ -100,6 +100,25 @@ TEST_F(DownloadPages, LineTheAdapterRefuses_LeadsToTheErrorPageAtOnce_NamingTheL
         << ReadLog();
 }
 
+TEST_F(DownloadPages, CancelWhileConfiguring_ClosesAtOnce_AndTheWorkerStillSendsEveryLine)
+{
+    sim::Adapter& adapter = AttachAdapter(1, "KESTRAST/13");
+    PrepareWorkedExample();
+    StartOn(sheet.m_loadCfgPage);
+    ASSERT_TRUE(wizard.Next());
+    const std::vector<std::string> packed = theApp.m_device.cmdLines;
+    ASSERT_TRUE(wizard.Cancel());
+    EXPECT_FALSE(wizard.IsOpen());
+    EXPECT_EQ(wizard.Result(), IDCANCEL);
+    // What the program's exit does to the adapter's record while the worker runs.
+    theApp.m_device.cmdLines.clear();
+    theApp.m_device.cmdLines.shrink_to_fit();
+
+    ASSERT_TRUE(WaitForWorkers(30000));
+    EXPECT_EQ(theApp.m_device.result.load(), kDownloadOK);
+    EXPECT_EQ(adapter.ReceivedLines(), WithoutLineEnds(packed));
+}
+
 TEST_F(DownloadPages, EachResult_ShowsItsOutcomePageAndText_WithFinishOnlyAndCancelDisabled)
 {
     const struct
