@@ -11,11 +11,12 @@ constexpr int kList = 1189;
 constexpr int kGroup = 1190;
 constexpr int kPrompt = 1147;
 constexpr int kHint = 1149;
+constexpr int kWelcomeYes = 1159;
 
 const int kPotsAndBandwidthControls[] = {1171, 1172, 1174, 1175, 1176, 1173,
                                          1185, 1181, 1179, 1182, 1183, 1184};
 
-// The search page, started directly as "Yes" on the welcome page would start it.
+// The search page, reached as the user reaches it: "Yes" on the welcome page.
 class IDingPage : public WizardTest
 {
 protected:
@@ -23,8 +24,10 @@ protected:
 
     void StartOnSearchPage()
     {
-        sheet.SetActivePage(&page);
         ASSERT_TRUE(wizard.Start());
+        ASSERT_TRUE(wizard.Check(kWelcomeYes, BST_CHECKED));
+        ASSERT_TRUE(wizard.Next());
+        ASSERT_EQ(wizard.ActivePage(), &page);
     }
 
     // Lets the workers end in real time, then gives the page the tick that finds them done.
@@ -182,7 +185,9 @@ TEST_F(IDingPage, ComingBackAfterTheSearch_ShowsTheFirstListAtOnce_WithoutSearch
 
     ASSERT_TRUE(wizard.Back());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_welcomePage);
-    ASSERT_TRUE(sheet.SetActivePage(&page)); // what "Yes" on the welcome page does
+    ASSERT_TRUE(wizard.Check(kWelcomeYes, BST_CHECKED));
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &page);
     EXPECT_EQ(UsableButtons(), "Back,Next,Cancel");
     EXPECT_EQ(theApp.m_devices, found);
     EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID));
