@@ -1,5 +1,6 @@
 #include "src/pages/IDingPage.h"
 
+#include "platform/PortAccess.h"
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/commands/CfgParam.h"
@@ -132,6 +133,8 @@ void CIDingPage::ShowOutcome()
         return;
     }
     m_strPrompt = AfxLoadString(kStringNotFound);
+    // Linux refuses serial devices to users outside their group: say which, in the hint line.
+    m_strHint = GetPortPermissionHint();
     UpdateData(FALSE);
     RequestButtons(PSWIZB_FINISH);
 }
