@@ -39,21 +39,20 @@ protected:
         }
     }
 
-    // The click may end the sheet and with it this mirror: nothing of it is used afterwards.
+    // A sheet's button is pressed on the sheet, which decides what it does.
     void Clicked()
     {
-        QtHost::Impl& host = m_host;
-        CWnd& wnd = m_wnd;
-        CWnd* parent = wnd.GetParent();
-        if (parent != nullptr && parent->GetKind() == WindowKind::Sheet)
-        {
-            static_cast<CPropertySheet*>(parent)->PressButton(wnd.GetDlgCtrlID());
-        }
-        else
-        {
-            static_cast<CButton&>(wnd).UserClick();
-        }
-        host.AfterUserAction(&wnd);
+        Act([](CWnd& wnd) {
+            CWnd* parent = wnd.GetParent();
+            if (parent != nullptr && parent->GetKind() == WindowKind::Sheet)
+            {
+                static_cast<CPropertySheet*>(parent)->PressButton(wnd.GetDlgCtrlID());
+            }
+            else
+            {
+                static_cast<CButton&>(wnd).UserClick();
+            }
+        });
     }
 };
 

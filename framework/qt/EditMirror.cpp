@@ -1,7 +1,6 @@
 // Edits: one QLineEdit each.
 #include "framework/Controls.h"
 #include "framework/qt/Mirror.h"
-#include "framework/qt/QtHostImpl.h"
 #include "framework/qt/QtText.h"
 
 #include <QLineEdit>
@@ -38,10 +37,7 @@ protected:
                 QRegularExpression(QStringLiteral("[0-9]*")), edit));
         }
         QObject::connect(edit, &QLineEdit::textEdited, [this](const QString& text) {
-            QtHost::Impl& host = m_host;
-            CWnd& wnd = m_wnd;
-            static_cast<CEdit&>(wnd).UserType(FromQt(text));
-            host.AfterUserAction(&wnd);
+            Act([&text](CWnd& wnd) { static_cast<CEdit&>(wnd).UserType(FromQt(text)); });
         });
         return edit;
     }

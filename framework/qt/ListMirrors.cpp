@@ -17,15 +17,6 @@ namespace qthost
 {
 namespace
 {
-// The user's choice reaches the framework; the action may end this mirror.
-template <class Control, class Choose>
-void UserChoice(Mirror& mirror, QtHost::Impl& host, Choose choose)
-{
-    CWnd& wnd = mirror.Wnd();
-    choose(static_cast<Control&>(wnd));
-    host.AfterUserAction(&wnd);
-}
-
 // CBS_DROPDOWNLIST: the framework sorts a CBS_SORT list itself, so the widget shows the items
 // in the framework's order.
 class ComboMirror : public Mirror
@@ -39,8 +30,7 @@ protected:
     {
         auto* combo = new QComboBox(parent);
         QObject::connect(combo, &QComboBox::activated, [this](int index) {
-            UserChoice<CComboBox>(*this, m_host,
-                                  [index](CComboBox& box) { box.UserSelect(index); });
+            Act([index](CWnd& wnd) { static_cast<CComboBox&>(wnd).UserSelect(index); });
         });
         // The template's height is the height of the opened list.
         QRect rect = PixelRect(m_wnd);
@@ -102,10 +92,10 @@ protected:
         QObject::connect(list, &QListWidget::itemSelectionChanged, [this, list]() {
             QList<QListWidgetItem*> selected = list->selectedItems();
             int row = selected.size() == 1 ? list->row(selected.front()) : -1;
-            UserChoice<CListBox>(*this, m_host, [row](CListBox& box) {
+            Act([row](CWnd& wnd) {
                 if (row >= 0)
                 {
-                    box.UserSelect(row);
+                    static_cast<CListBox&>(wnd).UserSelect(row);
                 }
             });
         });
@@ -186,10 +176,10 @@ protected:
         QObject::connect(view, &QTreeWidget::itemSelectionChanged, [this, view]() {
             QList<QTreeWidgetItem*> selected = view->selectedItems();
             int row = selected.size() == 1 ? view->indexOfTopLevelItem(selected.front()) : -1;
-            UserChoice<CListCtrl>(*this, m_host, [row](CListCtrl& list) {
+            Act([row](CWnd& wnd) {
                 if (row >= 0)
                 {
-                    list.UserSelectRow(row);
+                    static_cast<CListCtrl&>(wnd).UserSelectRow(row);
                 }
             });
         });

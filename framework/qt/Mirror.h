@@ -17,6 +17,9 @@ namespace qthost
 {
 class PageMirror;
 
+// QtHost::Impl::AfterUserAction, for Mirror::Act.
+void AfterUserActionOn(QtHost::Impl& host, const CWnd& wnd);
+
 class Mirror
 {
 public:
@@ -49,6 +52,17 @@ public:
     virtual bool TakesFocus() const { return false; }
 
 protected:
+    // Runs the user's action on the window (action(CWnd&)), then the host's AfterUserAction.
+    // The action may end the sheet and with it this mirror, so nothing of the mirror is used
+    // once it has run.
+    template <class Action> void Act(Action action)
+    {
+        QtHost::Impl& host = m_host;
+        CWnd& wnd = m_wnd;
+        action(wnd);
+        AfterUserActionOn(host, wnd);
+    }
+
     virtual QWidget* MakeWidget(QWidget* parent) = 0;
     // Where the widget goes inside a page, in pixels: the window's rectangle.
     virtual QRect Geometry() const;

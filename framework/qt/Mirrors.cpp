@@ -53,6 +53,11 @@ std::unique_ptr<Mirror> MakeMirror(QtHost::Impl& host, CWnd& wnd)
     return nullptr;
 }
 
+void AfterUserActionOn(QtHost::Impl& host, const CWnd& wnd)
+{
+    host.AfterUserAction(&wnd);
+}
+
 QRect PixelRect(const CWnd& wnd)
 {
     RECT rect;

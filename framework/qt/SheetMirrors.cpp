@@ -314,20 +314,17 @@ void SheetMirror::ShowDefault(QWidget* focus)
 
 void SheetMirror::PressDefaultButton()
 {
-    QtHost::Impl& host = m_host;
-    CPropertySheet& sheet = Sheet();
-    CWnd* finish = sheet.GetDlgItem(ID_WIZFINISH);
-    bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
-    sheet.PressButton(finishShown ? ID_WIZFINISH : ID_WIZNEXT);
-    host.AfterUserAction(&sheet);
+    Act([](CWnd& wnd) {
+        auto& sheet = static_cast<CPropertySheet&>(wnd);
+        CWnd* finish = sheet.GetDlgItem(ID_WIZFINISH);
+        bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
+        sheet.PressButton(finishShown ? ID_WIZFINISH : ID_WIZNEXT);
+    });
 }
 
 void SheetMirror::PressCancel()
 {
-    QtHost::Impl& host = m_host;
-    CPropertySheet& sheet = Sheet();
-    sheet.PressButton(IDCANCEL);
-    host.AfterUserAction(&sheet);
+    Act([](CWnd& wnd) { static_cast<CPropertySheet&>(wnd).PressButton(IDCANCEL); });
 }
 
 // ---- PageMirror
