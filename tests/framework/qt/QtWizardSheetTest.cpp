@@ -114,7 +114,8 @@ TEST_F(QtWizardSheet, Enter_OnTheFirstPage_MovesOn)
     ASSERT_NE(focus, nullptr);
     EXPECT_EQ(focus, host->WidgetOf(*sheet->m_welcomePage.GetDlgItem(1159)));
     QTest::keyClick(focus, Qt::Key_Return);
-    EXPECT_EQ(sheet->GetActiveIndex(), 1);
+    // "Yes" is checked: on to the search.
+    EXPECT_EQ(sheet->GetActivePage(), &sheet->m_idingPage);
 }
 
 // What a control's text needs beyond the room its widget gives it, as the widget draws it; ""
