@@ -59,6 +59,19 @@ void WizardStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
     }
 }
 
+void WizardStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const
+{
+    if (element == CE_ComboBoxLabel)
+    {
+        DrawComboBoxLabel(option, painter, widget);
+    }
+    else
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+}
+
 void WizardStyle::DrawPushButtonPanel(const QStyleOption* option, QPainter* painter,
                                       const QWidget* widget) const
 {
@@ -93,7 +106,28 @@ void WizardStyle::DrawItemViewFrame(const QStyleOption* option, QPainter* painte
     painter->save();
     painter->setPen(FocusOutline(option->palette));
     painter->setBrush(Qt::NoBrush);
+    // Two pixels: the frame and the line inside it.
     painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->drawRect(option->rect.adjusted(1, 1, -2, -2));
+    painter->restore();
+}
+
+void WizardStyle::DrawComboBoxLabel(const QStyleOption* option, QPainter* painter,
+                                    const QWidget* widget) const
+{
+    const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (combo == nullptr || combo->editable || !ShowsFocus(*option) ||
+        (option->state & State_Enabled) == 0)
+    {
+        QProxyStyle::drawControl(CE_ComboBoxLabel, option, painter, widget);
+        return;
+    }
+    QRect field = subControlRect(CC_ComboBox, combo, SC_ComboBoxEditField, widget);
+    painter->save();
+    painter->fillRect(field.adjusted(1, 1, -1, -1), option->palette.brush(QPalette::Highlight));
+    // The label is drawn in the painter's pen.
+    painter->setPen(option->palette.color(QPalette::HighlightedText));
+    QProxyStyle::drawControl(CE_ComboBoxLabel, option, painter, widget);
     painter->restore();
 }
 } // namespace qthost

@@ -5,6 +5,8 @@
 // - the default push button is framed in the window-text colour, as Windows frames it, while
 //   the focused control keeps the style's focus outline (a default button that has the focus
 //   shows both);
+// - a drop-down list that has the focus shows its field in the selection colours, as Windows
+//   does (Fusion's thin outline alone is easily missed), empty or not;
 // - list boxes and list views draw the style's focus outline on their frame while they have the
 //   focus, empty or not.
 // Everything else is the base style's. The wizard's window also shows the focus from the start
@@ -23,11 +25,15 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
 
 private:
     void DrawPushButtonPanel(const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const;
     void DrawItemViewFrame(const QStyleOption* option, QPainter* painter,
+                           const QWidget* widget) const;
+    void DrawComboBoxLabel(const QStyleOption* option, QPainter* painter,
                            const QWidget* widget) const;
 };
 } // namespace qthost
