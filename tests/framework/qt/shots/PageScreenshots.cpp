@@ -1,9 +1,9 @@
 // quoran-page-screenshots [--font FAMILY] [--points N] FOLDER: writes a PNG of every page of
 // the wizard's sheet to FOLDER, named by position and class ("00-CWelcomePage.png"), as the Qt
 // host draws it offscreen in the application's font (Qt's default unless the options name
-// another family or size, as a desktop's font settings would). Each page is made current
-// directly (as SetActivePage does), so that every page is reached whatever route the pages take;
-// message boxes on the way are answered OK or No and reported.
+// another family or size, as a desktop's font settings would). Each page is the first page of a
+// sheet of its own, so that every page is reached whatever route the pages take; message boxes
+// on the way are answered OK or No and reported.
 //
 // Exit code: 0 when every page was written, 1 when some page could not be shown or written, 2
 // for bad arguments.
@@ -22,6 +22,8 @@
 
 namespace
 {
+constexpr int kPageCount = 21;
+
 int Usage()
 {
     std::fprintf(stderr, "usage: quoran-page-screenshots [--font FAMILY] [--points N] FOLDER\n");
@@ -91,40 +93,38 @@ int main(int argc, char** argv)
     });
 
     int failures = 0;
+    for (int i = 0; i < kPageCount; ++i)
     {
-        CCfgSheet sheet("test", nullptr, 0);
+        // A sheet of its own that starts on the page: no route to follow, and no page left
+        // behind that could refuse to be left.
+        CCfgSheet sheet("test", nullptr, static_cast<UINT>(i));
         sheet.m_psh.dwFlags |= PSH_WIZARD;
-        if (!sheet.Create())
+        if (!sheet.Create() || sheet.GetActiveIndex() != i)
         {
-            std::fprintf(stderr, "quoran-page-screenshots: the sheet cannot be created\n");
-            return 1;
+            std::fprintf(stderr, "quoran-page-screenshots: page %d cannot be shown\n", i);
+            ++failures;
+            sheet.DestroyWindow();
+            continue;
         }
-        // The focus shows only in the active window.
+        // The focus shows only in the active window; the page's requests for its buttons and
+        // the first paint happen meanwhile.
         for (int wait = 0; wait < 100 && !host.SheetWindow()->isActiveWindow(); ++wait)
         {
             host.Wait(10);
         }
-        for (int i = 0; i < sheet.GetPageCount() && sheet.IsOpen(); ++i)
+        host.Wait(0);
+        char name[64];
+        std::snprintf(name, sizeof name, "%02d-%s.png", i,
+                      PageClassName(*sheet.GetPage(i)).c_str());
+        std::string file = folder + "/" + name;
+        if (host.Screenshot(file))
         {
-            if (!sheet.SetActivePage(i) || sheet.GetActiveIndex() != i)
-            {
-                std::fprintf(stderr, "quoran-page-screenshots: page %d cannot be shown\n", i);
-                ++failures;
-                continue;
-            }
-            // Let the page's requests for its buttons and any first paint happen.
-            host.Wait(0);
-            char name[64];
-            std::snprintf(name, sizeof name, "%02d-%s.png", i,
-                          PageClassName(*sheet.GetPage(i)).c_str());
-            std::string file = folder + "/" + name;
-            if (!host.Screenshot(file))
-            {
-                std::fprintf(stderr, "quoran-page-screenshots: cannot write %s\n", file.c_str());
-                ++failures;
-                continue;
-            }
             std::printf("%s\n", file.c_str());
+        }
+        else
+        {
+            std::fprintf(stderr, "quoran-page-screenshots: cannot write %s\n", file.c_str());
+            ++failures;
         }
         sheet.DestroyWindow();
     }
