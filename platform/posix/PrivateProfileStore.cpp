@@ -211,7 +211,8 @@ public:
         return ERROR_ACCESS_DENIED;
     }
 
-    // Closes the complete file and renames it over the target.
+    // Renames the complete, flushed file over the target. Naming and renaming follow one
+    // another at once, as nothing else must fall between them.
     DWORD Install()
     {
         if (m_name.empty())
@@ -220,10 +221,6 @@ public:
             if (named != ERROR_SUCCESS)
                 return named;
         }
-        const int closing = close(m_fd);
-        m_fd = -1;
-        if (closing != 0)
-            return SaveErrorFromErrno(errno);
         if (rename(m_name.c_str(), m_target.c_str()) != 0)
             return SaveErrorFromErrno(errno);
         m_name.clear();
