@@ -1,6 +1,7 @@
 #include "framework/Controls.h"
 
 #include "framework/WindowState.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 
@@ -129,7 +130,7 @@ int CListControlBase::AddString(const std::string& text)
     if ((GetStyle() & SortStyle()) != 0)
     {
         index = 0;
-        while (index < items.size() && afx::CompareNoCase(items[index].text, text) <= 0)
+        while (index < items.size() && platform::CompareNoCase(items[index].text, text) <= 0)
         {
             ++index;
         }
@@ -247,28 +248,48 @@ int CListControlBase::GetTextLen(int nIndex) const
     return static_cast<int>(m_hWnd->items[static_cast<size_t>(nIndex)].text.size());
 }
 
-int CListControlBase::FindStringExact(int nStartAfter, const std::string& text) const
+namespace
 {
-    for (int i = std::max(nStartAfter + 1, 0); i < GetCount(); ++i)
+// The list search of Windows: from the item after nStartAfter to the end, then on from the top
+// back to nStartAfter itself; an empty text is never found.
+template <class Matches>
+int SearchItems(const std::vector<ListItem>& items, int nStartAfter, const std::string& text,
+                Matches matches)
+{
+    const int count = static_cast<int>(items.size());
+    if (text.empty() || count == 0)
     {
-        if (afx::CompareNoCase(m_hWnd->items[static_cast<size_t>(i)].text, text) == 0)
+        return -1;
+    }
+    const int first = (nStartAfter + 1 >= count || nStartAfter < -1) ? 0 : nStartAfter + 1;
+    for (int n = 0; n < count; ++n)
+    {
+        const int i = (first + n) % count;
+        if (matches(items[static_cast<size_t>(i)].text, text))
         {
             return i;
         }
     }
     return -1;
 }
+} // namespace
+
+int CListControlBase::FindStringExact(int nStartAfter, const std::string& text) const
+{
+    if (m_hWnd == nullptr)
+    {
+        return -1;
+    }
+    return SearchItems(m_hWnd->items, nStartAfter, text, platform::EqualsNoCase);
+}
 
 int CListControlBase::FindString(int nStartAfter, const std::string& text) const
 {
-    for (int i = std::max(nStartAfter + 1, 0); i < GetCount(); ++i)
+    if (m_hWnd == nullptr)
     {
-        if (afx::BeginsWithNoCase(m_hWnd->items[static_cast<size_t>(i)].text, text))
-        {
-            return i;
-        }
+        return -1;
     }
-    return -1;
+    return SearchItems(m_hWnd->items, nStartAfter, text, platform::BeginsWithNoCase);
 }
 
 int CListControlBase::SelectString(int nStartAfter, const std::string& text)

@@ -76,13 +76,14 @@ public:
     std::string GetItemText(int nIndex) const;
     int GetTextLen(int nIndex) const;
 
-    // The first item after nStartAfter (-1: from the start) whose whole text equals text,
-    // ignoring case; -1 when none.
+    // The first item whose whole text equals text, ignoring case, searching as Windows does:
+    // from the item after nStartAfter (-1: from the start) to the end, then from the top back
+    // to nStartAfter itself. -1 when none matches, and always for an empty text.
     int FindStringExact(int nStartAfter, const std::string& text) const;
     // The same for the first item that begins with text, ignoring case.
     int FindString(int nStartAfter, const std::string& text) const;
-    // Selects the first item after nStartAfter that begins with text, ignoring case, and
-    // returns its index; -1 and the selection unchanged when none does.
+    // Selects the item FindString finds and returns its index; -1 and the selection unchanged
+    // when none is found.
     int SelectString(int nStartAfter, const std::string& text);
 
     DWORD_PTR GetItemData(int nIndex) const;           // 0 for a bad index

@@ -2,6 +2,7 @@
 
 #include "framework/WinApp.h"
 #include "framework/WindowState.h"
+#include "platform/TextRules.h"
 
 #include <cerrno>
 #include <climits>
@@ -15,21 +16,16 @@ namespace
     pDX->Fail();
 }
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // A whole decimal integer in int range, blanks allowed around it.
 bool ParseInt(const std::string& text, int& value)
 {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && IsBlank(text[begin]))
+    while (begin < end && platform::IsBlank(text[begin]))
     {
         ++begin;
     }
-    while (end > begin && IsBlank(text[end - 1]))
+    while (end > begin && platform::IsBlank(text[end - 1]))
     {
         --end;
     }
@@ -49,6 +45,12 @@ bool ParseInt(const std::string& text, int& value)
     errno = 0;
     long long parsed = std::strtoll(digits.c_str(), nullptr, 10);
     if (errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX)
+    {
+        return false;
+    }
+    // The framework this one follows takes a zero result for "no number" unless the text
+    // starts with the digit 0, so "-0" and "+0" are refused while "00" is taken.
+    if (parsed == 0 && first != 0)
     {
         return false;
     }

@@ -41,8 +41,8 @@ public:
 };
 
 // Edit or static text. The int form shows the number in decimal; saving refuses a text that is
-// not a whole integer in int range (empty, trailing characters, overflow) with
-// "Please enter an integer.". Leading and trailing blanks are allowed around the number.
+// not a whole integer in int range (empty, trailing characters, overflow, a zero with a sign)
+// with "Please enter an integer.". Leading and trailing blanks are allowed around the number.
 void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 

@@ -13,6 +13,7 @@
 
 #include "framework/Wnd.h"
 
+#include <functional>
 #include <string>
 
 class CWnd;
@@ -68,6 +69,13 @@ public:
 
     // Lets about `ms` milliseconds pass while timers fire and events are handled.
     virtual void Wait(DWORD ms) = 0;
+
+    // Runs `work` to its end before returning: a long call that the user-interface thread makes
+    // (the identification on a named port). `work` must not touch any window. The framework sees
+    // no event meanwhile, so the order of events is that of a plain call; this base makes exactly
+    // that plain call. A host with a screen may run `work` on another thread and keep its window
+    // painted, with a busy cursor and user input ignored, until it ends.
+    virtual void RunBusy(const std::function<void()>& work) { work(); }
 
     void SetDriver(Driver* driver) { m_driver = driver; }
     Driver* GetDriver() const { return m_driver; }

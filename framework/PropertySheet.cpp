@@ -110,7 +110,14 @@ BOOL CPropertyPage::OnInitDialog()
 
 BOOL CPropertyPage::OnSetActive()
 {
-    if (!m_bFirstSetActive)
+    // The first activation follows OnInitDialog, which has just moved the members to the
+    // controls. Only this base clears the flag, so a page that skips it on its first display
+    // still gets the first-activation behaviour on its next one.
+    if (m_bFirstSetActive)
+    {
+        m_bFirstSetActive = FALSE;
+    }
+    else
     {
         UpdateData(FALSE);
     }
@@ -249,7 +256,7 @@ BOOL CPropertySheet::SetActivePage(int nPage)
     {
         return FALSE;
     }
-    return ActivatePage(nPage);
+    return ActivatePage(nPage, nPage > m_nActive ? +1 : -1);
 }
 
 BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
@@ -257,46 +264,58 @@ BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage)
     return SetActivePage(GetPageIndex(pPage));
 }
 
-BOOL CPropertySheet::ActivatePage(int nPage)
+BOOL CPropertySheet::CreatePageWindow(CPropertyPage* page)
 {
-    CPropertyPage* page = GetPage(nPage);
-    if (page == nullptr || m_hWnd == nullptr)
+    if (page->m_hWnd != nullptr)
     {
-        return FALSE;
+        return TRUE;
     }
-    if (page->m_hWnd == nullptr)
+    const DialogTemplate* dialog = AfxFindDialog(page->GetTemplateId());
+    CRect pageRect = dialog != nullptr ? CRect(0, 0, dialog->cx, dialog->cy) : CRect();
+    page->CreateWindowFor(WindowKind::Page, this, 0, WS_CHILD, pageRect, page->GetCaption());
+    afx::AnnounceWindow(page->m_hWnd);
+    if (dialog != nullptr)
     {
-        const DialogTemplate* dialog = AfxFindDialog(page->GetTemplateId());
-        CRect pageRect = dialog != nullptr ? CRect(0, 0, dialog->cx, dialog->cy) : CRect();
-        page->CreateWindowFor(WindowKind::Page, this, 0, WS_CHILD, pageRect, page->GetCaption());
-        afx::AnnounceWindow(page->m_hWnd);
-        if (dialog != nullptr)
+        for (const DialogItem& item : dialog->items)
         {
-            for (const DialogItem& item : dialog->items)
-            {
-                CRect rect(item.x, item.y, item.x + item.cx, item.y + item.cy);
-                CreateControl(*page, KindOf(item.controlClass), item.id, item.style, rect,
-                              item.text != nullptr ? item.text : "", item.imageId);
-            }
+            CRect rect(item.x, item.y, item.x + item.cx, item.y + item.cy);
+            CreateControl(*page, KindOf(item.controlClass), item.id, item.style, rect,
+                          item.text != nullptr ? item.text : "", item.imageId);
         }
-        page->OnInitDialog();
-        if (page->m_hWnd == nullptr || GetPageIndex(page) != nPage)
+    }
+    page->OnInitDialog();
+    return page->m_hWnd != nullptr;
+}
+
+BOOL CPropertySheet::ActivatePage(int nPage, int step)
+{
+    const int previousIndex = m_nActive;
+    // A page whose OnSetActive answers FALSE is passed over, and the page after it in the
+    // direction of travel is tried, as Win32 wizards do; when none is left, nothing moves.
+    for (int index = nPage; m_hWnd != nullptr; index += step)
+    {
+        CPropertyPage* page = GetPage(index);
+        if (page == nullptr || !CreatePageWindow(page) || GetPageIndex(page) != index)
         {
+            m_nActive = previousIndex;
             return FALSE;
         }
+        m_nActive = index;
+        if (!page->OnSetActive())
+        {
+            continue;
+        }
+        CPropertyPage* previous = GetPage(previousIndex);
+        std::string title = page->GetCaption();
+        SetWindowText(title.empty() ? m_strCaption : title);
+        if (previous != nullptr && previous != page)
+        {
+            previous->ShowWindow(SW_HIDE);
+        }
+        page->ShowWindow(SW_SHOW);
+        return TRUE;
     }
-    CPropertyPage* previous = GetActivePage();
-    m_nActive = nPage;
-    std::string title = page->GetCaption();
-    SetWindowText(title.empty() ? m_strCaption : title);
-    if (previous != nullptr && previous != page)
-    {
-        previous->ShowWindow(SW_HIDE);
-    }
-    page->ShowWindow(SW_SHOW);
-    page->OnSetActive();
-    page->m_bFirstSetActive = FALSE;
-    return TRUE;
+    return FALSE;
 }
 
 void CPropertySheet::SetWizardButtons(DWORD dwFlags)
@@ -375,7 +394,7 @@ BOOL CPropertySheet::Create()
 BOOL CPropertySheet::OnInitDialog()
 {
     int start = m_nStartPage < m_pages.size() ? static_cast<int>(m_nStartPage) : 0;
-    ActivatePage(start);
+    ActivatePage(start, +1);
     return TRUE;
 }
 

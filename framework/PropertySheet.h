@@ -47,9 +47,11 @@ public:
 
     // Runs once, after the page's controls were created: the base runs UpdateData(FALSE).
     virtual BOOL OnInitDialog();
-    // Each time the page becomes active (the page is shown already); the base runs
-    // UpdateData(FALSE) on every activation but the first, and returns TRUE. The result is not
-    // used: the page stays active either way.
+    // Each time the page is about to become active (its window exists, still hidden); the base
+    // runs UpdateData(FALSE) on every activation but the first, ends the first activation and
+    // returns TRUE. FALSE refuses: the sheet passes over the page to the next one in the
+    // direction of travel (Next, or a jump forward: the following pages; Back, or a jump
+    // backward: the preceding ones), as Win32 wizards do; when none accepts, nothing moves.
     virtual BOOL OnSetActive();
     // When the page is left; the base returns UpdateData(TRUE). FALSE keeps the page.
     virtual BOOL OnKillActive();
@@ -137,7 +139,12 @@ public:
 
 private:
     friend class CPropertyPage;
-    BOOL ActivatePage(int nPage);
+    // Creates the page's window and controls from its template and runs OnInitDialog, the
+    // first time only. FALSE when the page has no window afterwards.
+    BOOL CreatePageWindow(CPropertyPage* page);
+    // Makes page nPage current, passing over pages whose OnSetActive refuses in the direction
+    // `step` (+1 or -1). FALSE (the current page stays) when no page accepts.
+    BOOL ActivatePage(int nPage, int step);
     void ApplyWizardButtons(DWORD dwFlags);
     void OnBack();
     void OnNext();

@@ -125,6 +125,18 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType)
     return AfxMessageBox(AfxLoadString(nIDPrompt), nType);
 }
 
+void AfxRunBusy(const std::function<void()>& work)
+{
+    if (Host* host = AfxGetHost())
+    {
+        host->RunBusy(work);
+    }
+    else
+    {
+        work();
+    }
+}
+
 std::string AfxFormatString1(const std::string& format, const std::string& s1)
 {
     return FormatString(format, &s1, 1);

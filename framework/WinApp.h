@@ -54,6 +54,9 @@ std::string AfxLoadString(UINT nID);
 int AfxMessageBox(const std::string& text, UINT nType = MB_OK);
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 
+// Runs `work` through the host's RunBusy (a plain call when there is no host).
+void AfxRunBusy(const std::function<void()>& work);
+
 // Replaces %1, %2, ... in the format with the given texts (missing ones become "").
 std::string AfxFormatString1(const std::string& format, const std::string& s1);
 std::string AfxFormatString2(const std::string& format, const std::string& s1,

@@ -86,10 +86,6 @@ void KillAllTimers(WindowState* ws);
 std::vector<WindowState*> RadioGroup(WindowState* ws, bool startsAtWs);
 bool IsRadioButton(const WindowState* ws);
 
-// Case-insensitive comparison and prefix test (ASCII letters).
-int CompareNoCase(const std::string& a, const std::string& b);
-bool BeginsWithNoCase(const std::string& text, const std::string& prefix);
-
 // Thrown by CDataExchange::Fail, caught by UpdateData only.
 struct DataExchangeFailure
 {

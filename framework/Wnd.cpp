@@ -4,6 +4,7 @@
 #include "framework/Host.h"
 #include "framework/WinApp.h"
 #include "framework/WindowState.h"
+#include "platform/TextRules.h"
 
 #include <algorithm>
 #include <cctype>
@@ -222,30 +223,6 @@ std::vector<WindowState*> RadioGroup(WindowState* ws, bool startsAtWs)
     return group;
 }
 
-int CompareNoCase(const std::string& a, const std::string& b)
-{
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i)
-    {
-        int ca = std::tolower(static_cast<unsigned char>(a[i]));
-        int cb = std::tolower(static_cast<unsigned char>(b[i]));
-        if (ca != cb)
-        {
-            return ca < cb ? -1 : 1;
-        }
-    }
-    if (a.size() == b.size())
-    {
-        return 0;
-    }
-    return a.size() < b.size() ? -1 : 1;
-}
-
-bool BeginsWithNoCase(const std::string& text, const std::string& prefix)
-{
-    return text.size() >= prefix.size() &&
-           CompareNoCase(text.substr(0, prefix.size()), prefix) == 0;
-}
 } // namespace afx
 
 CWnd::CWnd() = default;
@@ -368,7 +345,7 @@ void CWnd::SetWindowText(const std::string& text)
         auto& items = m_hWnd->items;
         for (size_t i = 0; i < items.size(); ++i)
         {
-            if (afx::CompareNoCase(items[i].text, text) == 0)
+            if (platform::EqualsNoCase(items[i].text, text))
             {
                 if (m_hWnd->curSel != static_cast<int>(i))
                 {

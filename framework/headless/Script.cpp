@@ -1,5 +1,7 @@
 #include "framework/headless/Script.h"
 
+#include "platform/TextRules.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -75,11 +77,6 @@ constexpr std::pair<unsigned, const char*> kButtonNames[] = {
 // A day: longer waits are typing mistakes.
 constexpr double kLongestWaitSeconds = 86400.0;
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // Reads one line at a time, splitting off blank-separated words.
 class LineReader
 {
@@ -96,7 +93,7 @@ public:
     {
         SkipBlanks();
         size_t start = m_pos;
-        while (m_pos < m_line.size() && !IsBlank(m_line[m_pos]))
+        while (m_pos < m_line.size() && !platform::IsBlank(m_line[m_pos]))
         {
             ++m_pos;
         }
@@ -111,7 +108,7 @@ public:
         m_pos = m_line.size();
         if (rest.empty() || rest[0] != '"')
         {
-            while (!rest.empty() && IsBlank(rest.back()))
+            while (!rest.empty() && platform::IsBlank(rest.back()))
             {
                 rest.pop_back();
             }
@@ -126,7 +123,7 @@ public:
             {
                 for (size_t j = i + 1; j < rest.size(); ++j)
                 {
-                    if (!IsBlank(rest[j]))
+                    if (!platform::IsBlank(rest[j]))
                     {
                         why = "text after the closing quote";
                         return false;
@@ -170,7 +167,7 @@ public:
 private:
     void SkipBlanks()
     {
-        while (m_pos < m_line.size() && IsBlank(m_line[m_pos]))
+        while (m_pos < m_line.size() && platform::IsBlank(m_line[m_pos]))
         {
             ++m_pos;
         }

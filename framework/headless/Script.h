@@ -156,6 +156,7 @@ public:
     void KillTimer(CWnd& wnd, UINT_PTR nIDEvent) override { m_screen.KillTimer(wnd, nIDEvent); }
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
     void Wait(DWORD ms) override { m_screen.Wait(ms); }
+    void RunBusy(const std::function<void()>& work) override { m_screen.RunBusy(work); }
 
 private:
     Host& m_screen;

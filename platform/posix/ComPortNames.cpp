@@ -1,6 +1,7 @@
 // COM port names and their device paths.
 #include "platform/posix/ComPortNames.h"
 
+#include "platform/TextRules.h"
 #include "platform/win32.h"
 
 #include <mutex>
@@ -49,24 +50,13 @@ bool Exists(const std::string& path)
     return stat(path.c_str(), &info) == 0;
 }
 
-bool EqualsIgnoringCase(const char* text, const char* upper)
-{
-    for (; *upper; ++text, ++upper)
-    {
-        const char c =
-            (*text >= 'a' && *text <= 'z') ? static_cast<char>(*text - 'a' + 'A') : *text;
-        if (c != *upper)
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 namespace platform
 {
 int ComPortNumber(const char* name)
 {
-    if (name == nullptr || !EqualsIgnoringCase(name, "\\\\.\\COM"))
+    if (name == nullptr || !BeginsWithNoCase(name, "\\\\.\\COM"))
         return 0;
     const char* digits = name + 7;
     if (*digits < '1' || *digits > '9')

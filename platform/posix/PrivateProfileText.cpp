@@ -31,30 +31,10 @@ struct Line
     bool HasLineBreak() const { return end > contentEnd; }
 };
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-char AsciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    return true;
-}
-
 // `wanted` is already trimmed; an empty one names nothing.
 bool Matches(std::string_view name, std::string_view wanted)
 {
-    return !wanted.empty() && SameName(name, wanted);
+    return !wanted.empty() && EqualsNoCase(name, wanted);
 }
 
 std::string_view Unquote(std::string_view value)
@@ -151,15 +131,6 @@ void AppendLineClosed(std::string& out, std::string_view text, const Line& line)
         out.append(kLineBreak);
 }
 } // namespace
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,
                                           std::string_view key)

@@ -21,6 +21,8 @@
 //   read; name lists list duplicates.
 #pragma once
 
+#include "platform/TextRules.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,8 +30,7 @@
 
 namespace platform::profile
 {
-// `text` without spaces and tabs at both ends.
-std::string_view TrimBlanks(std::string_view text);
+using platform::TrimBlanks;
 
 // The value of `key` in `section`; nullopt when either is missing.
 std::optional<std::string_view> FindValue(std::string_view text, std::string_view section,

@@ -1,19 +1,46 @@
 // Error state, ASCII string rules and the executable's path.
+#include "platform/TextRules.h"
 #include "platform/win32.h"
+
+#include "platform/posix/ModuleFileTesting.h"
 
 #include <cerrno>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <string>
 #include <unistd.h>
 
 namespace
 {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
 
-char AsciiUpper(char c)
+std::mutex g_moduleFolderMutex;
+std::optional<std::string> g_moduleFolderForTesting;
+
+// The executable's path, or the file name of it in the test's folder; false when unknown.
+bool ModulePath(std::string& path)
 {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    char real[4096];
+    const ssize_t length = readlink("/proc/self/exe", real, sizeof real - 1);
+    if (length < 0)
+        return false;
+    path.assign(real, static_cast<size_t>(length));
+    std::lock_guard lock(g_moduleFolderMutex);
+    if (g_moduleFolderForTesting)
+        path = *g_moduleFolderForTesting + path.substr(path.rfind('/'));
+    return true;
 }
 } // namespace
+
+void SetModuleFolderForTesting(const char* folder)
+{
+    std::lock_guard lock(g_moduleFolderMutex);
+    if (folder != nullptr)
+        g_moduleFolderForTesting = folder;
+    else
+        g_moduleFolderForTesting.reset();
+}
 
 DWORD GetLastError()
 {
@@ -27,21 +54,13 @@ void SetLastError(DWORD error)
 
 int lstrcmpiA(LPCSTR lpString1, LPCSTR lpString2)
 {
-    const char* a = lpString1 ? lpString1 : "";
-    const char* b = lpString2 ? lpString2 : "";
-    for (;; ++a, ++b)
-    {
-        const auto ca = static_cast<unsigned char>(AsciiUpper(*a));
-        const auto cb = static_cast<unsigned char>(AsciiUpper(*b));
-        if (ca != cb || ca == 0)
-            return ca < cb ? -1 : (ca > cb ? 1 : 0);
-    }
+    return platform::CompareNoCase(lpString1 ? lpString1 : "", lpString2 ? lpString2 : "");
 }
 
 LPSTR CharUpperA(LPSTR lpsz)
 {
     for (char* p = lpsz; p && *p; ++p)
-        *p = AsciiUpper(*p);
+        *p = platform::AsciiUpper(*p);
     return lpsz;
 }
 
@@ -52,22 +71,21 @@ DWORD GetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD nSize)
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length < 0)
+    std::string path;
+    if (!ModulePath(path))
     {
         SetLastError(ERROR_FILE_NOT_FOUND);
         return 0;
     }
-    const auto size = static_cast<DWORD>(length);
+    const auto size = static_cast<DWORD>(path.size());
     if (size >= nSize)
     {
-        std::memcpy(lpFilename, path, nSize - 1);
+        std::memcpy(lpFilename, path.data(), nSize - 1);
         lpFilename[nSize - 1] = '\0';
         SetLastError(ERROR_INSUFFICIENT_BUFFER);
         return nSize;
     }
-    std::memcpy(lpFilename, path, size);
+    std::memcpy(lpFilename, path.data(), size);
     lpFilename[size] = '\0';
     SetLastError(ERROR_SUCCESS);
     return size;

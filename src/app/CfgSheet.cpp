@@ -34,27 +34,8 @@ CCfgSheet::CCfgSheet(const std::string& caption, CWnd* pParentWnd, UINT iSelectP
     AddPage(&m_configErrorPage);
     AddPage(&m_configTimeoutPage);
 
-    m_welcomePage.SetSheet(this);
-    m_portPage.SetSheet(this);
-    m_idingPage.SetSheet(this);
-    m_iniSectionPage.SetSheet(this);
-    m_networkSwitchTypePage.SetSheet(this);
-    m_bandwidthPage.SetSheet(this);
-    m_networkCfgPage1.SetSheet(this);
-    m_networkCfgPage2US.SetSheet(this);
-    m_networkCfgPage2Europe.SetSheet(this);
-    m_callCtrlCfgPage.SetSheet(this);
-    m_dataProtocolPage.SetSheet(this);
-    m_storedNumbersPage.SetSheet(this);
-    m_portCtrlCfgPage1.SetSheet(this);
-    m_portCtrlCfgPage2.SetSheet(this);
-    m_potsPortPage.SetSheet(this);
-    m_saveCfgPage.SetSheet(this);
-    m_loadCfgPage.SetSheet(this);
-    m_configingPage.SetSheet(this);
-    m_configSuccessPage.SetSheet(this);
-    m_configErrorPage.SetSheet(this);
-    m_configTimeoutPage.SetSheet(this);
+    for (int i = 0; i < GetPageCount(); ++i)
+        static_cast<CCfgPage*>(GetPage(i))->SetSheet(this);
 }
 
 CCfgSheet::~CCfgSheet() = default;

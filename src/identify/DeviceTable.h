@@ -42,6 +42,13 @@ extern const ChoiceEntry devid_ProtocolsD[];
 extern const ChoiceEntry devid_ProtocolsE[];
 extern const ChoiceEntry devid_ProtocolsF[];
 
+// The ZANDI and ZOBRA families and PELLOR-S (model codes 7, 8 and 9): adapters without an
+// analogue port and without bandwidth on demand, whose numbers pages are labelled by position.
+constexpr bool IsZandiZobraOrPellor(int modelCode)
+{
+    return modelCode == 7 || modelCode == 8 || modelCode == 9;
+}
+
 // Index of the first DeviceTable row with both codes, or -1 when there is none.
 int FindDevice(int modelCode, int extModelCode);
 

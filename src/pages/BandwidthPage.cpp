@@ -1,3 +1,3 @@
 #include "src/pages/BandwidthPage.h"
 
-CBandwidthPage::CBandwidthPage() : CPropertyPage(IDD) {}
+CBandwidthPage::CBandwidthPage() : CCfgPage(IDD) {}

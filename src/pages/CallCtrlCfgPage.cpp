@@ -1,3 +1,3 @@
 #include "src/pages/CallCtrlCfgPage.h"
 
-CCallCtrlCfgPage::CCallCtrlCfgPage() : CPropertyPage(IDD) {}
+CCallCtrlCfgPage::CCallCtrlCfgPage() : CCfgPage(IDD) {}

@@ -1,23 +1,17 @@
 // The call control page.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CCallCtrlCfgPage : public CPropertyPage
+class CCallCtrlCfgPage : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 137;
 
     CCallCtrlCfgPage();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
-    CCfgSheet* m_pSheet = nullptr;       // owning sheet, set by SetSheet when the sheet is built
     CButton m_btnAutoAnswer;             // check box 1007
     int m_bAutoAnswer = 0;               // check box 1007, 0 or 1
     std::string m_strDialingMethod;      // combo 1009

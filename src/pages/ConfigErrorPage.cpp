@@ -1,3 +1,3 @@
 #include "src/pages/ConfigErrorPage.h"
 
-CConfigErrorPage::CConfigErrorPage() : CPropertyPage(IDD) {}
+CConfigErrorPage::CConfigErrorPage() : CCfgPage(IDD) {}

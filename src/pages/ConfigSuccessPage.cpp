@@ -1,3 +1,3 @@
 #include "src/pages/ConfigSuccessPage.h"
 
-CConfigSuccessPage::CConfigSuccessPage() : CPropertyPage(IDD) {}
+CConfigSuccessPage::CConfigSuccessPage() : CCfgPage(IDD) {}

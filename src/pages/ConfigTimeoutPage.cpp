@@ -1,3 +1,3 @@
 #include "src/pages/ConfigTimeoutPage.h"
 
-CConfigTimeoutPage::CConfigTimeoutPage() : CPropertyPage(IDD) {}
+CConfigTimeoutPage::CConfigTimeoutPage() : CCfgPage(IDD) {}

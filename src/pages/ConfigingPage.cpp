@@ -1,3 +1,3 @@
 #include "src/pages/ConfigingPage.h"
 
-CConfigingPage::CConfigingPage() : CPropertyPage(IDD) {}
+CConfigingPage::CConfigingPage() : CCfgPage(IDD) {}

@@ -1,3 +1,3 @@
 #include "src/pages/DataProtocolPage.h"
 
-CDataProtocolPage::CDataProtocolPage() : CPropertyPage(IDD) {}
+CDataProtocolPage::CDataProtocolPage() : CCfgPage(IDD) {}

@@ -1,3 +1,3 @@
 #include "src/pages/IDingPage.h"
 
-CIDingPage::CIDingPage() : CPropertyPage(IDD) {}
+CIDingPage::CIDingPage() : CCfgPage(IDD) {}

@@ -1,3 +1,3 @@
 #include "src/pages/INISectionPage.h"
 
-CINISectionPage::CINISectionPage() : CPropertyPage(IDD) {}
+CINISectionPage::CINISectionPage() : CCfgPage(IDD) {}

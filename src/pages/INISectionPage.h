@@ -1,24 +1,18 @@
 // The setup type page: the kind of setup and the configuration to start from.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CINISectionPage : public CPropertyPage
+class CINISectionPage : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 132;
 
     CINISectionPage();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
     int m_bForward = 1; // 1 after Next, 0 after Back: data are validated only on the way forward
-    CCfgSheet* m_pSheet = nullptr; // owning sheet, set by SetSheet when the sheet is built
     std::string m_strLoadedConfig; // name of the configuration last loaded
     int m_nLoadedSetupType = -1;   // setup type of the last load; -1 before any
     int m_nSetupType = 0;          // 0 Custom (New), 1 Custom (Existing), 2 Express (Existing)

@@ -1,3 +1,3 @@
 #include "src/pages/LoadCfgPage.h"
 
-CLoadCfgPage::CLoadCfgPage() : CPropertyPage(IDD) {}
+CLoadCfgPage::CLoadCfgPage() : CCfgPage(IDD) {}

@@ -1,3 +1,3 @@
 #include "src/pages/NetworkCfgPage1.h"
 
-CNetworkCfgPage1::CNetworkCfgPage1() : CPropertyPage(IDD) {}
+CNetworkCfgPage1::CNetworkCfgPage1() : CCfgPage(IDD) {}

@@ -1,23 +1,17 @@
 // The TEI page: data and voice TEI.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CNetworkCfgPage1 : public CPropertyPage
+class CNetworkCfgPage1 : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 134;
 
     CNetworkCfgPage1();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
-    CCfgSheet* m_pSheet = nullptr;  // owning sheet, set by SetSheet when the sheet is built
     CComboBox m_cbVoiceTEI;         // control 1005
     CComboBox m_cbDataTEI;          // control 1004
     std::string m_strDataTEI;       // data TEI choice

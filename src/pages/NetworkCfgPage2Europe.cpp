@@ -1,3 +1,3 @@
 #include "src/pages/NetworkCfgPage2Europe.h"
 
-CNetworkCfgPage2Europe::CNetworkCfgPage2Europe() : CPropertyPage(IDD) {}
+CNetworkCfgPage2Europe::CNetworkCfgPage2Europe() : CCfgPage(IDD) {}

@@ -1,25 +1,19 @@
 // The MSN page: ISDN numbers and sub-addresses of non-US switches.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CNetworkCfgPage2Europe : public CPropertyPage
+class CNetworkCfgPage2Europe : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 136;
 
     CNetworkCfgPage2Europe();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
-    int m_bForward = 1; // 1 after Next, 0 after Back: data are validated only on the way forward
-    CCfgSheet* m_pSheet = nullptr;     // owning sheet, set by SetSheet when the sheet is built
-    CEdit m_editDataSub2;              // control 1150
+    int m_bForward = 1;   // 1 after Next, 0 after Back: data are validated only on the way forward
+    CEdit m_editDataSub2; // control 1150
     CEdit m_editDataNumber2;           // control 1187
     std::string m_strDataMSN;          // stored data MSN, "number:sub-address"
     std::string m_strDataMSN2;         // stored second data MSN

@@ -1,3 +1,3 @@
 #include "src/pages/NetworkCfgPage2US.h"
 
-CNetworkCfgPage2US::CNetworkCfgPage2US() : CPropertyPage(IDD) {}
+CNetworkCfgPage2US::CNetworkCfgPage2US() : CCfgPage(IDD) {}

@@ -1,25 +1,19 @@
 // The North American numbers page: SPIDs and directory numbers.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CNetworkCfgPage2US : public CPropertyPage
+class CNetworkCfgPage2US : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 135;
 
     CNetworkCfgPage2US();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
-    int m_bForward = 1; // 1 after Next, 0 after Back: data are validated only on the way forward
-    CCfgSheet* m_pSheet = nullptr;   // owning sheet, set by SetSheet when the sheet is built
-    CEdit m_editDataDN2;             // control 1186
+    int m_bForward = 1;  // 1 after Next, 0 after Back: data are validated only on the way forward
+    CEdit m_editDataDN2; // control 1186
     std::string m_strDataDN;         // edit 1002
     std::string m_strDataSPID;       // edit 1000
     std::string m_strVoiceDN;        // edit 1003

@@ -1,3 +1,3 @@
 #include "src/pages/NetworkSwitchTypePage.h"
 
-CNetworkSwitchType::CNetworkSwitchType() : CPropertyPage(IDD) {}
+CNetworkSwitchType::CNetworkSwitchType() : CCfgPage(IDD) {}

@@ -1,3 +1,3 @@
 #include "src/pages/POTSPortPage.h"
 
-CPOTSPortPage::CPOTSPortPage() : CPropertyPage(IDD) {}
+CPOTSPortPage::CPOTSPortPage() : CCfgPage(IDD) {}

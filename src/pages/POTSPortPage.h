@@ -1,23 +1,17 @@
 // The POTS port page: the analogue telephone port.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CPOTSPortPage : public CPropertyPage
+class CPOTSPortPage : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 183;
 
     CPOTSPortPage();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
-    CCfgSheet* m_pSheet = nullptr;     // owning sheet, set by SetSheet when the sheet is built
     std::string m_strRingSignalLabel;  // static 1170
     int m_nDialToneGain = 0;           // edit 1174
     std::string m_strGainLabel;        // static 1168

@@ -1,3 +1,3 @@
 #include "src/pages/PortCtrlCfgPage1.h"
 
-CPortCtrlCfgPage1::CPortCtrlCfgPage1() : CPropertyPage(IDD) {}
+CPortCtrlCfgPage1::CPortCtrlCfgPage1() : CCfgPage(IDD) {}

@@ -1,23 +1,17 @@
 // The serial signal page: DTR detect and DCD drop times, DTR, DSR, CTS and DCD.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CPortCtrlCfgPage1 : public CPropertyPage
+class CPortCtrlCfgPage1 : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 140;
 
     CPortCtrlCfgPage1();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
-    CCfgSheet* m_pSheet = nullptr;   // owning sheet, set by SetSheet when the sheet is built
     std::string m_strCTS;            // combo 1024
     std::string m_strDCD;            // combo 1025
     std::string m_strDSR;            // combo 1023

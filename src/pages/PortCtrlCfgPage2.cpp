@@ -1,3 +1,3 @@
 #include "src/pages/PortCtrlCfgPage2.h"
 
-CPortCtrlCfgPage2::CPortCtrlCfgPage2() : CPropertyPage(IDD) {}
+CPortCtrlCfgPage2::CPortCtrlCfgPage2() : CCfgPage(IDD) {}

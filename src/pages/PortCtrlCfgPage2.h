@@ -2,23 +2,17 @@
 // and mode.
 #pragma once
 
-#include "framework/Afx.h"
+#include "src/pages/CfgPage.h"
 
 #include <string>
 
-class CCfgSheet;
-
-class CPortCtrlCfgPage2 : public CPropertyPage
+class CPortCtrlCfgPage2 : public CCfgPage
 {
 public:
     static constexpr UINT IDD = 141;
 
     CPortCtrlCfgPage2();
 
-    // Called once by the sheet after it has added its pages.
-    void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
-
-    CCfgSheet* m_pSheet = nullptr;     // owning sheet, set by SetSheet when the sheet is built
     std::string m_strDataBits;         // combo 1031
     std::string m_strBitRate;          // combo 1030
     std::string m_strParity;           // combo 1029

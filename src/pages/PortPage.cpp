@@ -1,6 +1,6 @@
 #include "src/pages/PortPage.h"
 
 CPortPage::CPortPage()
-    : CPropertyPage(IDD), m_strSection(AfxLoadString(1344)), m_strKey(AfxLoadString(1445))
+    : CCfgPage(IDD), m_strSection(AfxLoadString(1344)), m_strKey(AfxLoadString(1445))
 {
 }

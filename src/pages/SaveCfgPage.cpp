@@ -1,3 +1,3 @@
 #include "src/pages/SaveCfgPage.h"
 
-CSaveCfgPage::CSaveCfgPage() : CPropertyPage(IDD) {}
+CSaveCfgPage::CSaveCfgPage() : CCfgPage(IDD) {}

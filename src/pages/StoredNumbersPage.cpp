@@ -1,3 +1,3 @@
 #include "src/pages/StoredNumbersPage.h"
 
-CStoredNumbersPage::CStoredNumbersPage() : CPropertyPage(IDD) {}
+CStoredNumbersPage::CStoredNumbersPage() : CCfgPage(IDD) {}

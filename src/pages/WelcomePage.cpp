@@ -1,3 +1,3 @@
 #include "src/pages/WelcomePage.h"
 
-CWelcomePage::CWelcomePage() : CPropertyPage(IDD) {}
+CWelcomePage::CWelcomePage() : CCfgPage(IDD) {}

@@ -59,15 +59,21 @@ TEST_F(ControlsTest, FindAndSelect_MatchIgnoringCase)
         unsorted->AddString(text);
     }
     EXPECT_EQ(unsorted->FindStringExact(-1, "net3"), 1);
-    EXPECT_EQ(unsorted->FindStringExact(1, "net3"), LB_ERR);
     EXPECT_EQ(unsorted->FindStringExact(-1, "NET"), LB_ERR);
     EXPECT_EQ(unsorted->FindString(-1, "ne"), 1);
     EXPECT_EQ(unsorted->FindString(1, "ne"), 3);
+    // The search goes on from the top back to the start item, and an empty text matches nothing.
+    EXPECT_EQ(unsorted->FindString(3, "ne"), 1);
+    EXPECT_EQ(unsorted->FindStringExact(1, "net3"), 1);
+    EXPECT_EQ(unsorted->FindStringExact(2, "ni - 1"), 0);
+    EXPECT_EQ(unsorted->FindString(-1, ""), LB_ERR);
+    EXPECT_EQ(unsorted->FindStringExact(-1, ""), LB_ERR);
 
     unsorted->SetCurSel(2);
     EXPECT_EQ(unsorted->SelectString(-1, "ni"), 0);
     EXPECT_EQ(unsorted->GetCurSel(), 0);
     EXPECT_EQ(unsorted->SelectString(-1, "ATT"), LB_ERR);
+    EXPECT_EQ(unsorted->SelectString(-1, ""), LB_ERR);
     EXPECT_EQ(unsorted->GetCurSel(), 0);
     EXPECT_EQ(unsorted->GetWindowText(), "NI - 1");
 }

@@ -105,7 +105,7 @@ TEST_F(DataExchangeTest, InitDialog_AttachesMemberControlsToTemplateControls)
 
 TEST_F(DataExchangeTest, SavingAnInteger_RefusesNonIntegersWithMessageAndFocus)
 {
-    const char* refused[] = {"", "12x", "x", "99999999999", "-2147483649", "1 2", "+"};
+    const char* refused[] = {"", "12x", "x", "99999999999", "-2147483649", "1 2", "+", "-0", "+0"};
     for (const char* text : refused)
     {
         Edit(kCount).SetWindowText(text);
@@ -128,6 +128,7 @@ TEST_F(DataExchangeTest, SavingAnInteger_AcceptsWholeNumbersInRange)
     const std::pair<const char*, int> accepted[] = {{"42", 42},
                                                     {" -17 ", -17},
                                                     {"+5", 5},
+                                                    {"00", 0},
                                                     {"2147483647", 2147483647},
                                                     {"-2147483648", INT_MIN}};
     for (const auto& [text, value] : accepted)

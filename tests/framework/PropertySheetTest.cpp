@@ -82,6 +82,51 @@ TEST_F(PropertySheetTest, HandlerThatJumps_LandsOnTargetOnce)
     EXPECT_EQ(log, (Log{"next:500", "killactive:500", "init:502:controls", "setactive:502"}));
 }
 
+TEST_F(PropertySheetTest, FirstActivationEndsInTheBase_SoAPageThatSkipsItKeepsIt)
+{
+    ASSERT_TRUE(controller.Start());
+    second.m_logExchange = TRUE;
+    second.m_skipDefaultActivation = TRUE;
+    ASSERT_TRUE(controller.Next());
+    ASSERT_TRUE(controller.Back());
+    second.m_skipDefaultActivation = FALSE;
+    log.clear();
+    // The second display is the first to reach the base: members were moved by OnInitDialog
+    // already, so nothing is loaded; the third display loads.
+    ASSERT_TRUE(controller.Next());
+    EXPECT_EQ(log, (Log{"next:500", "killactive:500", "setactive:501"}));
+    ASSERT_TRUE(controller.Back());
+    log.clear();
+    ASSERT_TRUE(controller.Next());
+    EXPECT_EQ(log, (Log{"next:500", "killactive:500", "setactive:501", "load:501"}));
+}
+
+TEST_F(PropertySheetTest, RefusedActivation_PassesOverThePageInTheDirectionOfTravel)
+{
+    ASSERT_TRUE(controller.Start());
+    second.m_refuseActivation = TRUE;
+    log.clear();
+    // Next: the refused page is created, asked, and passed over to the one after it.
+    ASSERT_TRUE(controller.Next());
+    EXPECT_EQ(controller.ActiveIndex(), 2);
+    EXPECT_EQ(controller.Title(), "Third Page");
+    EXPECT_EQ(log, (Log{"next:500", "killactive:500", "init:501:controls", "setactive:501",
+                        "init:502:controls", "setactive:502"}));
+    EXPECT_FALSE(second.IsWindowVisible());
+    EXPECT_FALSE(first.IsWindowVisible());
+    // Back: passed over towards the first page.
+    ASSERT_TRUE(controller.Back());
+    EXPECT_EQ(controller.ActiveIndex(), 0);
+    // A jump to a refusing last page finds no page after it: nothing moves.
+    ASSERT_TRUE(controller.Next());
+    third.m_refuseActivation = TRUE;
+    second.m_refuseActivation = FALSE;
+    ASSERT_TRUE(sheet.SetActivePage(1));
+    EXPECT_FALSE(sheet.SetActivePage(2));
+    EXPECT_EQ(controller.ActiveIndex(), 1);
+    EXPECT_TRUE(second.IsWindowVisible());
+}
+
 TEST_F(PropertySheetTest, HandlerReturningTemplateId_ActivatesThatPage)
 {
     ASSERT_TRUE(controller.Start());

@@ -99,7 +99,22 @@ public:
         {
             static_cast<CPropertySheet*>(GetParent())->SetWizardButtons(m_buttonsOnActivate);
         }
+        if (m_refuseActivation)
+        {
+            return FALSE;
+        }
+        if (m_skipDefaultActivation)
+        {
+            return TRUE;
+        }
         return CPropertyPage::OnSetActive();
+    }
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        if (m_logExchange)
+        {
+            Log(pDX->m_bSaveAndValidate ? "save" : "load");
+        }
     }
     BOOL OnKillActive() override
     {
@@ -146,6 +161,9 @@ public:
     }
 
     BOOL m_vetoKillActive = FALSE;
+    BOOL m_refuseActivation = FALSE;      // OnSetActive answers FALSE
+    BOOL m_skipDefaultActivation = FALSE; // OnSetActive answers TRUE without the base
+    BOOL m_logExchange = FALSE;           // DoDataExchange logs "load" or "save"
     LRESULT m_nextResult = 0;
     LRESULT m_backResult = 0;
     BOOL m_finishResult = TRUE;

@@ -1,3 +1,5 @@
+#include "platform/TextRules.h"
+#include "platform/posix/ModuleFileTesting.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,10 @@ TEST(System, CaseInsensitiveCompare_IgnoresAsciiCaseOnly)
     EXPECT_LT(lstrcmpiA("abc", "ABD"), 0);
     EXPECT_GT(lstrcmpiA("abc", "AB"), 0);
     EXPECT_NE(lstrcmpiA("\xe9", "\xc9"), 0);
+    // Letters fold to lower case, so "_" sorts before them in every layer alike (a sorted list
+    // box and a profile lookup must agree).
+    EXPECT_LT(lstrcmpiA("A_B", "AAB"), 0);
+    EXPECT_LT(platform::CompareNoCase("Config_1", "CONFIGA"), 0);
     char text[] = "kestrast-usb \xe9";
     EXPECT_STREQ(CharUpperA(text), "KESTRAST-USB \xe9");
 }
@@ -27,4 +33,10 @@ TEST(System, ModuleFileName_IsTheRunningExecutable_AndCutsWhenShort)
     EXPECT_EQ(GetModuleFileNameA(nullptr, shortBuffer, sizeof shortBuffer), 5u);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
     EXPECT_EQ(std::string(shortBuffer), std::string(path).substr(0, 4));
+
+    SetModuleFolderForTesting("/tmp/elsewhere");
+    char moved[MAX_PATH];
+    GetModuleFileNameA(nullptr, moved, sizeof moved);
+    SetModuleFolderForTesting(nullptr);
+    EXPECT_STREQ(moved, "/tmp/elsewhere/platform_tests");
 }

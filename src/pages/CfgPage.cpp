@@ -1,0 +1,78 @@
+#include "src/pages/CfgPage.h"
+
+#include "src/app/CfgApp.h"
+#include "src/app/CfgSheet.h"
+#include "src/commands/ChoiceTables.h"
+#include "src/identify/DeviceTable.h"
+
+namespace
+{
+constexpr UINT kStringDisabled = 1266; // "Disabled"
+
+bool IsOneOf(const std::string& text, const ChoiceEntry* choices)
+{
+    for (const ChoiceEntry* row = choices; row->stringId != 0; ++row)
+    {
+        if (lstrcmpiA(text.c_str(), AfxLoadString(static_cast<UINT>(row->stringId)).c_str()) == 0)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+CCfgPage::CCfgPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate) {}
+
+void CCfgPage::OnSettingChanged()
+{
+    SetModified(TRUE);
+    g_bCfgModified = TRUE;
+}
+
+void CCfgPage::RequestButtons(DWORD dwFlags)
+{
+    if (CPropertySheet* sheet = GetSheet())
+        sheet->SetWizardButtons(dwFlags);
+}
+
+BOOL CCfgPage::ActivateSettingsPage()
+{
+    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    return CPropertyPage::OnSetActive();
+}
+
+LRESULT CCfgPage::JumpTo(CPropertyPage& page)
+{
+    if (CPropertySheet* sheet = GetSheet())
+        sheet->SetActivePage(&page);
+    return -1;
+}
+
+void CCfgPage::EnableCancel(BOOL bEnable)
+{
+    if (CPropertySheet* sheet = GetSheet())
+    {
+        if (CWnd* cancel = sheet->GetDlgItem(IDCANCEL))
+            cancel->EnableWindow(bEnable);
+    }
+}
+
+bool CCfgPage::IsZandiZobraOrPellorAdapter()
+{
+    return IsZandiZobraOrPellor(theApp.m_device.modelCode);
+}
+
+void FillComboFromChoices(CComboBox& combo, const ChoiceEntry* choices)
+{
+    for (const ChoiceEntry* row = choices; row != nullptr && row->stringId != 0; ++row)
+        combo.AddString(AfxLoadString(static_cast<UINT>(row->stringId)));
+}
+
+bool IsDisabledTEI(const std::string& text)
+{
+    return lstrcmpiA(text.c_str(), AfxLoadString(kStringDisabled).c_str()) == 0;
+}
+
+bool IsUSSwitchType(const std::string& text)
+{
+    return IsOneOf(text, kNorthAmericanSwitchTypeChoices);
+}

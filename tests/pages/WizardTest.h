@@ -1,0 +1,181 @@
+// What the page suites share: the wizard's sheet on the headless host's virtual clock, run in a
+// temporary folder of its own. The folder stands for the executable's folder (quoran.ini and
+// dosdevices/ live there) and is the working directory (log.txt); COM ports are simulated
+// adapters or bare pseudo-terminals linked as dosdevices/comN.
+//
+// Worker threads (search, download) work on real ports in real time while the page timers run
+// on the virtual clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on.
+#pragma once
+
+#include "platform/posix/ModuleFileTesting.h"
+#include "sim/Adapter.h"
+#include "src/app/CfgApp.h"
+#include "src/app/CfgSheet.h"
+#include "src/commands/CfgParam.h"
+#include "src/profile/ProfileFile.h"
+#include "src/serial/log.h"
+#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/TestHost.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace wizard_testing
+{
+class WizardTest : public ::testing::Test
+{
+protected:
+    WizardTest()
+    {
+        char pattern[] = "/tmp/quoran-wizard.XXXXXX";
+        if (mkdtemp(pattern) == nullptr)
+            throw std::runtime_error("no temporary folder");
+        folder_ = pattern;
+        std::filesystem::create_directory(folder_ / "dosdevices");
+        previousDirectory_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_);
+        SetModuleFolderForTesting(folder_.c_str());
+        ResetProgramState();
+        theApp.m_bLogEnabled = TRUE;
+        log_Open();
+        sheet.SetWizardMode();
+    }
+
+    ~WizardTest() override
+    {
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
+        // Closing the lines ends every worker's exchange at once; then nothing writes into the
+        // records any more and they may go.
+        adapters_.clear();
+        silentPorts_.clear();
+        WaitForWorkers(15000);
+        log_Close();
+        ResetProgramState();
+        SetModuleFolderForTesting(nullptr);
+        std::filesystem::current_path(previousDirectory_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    const std::filesystem::path& Folder() const { return folder_; }
+    std::string ProfilePath() const { return (folder_ / "quoran.ini").string(); }
+    void WriteProfile(const std::string& text) const
+    {
+        std::ofstream(ProfilePath(), std::ios::binary | std::ios::trunc) << text;
+    }
+    std::string ReadProfile() const { return ReadFile(ProfilePath()); }
+    // What the log holds so far (its lines are flushed as they are written).
+    std::string ReadLog() const { return ReadFile((folder_ / "log.txt").string()); }
+
+    // A simulated adapter of the preset `model` (a tasim model name) on COM`number`.
+    sim::Adapter& AttachAdapter(int number, const std::string& model,
+                                const sim::Faults& faults = {})
+    {
+        sim::Options options;
+        options.model = model;
+        options.faults = faults;
+        std::unique_ptr<sim::Adapter> adapter = sim::Adapter::Start(options);
+        if (adapter == nullptr || !adapter->LinkAs(PortLink(number)))
+            throw std::runtime_error("no simulated adapter " + model);
+        adapters_.push_back(std::move(adapter));
+        return *adapters_.back();
+    }
+
+    // A port that opens and never answers, on COM`number`.
+    void AttachSilentPort(int number)
+    {
+        silentPorts_.push_back(std::make_unique<testing_support::PseudoTerminal>());
+        std::filesystem::create_symlink(silentPorts_.back()->SlavePath(), PortLink(number));
+    }
+
+    // Makes the adapter being configured the one of these codes on COM`port`, as taking it on
+    // the search page does, and builds the catalogue for the sheet (bound to this folder's
+    // quoran.ini).
+    void TakeAdapter(int modelCode, int extModelCode, int port = 1)
+    {
+        snprintf(theApp.m_device.portPath, sizeof theApp.m_device.portPath, "\\\\.\\COM%d", port);
+        theApp.m_device.modelCode = modelCode;
+        theApp.m_device.extModelCode = extModelCode;
+        theApp.m_device.status.store(0);
+        theApp.m_device.result.store(0);
+        theParams.BuildCatalogue(&sheet);
+    }
+
+    // Lets real time pass until no worker writes a record any more; false after `timeoutMs`.
+    static bool WaitForWorkers(int timeoutMs)
+    {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (std::chrono::steady_clock::now() < deadline)
+        {
+            if (!AnyWorkerRuns())
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return !AnyWorkerRuns();
+    }
+
+    HeadlessHost& host = TestHost();
+    CCfgSheet sheet{"test", nullptr, 0};
+    SheetController wizard{sheet};
+
+private:
+    std::string PortLink(int number) const
+    {
+        return (folder_ / "dosdevices" / ("com" + std::to_string(number))).string();
+    }
+
+    static std::string ReadFile(const std::string& path)
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+    static bool AnyWorkerRuns()
+    {
+        if (theApp.m_device.hThread != nullptr && theApp.m_device.result.load() == -1)
+            return true;
+        for (const DeviceRecord* record : theApp.m_devices)
+        {
+            if (record->result.load() == -1)
+                return true;
+        }
+        return false;
+    }
+
+    // The program's globals as at start-up (records still written by a worker are left alone).
+    static void ResetProgramState()
+    {
+        std::vector<DeviceRecord*> busy;
+        for (DeviceRecord* record : theApp.m_devices)
+        {
+            if (record->result.load() == -1)
+                busy.push_back(record);
+            else
+                delete record;
+        }
+        theApp.m_devices = busy;
+        theApp.m_device = DeviceRecord();
+        theApp.m_device.cmdLines.clear();
+        theApp.m_device.hThread = nullptr;
+        theParams.RemoveAll();
+        g_bCfgModified = FALSE;
+        g_profilePath.clear();
+    }
+
+    std::filesystem::path folder_;
+    std::filesystem::path previousDirectory_;
+    std::vector<std::unique_ptr<sim::Adapter>> adapters_;
+    std::vector<std::unique_ptr<testing_support::PseudoTerminal>> silentPorts_;
+};
+} // namespace wizard_testing
