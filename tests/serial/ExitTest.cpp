@@ -24,6 +24,7 @@ constexpr DWORD kWorkAfterExitMs = 200;
 
 std::atomic<int> g_exchanges{0};
 std::atomic<bool> g_sanitizerReport{false};
+const char* g_folder = nullptr; // the COM port folder and working directory of the process
 
 // Opens its port, says "AT", takes in whatever comes back while it keeps asking the port
 // whether there is more, closes the port; again and again, as search workers probe ports.
@@ -57,6 +58,8 @@ DWORD WINAPI Worker(LPVOID parameter)
 void LetTheWorkersGoOn()
 {
     Sleep(kWorkAfterExitMs);
+    std::error_code ignored;
+    std::filesystem::remove_all(g_folder, ignored);
     _exit(g_sanitizerReport.load() ? 1 : 0);
 }
 
@@ -66,6 +69,7 @@ void LetTheWorkersGoOn()
 {
     std::atexit(LetTheWorkersGoOn);
     auto* ports = new testing_support::ComPortFolder;
+    g_folder = ports->Path().c_str();
     std::filesystem::current_path(ports->Path());
     log_SetEnabledFlag(nullptr);
     log_Open();
