@@ -322,10 +322,14 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
 // the file holds the change (or needed none). Returns FALSE with the file untouched:
 // ERROR_INVALID_PARAMETER for a NULL section or file name, a blank section or key, a section
 // with ']', a key with '=' or starting with ';' or '[', or line breaks in any of them;
-// ERROR_PATH_NOT_FOUND (no such folder), ERROR_ACCESS_DENIED (file or folder not writable, file
-// unreadable or not a regular file), ERROR_NOT_ENOUGH_MEMORY (file over 64 MiB), ERROR_READ_FAULT
-// or ERROR_WRITE_FAULT (disk full, write failed). The new content goes to a temporary file in
-// the same folder that replaces the old one only once complete and flushed.
+// ERROR_PATH_NOT_FOUND (no such folder), ERROR_ACCESS_DENIED (file or folder not writable, a
+// file without any write permission bit even for root, file unreadable or not a regular file),
+// ERROR_NOT_ENOUGH_MEMORY (file over 64 MiB), ERROR_READ_FAULT or ERROR_WRITE_FAULT (disk full,
+// write failed). Each write reads, changes and replaces the file under a lock that all writers
+// (threads and processes) take, so none loses another's change; the new content replaces the
+// old file only once complete and flushed, and a crash leaves the old file and nothing beside
+// it. Links, mode and owner: platform/posix/PrivateProfileStore.h. Several writes as one
+// replacement: platform/ProfileBatch.h.
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                 LPCSTR lpFileName);
 // GetPrivateProfileStringA(NULL, NULL, NULL, lpszReturnBuffer, nSize, lpFileName).

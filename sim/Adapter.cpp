@@ -62,6 +62,7 @@ struct Adapter::Impl
     }
 
     bool Open();
+    void WatchDevice();
     void Run();
     void Serve();
     void Wake() const;
@@ -85,6 +86,7 @@ struct Adapter::Impl
     // until someone else changes them.
     int slave = -1;
     int watch = -1;         // inotify on the slave: others opening and closing the port
+    int deviceWatch = -1;   // the slave's own watch; the folder's events only keep it apart
     int wake[2] = {-1, -1}; // a byte here makes the thread look at `stopping`/`hangUpWanted`
     int openers = 0;        // descriptors others hold on the slave, as far as inotify tells
     std::string line;       // the command line being typed
@@ -128,11 +130,27 @@ bool Adapter::Impl::Open()
         return false;
     if (fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK) != 0)
         return false;
-    // Without inotify the adapter still serves; it only cannot tell when a user went away.
-    watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (watch >= 0 && inotify_add_watch(watch, name, IN_OPEN | IN_CLOSE) < 0)
-        CloseIfOpen(watch);
+    WatchDevice();
     return pipe2(wake, O_NONBLOCK | O_CLOEXEC) == 0;
+}
+
+// Users are counted from the opens and closes of the device that inotify reports. inotify
+// merges an event into the one queued right before it when the two are alike (inotify(7)), so
+// two opens in a row (a user's and a refused second user's, before this thread reads them)
+// would count as one, and the refused user's close would then look like the holder leaving.
+// The device's folder is watched as well: every open or close of the device then queues the
+// folder's event and the device's one after the other, no two events of the device are ever
+// next to one another, and none is merged. Only the device's events are counted.
+// Without inotify the adapter still serves; it only cannot tell when a user went away.
+void Adapter::Impl::WatchDevice()
+{
+    watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch < 0)
+        return;
+    const std::string folder = path.substr(0, path.rfind('/'));
+    deviceWatch = inotify_add_watch(watch, path.c_str(), IN_OPEN | IN_CLOSE);
+    if (deviceWatch < 0 || inotify_add_watch(watch, folder.c_str(), IN_OPEN | IN_CLOSE) < 0)
+        CloseIfOpen(watch);
 }
 
 void Adapter::Impl::Wake() const
@@ -204,9 +222,10 @@ bool Adapter::Impl::CountOpeners()
         for (ssize_t at = 0; at < got;)
         {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if (event->mask & IN_OPEN)
+            if (event->wd == deviceWatch && (event->mask & IN_OPEN))
                 ++openers;
-            if ((event->mask & IN_CLOSE) && openers > 0 && --openers == 0)
+            if (event->wd == deviceWatch && (event->mask & IN_CLOSE) && openers > 0 &&
+                --openers == 0)
                 wentAway = true;
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }

@@ -16,10 +16,12 @@ struct HandleTable
     uintptr_t nextValue = 0x100;
 };
 
+// Never destroyed: worker threads that the program leaves running when it ends (the wizard
+// neither waits for nor stops them) may still look their port up while exit() runs.
 HandleTable& Table()
 {
-    static HandleTable table;
-    return table;
+    static HandleTable* const table = new HandleTable;
+    return *table;
 }
 } // namespace
 

@@ -1,198 +1,98 @@
-// GetPrivateProfileStringA, WritePrivateProfileStringA and GetPrivateProfileSectionNamesA on
-// POSIX files. Each call reads the file afresh (nothing is cached); a write replaces the file
-// through a temporary in the same folder, so the file always holds the old or the new content.
+// GetPrivateProfileStringA, WritePrivateProfileStringA, GetPrivateProfileSectionNamesA and the
+// batch of writes, on POSIX files. Each call reads the file afresh (nothing is cached); a write
+// reads, changes and replaces the file under the profile's lock (PrivateProfileStore.h), so
+// writers never lose one another's changes and the file always holds the old or the new content.
+#include "platform/ProfileBatch.h"
 #include "platform/posix/Errors.h"
-#include "platform/posix/PrivateProfileTesting.h"
+#include "platform/posix/PrivateProfileStore.h"
 #include "platform/posix/PrivateProfileText.h"
 #include "platform/win32.h"
 
-#include <atomic>
-#include <cerrno>
-#include <climits>
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
-#include <fcntl.h>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace
 {
-// A profile larger than this is refused (reads give the default, writes fail) rather than
-// loaded: no real profile comes near it, and a huge file is far more likely a wrong one.
-constexpr off_t kMaxProfileSize = 64 * 1024 * 1024;
-constexpr int kTemporaryNameAttempts = 100;
-
-std::atomic<platform::ProfileSaveHook> g_saveHook{nullptr};
-
-struct LoadedProfile
+// One call of WritePrivateProfileStringA, checked and trimmed: no key removes the section, no
+// value removes the key.
+struct Edit
 {
-    std::string text;
-    bool exists = false;
-    struct stat status = {};
+    std::string section;
+    std::optional<std::string> key;
+    std::optional<std::string> value;
+
+    bool Creates() const { return key && value; }
 };
 
-// Reads the whole file. Returns ERROR_SUCCESS, or the reason it cannot be read:
-// ERROR_FILE_NOT_FOUND (no such file or folder; `text` empty and `exists` false),
-// ERROR_ACCESS_DENIED (no permission, or not a regular file), ERROR_NOT_ENOUGH_MEMORY (too large)
-// or ERROR_READ_FAULT.
-DWORD LoadProfile(const char* path, LoadedProfile& profile)
+// The edit that WritePrivateProfileStringA's arguments ask for; nullopt when they could not be
+// written so that they read back as given.
+std::optional<Edit> EditFor(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString)
 {
-    // O_NONBLOCK: a FIFO put in the profile's place must not hang the wizard in open().
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return (errno == ENOENT || errno == ENOTDIR) ? ERROR_FILE_NOT_FOUND
-                                                     : platform::Win32ErrorFromErrno(errno);
-    DWORD result = ERROR_SUCCESS;
-    if (fstat(fd, &profile.status) != 0)
-        result = ERROR_READ_FAULT;
-    else if (!S_ISREG(profile.status.st_mode))
-        result = ERROR_ACCESS_DENIED;
-    else if (profile.status.st_size > kMaxProfileSize)
-        result = ERROR_NOT_ENOUGH_MEMORY;
-    else
+    using namespace platform::profile;
+    if (lpAppName == nullptr || !IsWritableSectionName(lpAppName) ||
+        (lpKeyName != nullptr && !IsWritableKey(lpKeyName)) ||
+        (lpKeyName != nullptr && lpString != nullptr && !IsWritableValue(lpString)))
+        return std::nullopt;
+    Edit edit{std::string(TrimBlanks(lpAppName)), std::nullopt, std::nullopt};
+    if (lpKeyName != nullptr)
     {
-        profile.text.reserve(static_cast<size_t>(profile.status.st_size));
-        char chunk[65536];
-        for (;;)
-        {
-            const ssize_t count = read(fd, chunk, sizeof chunk);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0)
-            {
-                result = ERROR_READ_FAULT;
-                break;
-            }
-            if (count == 0)
-                break;
-            if (profile.text.size() + static_cast<size_t>(count) >
-                static_cast<size_t>(kMaxProfileSize))
-            {
-                result = ERROR_NOT_ENOUGH_MEMORY;
-                break;
-            }
-            profile.text.append(chunk, static_cast<size_t>(count));
-        }
+        edit.key = std::string(TrimBlanks(lpKeyName));
+        if (lpString != nullptr)
+            edit.value = lpString;
     }
-    close(fd);
-    if (result != ERROR_SUCCESS)
-        profile.text.clear();
-    profile.exists = result == ERROR_SUCCESS;
-    return result;
+    return edit;
 }
 
-DWORD SaveErrorFromErrno(int error)
+std::optional<std::string> Apply(std::string_view text, const Edit& edit)
 {
-    switch (error)
-    {
-    case ENOENT:
-    case ENOTDIR:
-        return ERROR_PATH_NOT_FOUND;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return ERROR_ACCESS_DENIED;
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-    case EIO:
-        return ERROR_WRITE_FAULT;
-    default:
-        return platform::Win32ErrorFromErrno(error);
-    }
+    using namespace platform::profile;
+    if (!edit.key)
+        return RemoveSection(text, edit.section);
+    if (!edit.value)
+        return RemoveKey(text, edit.section, *edit.key);
+    return SetValue(text, edit.section, *edit.key, *edit.value);
 }
 
-// The file a save replaces: a symbolic link is followed, so that the link stays a link.
-std::string SaveTarget(const char* path)
+// Applies `edits` in order to the file as it is under the lock, and replaces the file once if
+// they change it. Returns ERROR_SUCCESS, or the reason with the file untouched.
+DWORD WriteEdits(LPCSTR lpFileName, const std::vector<Edit>& edits)
 {
-    struct stat linkStatus;
-    if (lstat(path, &linkStatus) == 0 && S_ISLNK(linkStatus.st_mode))
+    using namespace platform::profile;
+    std::string target;
+    const DWORD resolved = SaveTarget(lpFileName, target);
+    if (resolved != ERROR_SUCCESS)
+        return resolved;
+    const bool creates =
+        std::any_of(edits.begin(), edits.end(), [](const Edit& edit) { return edit.Creates(); });
+    LockedProfile profile;
+    const DWORD locked = profile.Lock(target, creates);
+    if (locked == ERROR_FILE_NOT_FOUND && !creates)
+        return ERROR_SUCCESS; // nothing there to remove
+    if (locked != ERROR_SUCCESS)
+        return locked;
+
+    std::optional<std::string> text;
+    for (const Edit& edit : edits)
     {
-        char resolved[PATH_MAX];
-        if (realpath(path, resolved) != nullptr)
-            return resolved;
+        if (auto edited = Apply(text ? *text : profile.Text(), edit))
+            text = std::move(edited);
     }
-    return path;
+    return text ? profile.Replace(*text) : ERROR_SUCCESS;
 }
 
-bool WriteAll(int fd, std::string_view data)
+BOOL Succeed()
 {
-    while (!data.empty())
-    {
-        const ssize_t count = write(fd, data.data(), data.size());
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-        {
-            if (count == 0)
-                errno = EIO;
-            return false;
-        }
-        data.remove_prefix(static_cast<size_t>(count));
-    }
-    return true;
+    SetLastError(ERROR_SUCCESS);
+    return TRUE;
 }
 
-// Replaces the file at `path` with `text`. Returns ERROR_SUCCESS, or the reason with the old
-// file (if any) untouched and no temporary left behind.
-DWORD SaveProfile(const char* path, const std::string& text, const LoadedProfile& old)
+BOOL Finish(DWORD result)
 {
-    const std::string target = SaveTarget(path);
-    if (old.exists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
-        return SaveErrorFromErrno(errno);
-
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < kTemporaryNameAttempts && fd < 0; ++attempt)
-    {
-        temporary = target + ".new-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-        // 0666 lets the umask decide, as for any new file; an old file's mode is copied below.
-        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return SaveErrorFromErrno(errno);
-    }
-    if (fd < 0)
-        return ERROR_ACCESS_DENIED;
-
-    auto fail = [&](int error) {
-        if (fd >= 0)
-            close(fd);
-        unlink(temporary.c_str());
-        return SaveErrorFromErrno(error);
-    };
-    if (old.exists)
-    {
-        // Ownership can only be kept by a privileged process; for others it is already theirs.
-        (void)!fchown(fd, old.status.st_uid, old.status.st_gid);
-        if (fchmod(fd, old.status.st_mode & 07777) != 0)
-            return fail(errno);
-    }
-    if (!WriteAll(fd, text) || fsync(fd) != 0)
-        return fail(errno);
-    const int closing = close(fd);
-    fd = -1;
-    if (closing != 0)
-        return fail(errno);
-
-    const platform::ProfileSaveHook hook = g_saveHook.load();
-    if (hook != nullptr && !hook(temporary.c_str()))
-        return fail(EIO);
-    if (rename(temporary.c_str(), target.c_str()) != 0)
-        return fail(errno);
-
-    // Makes the rename itself durable; the content is already safe either way.
-    const size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
-    const int folderFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0)
-    {
-        (void)fsync(folderFd);
-        close(folderFd);
-    }
-    return ERROR_SUCCESS;
+    return result == ERROR_SUCCESS ? Succeed() : platform::FailWith(result);
 }
 
 // One text into a caller's buffer: cut to nSize-1 characters when longer. nSize >= 1.
@@ -253,13 +153,74 @@ void SetReadError(DWORD loadError, bool truncated)
 }
 } // namespace
 
+// ---------------------------------------------------------------------------------------------
+// Batches
+// ---------------------------------------------------------------------------------------------
+
+struct platform::ProfileBatch::Pending
+{
+    std::string fileName;
+    std::vector<Edit> edits;
+    Pending* outer; // the batch opened before this one on the same thread
+    bool open = true;
+};
+
+namespace
+{
+// The batches open on this thread, the innermost first.
+thread_local platform::ProfileBatch::Pending* t_openBatches = nullptr;
+
+platform::ProfileBatch::Pending* CollectingBatch(LPCSTR lpFileName)
+{
+    for (auto* batch = t_openBatches; batch != nullptr; batch = batch->outer)
+    {
+        if (batch->fileName == lpFileName)
+            return batch;
+    }
+    return nullptr;
+}
+
+void EndBatch(platform::ProfileBatch::Pending& batch)
+{
+    if (!batch.open)
+        return;
+    batch.open = false;
+    for (auto** link = &t_openBatches; *link != nullptr; link = &(*link)->outer)
+    {
+        if (*link == &batch)
+        {
+            *link = batch.outer;
+            return;
+        }
+    }
+}
+} // namespace
+
 namespace platform
 {
-void SetProfileSaveHookForTesting(ProfileSaveHook hook)
+ProfileBatch::ProfileBatch(LPCSTR lpFileName)
+    : m_pending(new Pending{lpFileName != nullptr ? lpFileName : "", {}, t_openBatches})
 {
-    g_saveHook.store(hook);
+    t_openBatches = m_pending.get();
+}
+
+ProfileBatch::~ProfileBatch()
+{
+    EndBatch(*m_pending);
+}
+
+BOOL ProfileBatch::Commit()
+{
+    EndBatch(*m_pending);
+    const std::vector<Edit> edits = std::move(m_pending->edits);
+    m_pending->edits.clear();
+    return edits.empty() ? Succeed() : Finish(WriteEdits(m_pending->fileName.c_str(), edits));
 }
 } // namespace platform
+
+// ---------------------------------------------------------------------------------------------
+// The Win32 calls
+// ---------------------------------------------------------------------------------------------
 
 DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefault,
                                LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName)
@@ -269,22 +230,23 @@ DWORD GetPrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpDefa
         SetLastError(lpReturnedString == nullptr ? ERROR_INVALID_PARAMETER : ERROR_MORE_DATA);
         return 0;
     }
-    LoadedProfile profile;
-    const DWORD loadError =
-        lpFileName == nullptr ? ERROR_INVALID_PARAMETER : LoadProfile(lpFileName, profile);
+    std::string file;
+    const DWORD loadError = lpFileName == nullptr
+                                ? ERROR_INVALID_PARAMETER
+                                : platform::profile::ReadProfile(lpFileName, file);
     bool truncated = false;
     DWORD result = 0;
     if (lpAppName == nullptr)
-        result = CopyList(platform::profile::SectionNames(profile.text), lpReturnedString, nSize,
-                          truncated);
+        result =
+            CopyList(platform::profile::SectionNames(file), lpReturnedString, nSize, truncated);
     else if (lpKeyName == nullptr)
-        result = CopyList(
-            platform::profile::KeyNames(profile.text, platform::profile::TrimBlanks(lpAppName)),
-            lpReturnedString, nSize, truncated);
+        result =
+            CopyList(platform::profile::KeyNames(file, platform::profile::TrimBlanks(lpAppName)),
+                     lpReturnedString, nSize, truncated);
     else
     {
         const auto value =
-            platform::profile::FindValue(profile.text, platform::profile::TrimBlanks(lpAppName),
+            platform::profile::FindValue(file, platform::profile::TrimBlanks(lpAppName),
                                          platform::profile::TrimBlanks(lpKeyName));
         std::string_view text;
         if (value)
@@ -309,32 +271,13 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                 LPCSTR lpFileName)
 {
-    using namespace platform::profile;
-    if (lpAppName == nullptr || lpFileName == nullptr || !IsWritableSectionName(lpAppName) ||
-        (lpKeyName != nullptr && !IsWritableKey(lpKeyName)) ||
-        (lpKeyName != nullptr && lpString != nullptr && !IsWritableValue(lpString)))
+    std::optional<Edit> edit = EditFor(lpAppName, lpKeyName, lpString);
+    if (!edit || lpFileName == nullptr)
         return platform::FailWith(ERROR_INVALID_PARAMETER);
-
-    LoadedProfile profile;
-    const DWORD loadError = LoadProfile(lpFileName, profile);
-    if (loadError != ERROR_SUCCESS && loadError != ERROR_FILE_NOT_FOUND)
-        return platform::FailWith(loadError);
-
-    const std::string_view section = TrimBlanks(lpAppName);
-    std::optional<std::string> edited;
-    if (lpKeyName == nullptr)
-        edited = RemoveSection(profile.text, section);
-    else if (lpString == nullptr)
-        edited = RemoveKey(profile.text, section, TrimBlanks(lpKeyName));
-    else
-        edited = SetValue(profile.text, section, TrimBlanks(lpKeyName), lpString);
-
-    if (edited)
+    if (platform::ProfileBatch::Pending* batch = CollectingBatch(lpFileName))
     {
-        const DWORD saveError = SaveProfile(lpFileName, *edited, profile);
-        if (saveError != ERROR_SUCCESS)
-            return platform::FailWith(saveError);
+        batch->edits.push_back(std::move(*edit));
+        return Succeed();
     }
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return Finish(WriteEdits(lpFileName, {std::move(*edit)}));
 }

@@ -3,12 +3,12 @@
 
 namespace platform
 {
-// Called once per save, after the new content is complete and flushed in its temporary file
-// (`temporaryPath`, in the folder of the profile) and before that file is renamed over the old
-// one. Returning true lets the save go on; returning false makes it fail there exactly as a
-// failed rename does (temporary removed, old file untouched, FALSE with ERROR_WRITE_FAULT).
-// A hook that ends the process leaves the temporary behind, as a crash at that point would.
-using ProfileSaveHook = bool (*)(const char* temporaryPath);
+// Called once per replacement of a profile file, with the profile locked, after the new content
+// is complete and flushed in its temporary file and before that file is named and renamed over
+// the old one. Returning true lets the save go on; returning false makes it fail there exactly
+// as a failed rename does (temporary gone, old file untouched, FALSE with ERROR_WRITE_FAULT).
+// A hook that ends the process shows what a crash at that point leaves.
+using ProfileSaveHook = bool (*)();
 
 // Installs `hook` for the saves that follow; nullptr (the state at start-up) removes it.
 void SetProfileSaveHookForTesting(ProfileSaveHook hook);

@@ -2,6 +2,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include "platform/ProfileBatch.h"
 
 CCfgParamList theParams;
 
@@ -102,13 +103,19 @@ void CCfgParamList::LoadAll()
 
 BOOL CCfgParamList::SaveAll()
 {
+    if (m_params.IsEmpty())
+        return TRUE;
+    // One replacement of the file for the whole configuration, so that a crash part way leaves
+    // it wholly old or wholly new.
+    POSITION head = GetHeadPosition();
+    platform::ProfileBatch batch(GetNext(head)->GetIniItem()->ProfilePath().c_str());
     BOOL allWritten = TRUE;
     for (POSITION position = GetHeadPosition(); position != nullptr;)
     {
         if (!GetNext(position)->GetIniItem()->Write())
             allWritten = FALSE;
     }
-    return allWritten;
+    return batch.Commit() && allWritten;
 }
 
 void CCfgParamList::ValidateParam(CDataExchange* pDX, int controlId) const

@@ -87,8 +87,11 @@ public:
     // Reads every parameter's value from the current section, in list order (bad stored values
     // are reported key by key and replaced by their defaults).
     void LoadAll();
-    // Writes every parameter's value to the current section, in list order. Returns TRUE when
-    // every write succeeded; after a failure the remaining keys are still written.
+    // Writes every parameter's value to the current section, in list order, as one replacement
+    // of the profile file: the file ends as the writes one by one would leave it, and a crash
+    // part way leaves it as it was. Returns TRUE when every value was written; FALSE when the
+    // file could not be replaced (it is then unchanged) or a value could not be written (the
+    // others are).
     BOOL SaveAll();
 
     // Part of a page's data exchange, right after control `controlId` was exchanged: when

@@ -1,16 +1,43 @@
 #include "src/serial/log.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <fcntl.h>
 #include <mutex>
+#include <string>
+#include <string_view>
+#include <unistd.h>
 
 namespace
 {
-constexpr int kLineBufferSize = 256;
+// The line format "[module (line)]: format\n" is built in a buffer of this size, so the message
+// format is cut where module, number and format together would not fit; the arguments are not
+// bounded by it.
+constexpr size_t kLineBufferSize = 256;
+constexpr std::string_view kLineEnd = "\n";
+constexpr std::string_view kConversionFlags = "-+ #0'";
+constexpr std::string_view kLengthModifiers = "hlLqjzt";
+constexpr std::string_view kConversions = "diouxXeEfFgGaAcspnm%";
 
-std::mutex g_streamMutex;
-FILE* g_stream = nullptr; // guarded by g_streamMutex
+struct LogFile
+{
+    std::mutex mutex;
+    int fd = -1;      // guarded by mutex
+    off_t length = 0; // bytes written since log_Open; guarded by mutex
+    bool cut = false; // the limit was reached; guarded by mutex
+    std::string cutNotice;
+};
+
+// Never destroyed: worker threads that the program leaves running when it ends may still log
+// while exit() runs.
+LogFile& Log()
+{
+    static LogFile* const log = new LogFile;
+    return *log;
+}
+
 std::atomic<const volatile BYTE*> g_enabledFlag{nullptr};
 
 bool LoggingEnabled()
@@ -19,24 +46,101 @@ bool LoggingEnabled()
     return flag == nullptr || *flag != 0;
 }
 
-// Formats the whole line into `line`; returns its length, line feed included.
-int FormatLine(char (&line)[kLineBufferSize], const char* module, int lineNumber,
-               const char* format, va_list arguments)
+// Where `format` must end so that no conversion is cut in half: its length, or the start of a
+// conversion that runs past its end.
+size_t WholeConversionsEnd(std::string_view format)
 {
-    constexpr int kLastText = kLineBufferSize - 2; // room for the line feed and the NUL
-    int length = std::snprintf(line, kLineBufferSize, "[%s (%d)]: ", module, lineNumber);
-    if (length < 0)
-        length = 0;
-    if (length > kLastText)
-        length = kLastText;
-    const int message = std::vsnprintf(line + length, kLineBufferSize - length, format, arguments);
-    if (message > 0)
-        length += message;
-    if (length > kLastText)
-        length = kLastText;
-    line[length++] = '\n';
-    line[length] = '\0';
-    return length;
+    for (size_t at = 0; at < format.size(); ++at)
+    {
+        if (format[at] != '%')
+            continue;
+        const size_t start = at++;
+        while (at < format.size() && kConversionFlags.find(format[at]) != std::string_view::npos)
+            ++at;
+        while (at < format.size() &&
+               (format[at] == '*' || format[at] == '.' || (format[at] >= '0' && format[at] <= '9')))
+            ++at;
+        while (at < format.size() && kLengthModifiers.find(format[at]) != std::string_view::npos)
+            ++at;
+        if (at >= format.size() || kConversions.find(format[at]) == std::string_view::npos)
+            return start;
+    }
+    return format.size();
+}
+
+std::string Expand(const std::string& format, va_list arguments)
+{
+    va_list counting;
+    va_copy(counting, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format.c_str(), counting);
+    va_end(counting);
+    if (length <= 0)
+        return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format.c_str(), arguments);
+    text.pop_back();
+    return text;
+}
+
+// The whole line, line feed included. `module` is copied as text, never read as format.
+std::string FormatLine(const char* module, int lineNumber, const char* format, va_list arguments)
+{
+    std::string line = std::string("[") + module + " (" + std::to_string(lineNumber) + ")]: ";
+    const size_t room = kLineBufferSize - 1 - kLineEnd.size(); // the NUL and the line feed
+    if (line.size() >= room)
+    {
+        line.resize(room);
+        return line.append(kLineEnd);
+    }
+    std::string_view messageFormat = format;
+    if (messageFormat.size() > room - line.size())
+    {
+        messageFormat = messageFormat.substr(0, room - line.size());
+        messageFormat = messageFormat.substr(0, WholeConversionsEnd(messageFormat));
+    }
+    return line.append(Expand(std::string(messageFormat), arguments)).append(kLineEnd);
+}
+
+std::string LineOf(const char* module, int lineNumber, const char* format, ...)
+{
+    va_list arguments;
+    va_start(arguments, format);
+    std::string line = FormatLine(module, lineNumber, format, arguments);
+    va_end(arguments);
+    return line;
+}
+
+// One write() per line: a line the kernel has taken survives a crash of the program right after.
+bool WriteWhole(int fd, std::string_view text)
+{
+    while (!text.empty())
+    {
+        const ssize_t count = write(fd, text.data(), text.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        text.remove_prefix(static_cast<size_t>(count));
+    }
+    return true;
+}
+
+// Writes `line` unless the file would pass its limit; then writes the notice once and takes no
+// more lines until the next log_Open. Called with the mutex held and the file open.
+void Append(LogFile& log, const std::string& line)
+{
+    if (log.cut)
+        return;
+    const std::string& notice = log.cutNotice;
+    if (log.length + static_cast<off_t>(line.size() + notice.size()) > log_kSizeLimit)
+    {
+        log.cut = true;
+        if (WriteWhole(log.fd, notice))
+            log.length += static_cast<off_t>(notice.size());
+        return;
+    }
+    if (WriteWhole(log.fd, line))
+        log.length += static_cast<off_t>(line.size());
 }
 } // namespace
 
@@ -47,31 +151,40 @@ const volatile BYTE* log_SetEnabledFlag(const volatile BYTE* flag)
 
 void log_Open()
 {
-    std::lock_guard lock(g_streamMutex);
-    if (g_stream != nullptr)
-        std::fclose(g_stream);
-    g_stream = std::fopen("./log.txt", "w");
+    LogFile& log = Log();
+    std::lock_guard lock(log.mutex);
+    if (log.fd >= 0)
+        close(log.fd);
+    log.fd = open("./log.txt", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    log.length = 0;
+    log.cut = false;
+    if (log.cutNotice.empty())
+        log.cutNotice =
+            LineOf(__FILE__, __LINE__, "Log cut at %lld bytes: later lines are not written",
+                   log_kSizeLimit);
 }
 
 void log_Close()
 {
-    std::lock_guard lock(g_streamMutex);
-    if (g_stream != nullptr)
-        std::fclose(g_stream);
-    g_stream = nullptr;
+    LogFile& log = Log();
+    std::lock_guard lock(log.mutex);
+    if (log.fd >= 0)
+        close(log.fd);
+    log.fd = -1;
 }
 
 void log_Printf(const char* module, int line, const char* format, ...)
 {
     if (!LoggingEnabled())
         return;
-    char text[kLineBufferSize];
     va_list arguments;
     va_start(arguments, format);
-    const int length = FormatLine(text, module ? module : "", line, format, arguments);
+    const std::string text =
+        FormatLine(module ? module : "", line, format ? format : "", arguments);
     va_end(arguments);
 
-    std::lock_guard lock(g_streamMutex);
-    if (g_stream != nullptr)
-        std::fwrite(text, 1, static_cast<size_t>(length), g_stream);
+    LogFile& log = Log();
+    std::lock_guard lock(log.mutex);
+    if (log.fd >= 0)
+        Append(log, text);
 }

@@ -10,6 +10,11 @@
 // the log is open. Returns the flag it replaces (so that a test can put it back).
 const volatile BYTE* log_SetEnabledFlag(const volatile BYTE* flag);
 
+// The most log_Printf writes into one log: a device that floods the line makes one line per
+// byte it sends. The line that would pass it is replaced by a last line saying that the log is
+// cut, and later lines are dropped until the next log_Open.
+inline constexpr long long log_kSizeLimit = 16 * 1024 * 1024;
+
 // Opens "./log.txt" for writing, emptying a file left by an earlier run (a log already open is
 // closed first). When the file cannot be created, logging stays off until the next log_Open.
 void log_Open();
@@ -19,10 +24,12 @@ void log_Open();
 void log_Close();
 
 // Writes one line "[module (line)]: message\n", the message being `format` expanded with the
-// arguments. Nothing is written while the log is closed or the enabled flag is clear. A line is
-// cut to the 256-character line buffer (still ending with its line feed); `module` and the
-// arguments are copied as text, never read as format. Lines written at the same time from
-// several threads stay whole.
+// arguments. Nothing is written while the log is closed or the enabled flag is clear. The line's
+// format, module and number included, is bounded by the 256-character line buffer: a longer
+// message format is cut (before any conversion it would cut in half); the arguments are written
+// in full. `module` and the arguments are copied as text, never read as format. Each line
+// reaches the file whole with one write as it is logged, so a crash loses no line logged before
+// it; lines written at the same time from several threads stay whole.
 void log_Printf(const char* module, int line, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 

@@ -1,5 +1,6 @@
 #include "src/commands/CfgParam.h"
 
+#include "platform/posix/PrivateProfileTesting.h"
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/profile/ProfileFile.h"
@@ -8,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace
@@ -420,6 +424,72 @@ TEST_F(Catalogue, SaveReportsFailure_WhenProfileFolderIsMissing)
 
     theParams.BuildCatalogue(m_sheet.get(), m_profile.Path());
     EXPECT_TRUE(theParams.SaveAll());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Saving a whole configuration
+
+// The eleven digit fields of a configuration, spread over the catalogue from its 4th to its 29th
+// entry: the data SPID and the ten stored numbers.
+std::vector<std::string*> DigitFields(CCfgSheet& sheet)
+{
+    std::vector<std::string*> fields = {&sheet.m_networkCfgPage2US.m_strDataSPID};
+    for (std::string& number : sheet.m_storedNumbersPage.m_strNumber)
+        fields.push_back(&number);
+    return fields;
+}
+
+int g_replacements = 0;
+int g_crashAtReplacement = 0;
+
+bool CountReplacements()
+{
+    if (++g_replacements == g_crashAtReplacement)
+        _exit(0);
+    return true;
+}
+
+TEST_F(Catalogue, SaveAll_ReplacesTheFileOnce_SoACrashLeavesItWhollyOldOrWhollyNew)
+{
+    Build(3, 13);
+    Load("");
+    m_sheet->m_iniSectionPage.m_strConfigName = "Office";
+    for (std::string* field : DigitFields(*m_sheet))
+        *field = "1111";
+    g_replacements = 0;
+    platform::SetProfileSaveHookForTesting(CountReplacements);
+    const BOOL saved = theParams.SaveAll();
+    platform::SetProfileSaveHookForTesting(nullptr);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(g_replacements, 1);
+    EXPECT_NE(m_profile.Read().find("[Office]\r\nNetworkSwitchType="), std::string::npos);
+    EXPECT_NE(m_profile.Read().find("\r\nStoredNumber9=1111\r\n"), std::string::npos);
+
+    for (const int crashAt : {1, 2})
+    {
+        SCOPED_TRACE(crashAt);
+        const pid_t child = fork();
+        if (child == 0)
+        {
+            for (std::string* field : DigitFields(*m_sheet))
+                *field = "2222";
+            g_replacements = 0;
+            g_crashAtReplacement = crashAt;
+            platform::SetProfileSaveHookForTesting(CountReplacements);
+            _exit(theParams.SaveAll() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+        Load("Office");
+        const std::vector<std::string*> fields = DigitFields(*m_sheet);
+        for (const std::string* field : fields)
+            EXPECT_EQ(*field, *fields.front());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_profile.Folder()),
+                                std::filesystem::directory_iterator()),
+                  1);
+    }
 }
 
 } // namespace

@@ -228,10 +228,14 @@ TEST_F(Identify, AMegabyteWithoutLineEnd_NeitherOverflowsNorEndsTheExchangeEarly
     EXPECT_EQ(std::string(reply + devid_kShortReplySize, 4), "####");
     urs_ClosePort(&port);
     const std::string log = CloseLogAndRead();
-    // The timer runs out either between two characters or inside a read.
-    EXPECT_EQ(Occurrences(log, ")]: <COM1> urs_TimeoutTimerExpired\n") +
-                  Occurrences(log, ")]: <COM1> urs_GetChar returned urs_cTimeout\n"),
-              1);
+    // The timer runs out either between two characters or inside a read. A machine fast enough
+    // to log more than the log takes (a line per byte) finds it cut before that line.
+    const int timeouts = Occurrences(log, ")]: <COM1> urs_TimeoutTimerExpired\n") +
+                         Occurrences(log, ")]: <COM1> urs_GetChar returned urs_cTimeout\n");
+    if (Occurrences(log, ")]: Log cut at ") == 0)
+        EXPECT_EQ(timeouts, 1);
+    else
+        EXPECT_LE(timeouts, 1);
 }
 
 TEST(IdentifyRecord, Copy_TakesPortAndTheFiveIntegers_AndKeepsItsOwnCommandLines)

@@ -1,5 +1,6 @@
 #include "platform/posix/PrivateProfileTesting.h"
 #include "platform/win32.h"
+#include "tests/platform/ProfileFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -24,97 +25,8 @@ using namespace std::string_view_literals;
 
 namespace
 {
-constexpr uid_t kNobody = 65534;
-
-class PrivateProfile : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/profile-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_folder = pattern;
-        m_path = m_folder + "/quoran.ini";
-    }
-
-    void TearDown() override
-    {
-        chmod(m_folder.c_str(), 0700);
-        std::filesystem::remove_all(m_folder);
-    }
-
-    void Put(std::string_view content, const std::string& path = {})
-    {
-        std::ofstream out(path.empty() ? m_path : path, std::ios::binary);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    }
-
-    std::optional<std::string> Contents(const std::string& path = {}) const
-    {
-        std::ifstream in(path.empty() ? m_path : path, std::ios::binary);
-        if (!in)
-            return std::nullopt;
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    std::vector<std::string> FolderEntries() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
-
-    std::string Read(const char* section, const char* key, const char* def = "", DWORD size = 256)
-    {
-        std::string buffer(size, '\x7f');
-        const DWORD length =
-            GetPrivateProfileStringA(section, key, def, buffer.data(), size, m_path.c_str());
-        return buffer.substr(0, length);
-    }
-
-    BOOL Write(const char* section, const char* key, const char* value)
-    {
-        return WritePrivateProfileStringA(section, key, value, m_path.c_str());
-    }
-
-    struct Outcome
-    {
-        long result = -1;
-        DWORD error = 0;
-    };
-
-    // Runs `call` in a child process without root's right to ignore file permissions (the
-    // suite may run as root), and returns what it returned and its last error.
-    static Outcome Unprivileged(const std::function<long()>& call)
-    {
-        int channel[2];
-        if (pipe(channel) != 0)
-            return {};
-        const pid_t child = fork();
-        if (child == 0)
-        {
-            close(channel[0]);
-            if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0))
-                _exit(1);
-            Outcome outcome;
-            outcome.result = call();
-            outcome.error = GetLastError();
-            _exit(write(channel[1], &outcome, sizeof outcome) == sizeof outcome ? 0 : 1);
-        }
-        close(channel[1]);
-        Outcome outcome;
-        if (read(channel[0], &outcome, sizeof outcome) != sizeof outcome)
-            outcome = {};
-        close(channel[0]);
-        int status = 0;
-        waitpid(child, &status, 0);
-        return outcome;
-    }
-
-    std::string m_folder;
-    std::string m_path;
-};
+using profile_testing::kNobody;
+using profile_testing::PrivateProfile;
 
 // ---------------------------------------------------------------------------------------------
 // Reading: one table of file contents, arguments and the exact bytes that come back.
@@ -383,28 +295,13 @@ TEST_F(PrivateProfile, UnreadableFile_ReadsAsDefault_AndIsNeverWritten)
     EXPECT_EQ(Contents(), "[A]\nk=1\n");
 }
 
-TEST_F(PrivateProfile, Write_KeepsPermissionsAndSymbolicLinks)
-{
-    const std::string real = m_folder + "/real.ini";
-    Put("[A]\nk=1\n", real);
-    chmod(real.c_str(), 0640);
-    ASSERT_EQ(symlink("real.ini", m_path.c_str()), 0);
-    ASSERT_EQ(Write("A", "k", "2"), TRUE);
-    struct stat status;
-    ASSERT_EQ(lstat(m_path.c_str(), &status), 0);
-    EXPECT_TRUE(S_ISLNK(status.st_mode));
-    ASSERT_EQ(stat(real.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, 0640u);
-    EXPECT_EQ(Contents(real), "[A]\nk=2\r\n");
-}
-
-TEST_F(PrivateProfile, SaveInterruptedBeforeTheRename_LeavesTheOldFileIntact)
+TEST_F(PrivateProfile, SaveInterruptedBeforeTheRename_LeavesTheOldFileAndNothingBesideIt)
 {
     Put("[A]\nk=1\n");
     const pid_t child = fork();
     if (child == 0)
     {
-        platform::SetProfileSaveHookForTesting([](const char*) -> bool { _exit(0); });
+        platform::SetProfileSaveHookForTesting([]() -> bool { _exit(0); });
         Write("A", "k", "2");
         _exit(1);
     }
@@ -412,27 +309,26 @@ TEST_F(PrivateProfile, SaveInterruptedBeforeTheRename_LeavesTheOldFileIntact)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save never got there";
     EXPECT_EQ(Contents(), "[A]\nk=1\n");
-
-    std::vector<std::string> entries = FolderEntries();
-    ASSERT_EQ(entries.size(), 2u);
-    const std::string leftover = entries[0] == "quoran.ini" ? entries[1] : entries[0];
-    EXPECT_EQ(Contents(m_folder + "/" + leftover), "[A]\nk=2\r\n") << "temporary was complete";
-    EXPECT_EQ(Read("A", "k"), "1");
+    EXPECT_EQ(FolderEntries(), std::vector<std::string>{"quoran.ini"});
     EXPECT_EQ(Write("A", "k", "3"), TRUE);
     EXPECT_EQ(Read("A", "k"), "3");
 }
 
-TEST_F(PrivateProfile, SaveFailingBeforeTheRename_ReturnsFalse_AndRemovesTheTemporary)
+TEST_F(PrivateProfile, SaveFailingBeforeTheRename_ReturnsFalse_AndLeavesTheFolderAsItWas)
 {
     Put("[A]\nk=1\n");
-    platform::SetProfileSaveHookForTesting([](const char*) { return false; });
+    platform::SetProfileSaveHookForTesting([] { return false; });
     const BOOL written = Write("A", "k", "2");
     const DWORD error = GetLastError();
+    const std::optional<std::string> after = Contents();
+    std::filesystem::remove(m_path);
+    const BOOL first = Write("A", "k", "2");
     platform::SetProfileSaveHookForTesting(nullptr);
     EXPECT_EQ(written, FALSE);
     EXPECT_EQ(error, static_cast<DWORD>(ERROR_WRITE_FAULT));
-    EXPECT_EQ(Contents(), "[A]\nk=1\n");
-    EXPECT_EQ(FolderEntries().size(), 1u);
+    EXPECT_EQ(after, "[A]\nk=1\n");
+    EXPECT_EQ(first, FALSE);
+    EXPECT_TRUE(FolderEntries().empty()) << "a failed first save leaves no file";
 }
 
 TEST_F(PrivateProfile, SaveOnAFullDisk_ReturnsFalse_AndKeepsTheOldFile)
@@ -451,6 +347,107 @@ TEST_F(PrivateProfile, SaveOnAFullDisk_ReturnsFalse_AndKeepsTheOldFile)
     EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_WRITE_FAULT));
     EXPECT_EQ(Contents(), "[A]\nk=1\n");
     EXPECT_EQ(FolderEntries().size(), 1u);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The replacement keeps what an editor keeps: links, mode, owner, and a read-only file's content.
+// ---------------------------------------------------------------------------------------------
+
+TEST_F(PrivateProfile, Write_GoesThroughSymbolicLinks_EvenDanglingOnes_AndKeepsModeAndLinks)
+{
+    struct Case
+    {
+        const char* rule;
+        std::vector<std::pair<std::string, std::string>> links; // name -> what it points at
+        const char* target; // the regular file the profile reaches, relative to the folder
+        bool targetExists;
+    };
+    const std::string absolute = m_folder + "/abs/real.ini";
+    const Case cases[] = {
+        {"relative link", {{"quoran.ini", "real.ini"}}, "real.ini", true},
+        {"absolute link", {{"quoran.ini", absolute}}, "abs/real.ini", true},
+        {"chain of links",
+         {{"quoran.ini", "one"}, {"one", "sub/two"}, {"sub/two", "../real.ini"}},
+         "real.ini",
+         true},
+        {"dangling link", {{"quoran.ini", "sub/new.ini"}}, "sub/new.ini", false},
+    };
+    std::filesystem::create_directory(m_folder + "/abs");
+    std::filesystem::create_directory(m_folder + "/sub");
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.rule);
+        const std::string target = m_folder + "/" + c.target;
+        std::filesystem::remove(target);
+        if (c.targetExists)
+        {
+            Put("[A]\nk=1\n", target);
+            chmod(target.c_str(), 0640);
+        }
+        for (const auto& [name, pointee] : c.links)
+        {
+            std::filesystem::remove(m_folder + "/" + name);
+            ASSERT_EQ(symlink(pointee.c_str(), (m_folder + "/" + name).c_str()), 0);
+        }
+        ASSERT_EQ(Write("A", "k", "2"), TRUE);
+        for (const auto& [name, pointee] : c.links)
+            EXPECT_EQ(std::filesystem::read_symlink(m_folder + "/" + name), pointee);
+        EXPECT_EQ(Contents(target), c.targetExists ? "[A]\nk=2\r\n" : "[A]\r\nk=2\r\n");
+        struct stat status;
+        ASSERT_EQ(lstat(target.c_str(), &status), 0);
+        EXPECT_TRUE(S_ISREG(status.st_mode));
+        if (c.targetExists)
+        {
+            EXPECT_EQ(status.st_mode & 07777, 0640u);
+        }
+        for (const auto& [name, pointee] : c.links)
+            std::filesystem::remove(m_folder + "/" + name);
+    }
+}
+
+TEST_F(PrivateProfile, Write_ReplacesOnlyTheNameWritten_WhenTheFileHasHardLinks)
+{
+    const std::string other = m_folder + "/other.ini";
+    Put("[A]\nk=1\n");
+    ASSERT_EQ(link(m_path.c_str(), other.c_str()), 0);
+    ASSERT_EQ(Write("A", "k", "2"), TRUE);
+    EXPECT_EQ(Contents(), "[A]\nk=2\r\n");
+    EXPECT_EQ(Contents(other), "[A]\nk=1\n");
+    struct stat status;
+    ASSERT_EQ(stat(other.c_str(), &status), 0);
+    EXPECT_EQ(status.st_nlink, 1u);
+}
+
+TEST_F(PrivateProfile, Write_KeepsTheOwner_WhenRootSavesAnotherUsersFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    Put("[A]\nk=1\n");
+    ASSERT_EQ(chown(m_path.c_str(), kNobody, kNobody), 0);
+    chmod(m_path.c_str(), 0604);
+    ASSERT_EQ(Write("A", "k", "2"), TRUE);
+    struct stat status;
+    ASSERT_EQ(stat(m_path.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, kNobody);
+    EXPECT_EQ(status.st_gid, kNobody);
+    EXPECT_EQ(status.st_mode & 07777, 0604u);
+    EXPECT_EQ(Contents(), "[A]\nk=2\r\n");
+}
+
+TEST_F(PrivateProfile, Write_RefusesAFileWithoutWritePermission_ForRootToo)
+{
+    for (const mode_t mode : {0444, 0400, 0})
+    {
+        SCOPED_TRACE(mode);
+        Put("[A]\nk=1\n");
+        chmod(m_path.c_str(), mode);
+        EXPECT_EQ(Write("A", "k", "2"), FALSE);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(Write("A", nullptr, nullptr), FALSE);
+        chmod(m_path.c_str(), 0644);
+        EXPECT_EQ(Contents(), "[A]\nk=1\n");
+        EXPECT_EQ(FolderEntries().size(), 1u);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

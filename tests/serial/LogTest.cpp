@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -76,19 +78,97 @@ TEST_F(Log, PercentSignsInModuleAndArguments_AreWrittenUnchanged)
                           "[config.cpp (8)]: <COM1>  Config String: AT!C0=1\r\n\n");
 }
 
-TEST_F(Log, AThousandCharacterMessage_IsCutToTheLineBuffer)
+TEST_F(Log, ArgumentsAreWrittenInFull_WhileTheFormatIsCutToTheLineBuffer)
 {
     log_Open();
-    const std::string longText(1000, 'x');
-    log_Printf("devid.cpp", 1, "reply %s", longText.c_str());
-    log_Printf("devid.cpp", 2, "after");
+    const std::string reply(100000, 'x');
+    log_Printf("devid.cpp", 1, "reply %s", reply.c_str());
+    // Module, number and format would need 300 characters: the format is cut at 254 in all,
+    // before the conversion that the cut would split.
+    const std::string longFormat = std::string(232, 'f') + "%s" + std::string(40, 'g');
+    log_Printf("devid.cpp", 2, longFormat.c_str(), "arg");
+    const std::string splitFormat = std::string(234, 'f') + "%8.8ld" + std::string(40, 'g');
+    log_Printf("devid.cpp", 3, splitFormat.c_str(), 7L);
+    log_Printf("devid.cpp", 4, "after");
+    log_Close();
+    std::istringstream lines(Contents());
+    std::string line;
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line, "[devid.cpp (1)]: reply " + reply);
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line, "[devid.cpp (2)]: " + std::string(232, 'f') + "arg" + std::string(3, 'g'));
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line, "[devid.cpp (3)]: " + std::string(234, 'f'));
+    ASSERT_TRUE(std::getline(lines, line));
+    EXPECT_EQ(line, "[devid.cpp (4)]: after");
+}
+
+TEST_F(Log, KilledLogger_LeavesEveryLineItLoggedWhole)
+{
+    constexpr int kKills = 5;
+    const std::regex whole(R"(\[src/identify/devid\.cpp \(7\)\]: <COM1> ATI2 Resp \d+ [a-z ]+)");
+    for (int round = 0; round < kKills; ++round)
+    {
+        SCOPED_TRACE(round);
+        int logged[2];
+        ASSERT_EQ(pipe(logged), 0);
+        const pid_t child = fork();
+        if (child == 0)
+        {
+            log_Open();
+            for (int i = 0;; ++i)
+            {
+                log_Printf("src/identify/devid.cpp", 7, "<%s> ATI2 Resp %d %s", "COM1", i,
+                           "somewhat longer reply text");
+                if (i == 100 * round + 50)
+                    (void)!write(logged[1], "x", 1);
+            }
+        }
+        close(logged[1]);
+        char byte;
+        ASSERT_EQ(read(logged[0], &byte, 1), 1);
+        close(logged[0]);
+        kill(child, SIGKILL);
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+
+        const std::string text = Contents();
+        ASSERT_FALSE(text.empty());
+        EXPECT_EQ(text.back(), '\n') << "the last line was cut";
+        std::istringstream lines(text);
+        std::string line;
+        int count = 0;
+        while (std::getline(lines, line))
+        {
+            EXPECT_TRUE(std::regex_match(line, whole)) << line;
+            ++count;
+        }
+        EXPECT_GT(count, 100 * round + 50) << "lines logged before the kill were lost";
+    }
+}
+
+TEST_F(Log, FloodOfLines_StopsAtTheLimit_WithOneLastLineSayingSo)
+{
+    const std::string reply(1 << 20, 'R');
+    log_Open();
+    for (int i = 0; i < 20; ++i)
+        log_Printf("src/serial/Urswin32.cpp", 1, "<%s>, [%ld], pData [%s]", "COM1", 1L,
+                   reply.c_str());
+    log_Printf("src/serial/Urswin32.cpp", 2, "dropped too");
     log_Close();
     const std::string text = Contents();
-    const size_t firstEnd = text.find('\n');
-    ASSERT_NE(firstEnd, std::string::npos);
-    EXPECT_EQ(firstEnd + 1, 255u);
-    EXPECT_EQ(text.substr(0, 25), "[devid.cpp (1)]: reply xx");
-    EXPECT_EQ(text.substr(firstEnd + 1), "[devid.cpp (2)]: after\n");
+    EXPECT_LE(static_cast<long long>(text.size()), log_kSizeLimit);
+    EXPECT_GT(static_cast<long long>(text.size()), log_kSizeLimit - (2 << 20));
+    const size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
+    EXPECT_NE(text.find("]: Log cut at 16777216 bytes: later lines are not written\n", lastLine),
+              std::string::npos)
+        << text.substr(lastLine);
+    EXPECT_EQ(text.find("dropped too"), std::string::npos);
+    EXPECT_EQ(text.find("Log cut"), text.rfind("Log cut")) << "said once";
+
+    log_Open();
+    log_Printf("m", 3, "a new log takes lines again");
+    log_Close();
+    EXPECT_EQ(Contents(), "[m (3)]: a new log takes lines again\n");
 }
 
 TEST_F(Log, WritesOnlyWhileTheEnabledFlagIsSet)

@@ -1,12 +1,15 @@
+#include "sim/Adapter.h"
 #include "src/serial/Urswin32.h"
 #include "tests/serial/SerialTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 using namespace serial_testing;
 
@@ -102,6 +105,44 @@ TEST_F(Urswin, OpenOfMissingPort_FailsWithoutAClose_AndPortInUse_FailsWithAccess
               std::string::npos)
         << log;
     EXPECT_EQ(Occurrences(log, "]: Port closed\n"), 1) << "only the opened port is closed";
+}
+
+TEST_F(Urswin, HolderKeepsTheAdapter_WhenASecondOpenIsRefused_AHundredTimesUnderLoad)
+{
+    constexpr int kRounds = 100;
+    const auto adapter = sim::Adapter::Start({});
+    ASSERT_NE(adapter, nullptr);
+    ports().Link(4, adapter->DevicePath());
+    // Busy threads keep the adapter's thread from running at once, so that the two opens are
+    // both still unread when it looks.
+    std::atomic<bool> busy{true};
+    std::vector<std::thread> load;
+    for (int i = 0; i < 2; ++i)
+        load.emplace_back([&busy] {
+            while (busy.load(std::memory_order_relaxed))
+            {
+            }
+        });
+    int unanswered = 0;
+    for (int round = 0; round < kRounds; ++round)
+    {
+        urs_Port holder;
+        urs_Port second;
+        ASSERT_EQ(urs_OpenPort(&holder, ComName(4).c_str()), 0);
+        ASSERT_EQ(urs_OpenPort(&second, ComName(4).c_str()), urs_cOpenFailed);
+        urs_StartTimeoutTimer(&holder, 3);
+        urs_PutStr(&holder, "AT\r");
+        std::string reply;
+        for (int c = 0; !reply.ends_with("OK\r\n") && (c = urs_GetChar(&holder)) >= 0;)
+            reply += static_cast<char>(c);
+        urs_StopTimeoutTimer(&holder);
+        urs_ClosePort(&holder);
+        unanswered += !reply.ends_with("OK\r\n");
+    }
+    busy = false;
+    for (std::thread& thread : load)
+        thread.join();
+    EXPECT_EQ(unanswered, 0) << "of " << kRounds << " rounds";
 }
 
 TEST_F(Urswin, OpenSetUartAndClose_LogEachStep_AndGoOnWithoutModemLines)
