@@ -67,7 +67,10 @@ printf '%10d\n' "$holder" >"$lock"
 flock "$com3" sleep 600 </dev/null >/dev/null 2>&1 &
 flocker=$!
 pids+=($flocker)
-sleep 0.2
+for _ in $(seq 200); do
+    flock -n "$com3" true 2>/dev/null || break
+    sleep 0.05
+done
 
 cat >"$root/work/case.script" <<SCRIPT
 radio 1159
