@@ -93,7 +93,8 @@ link() {
     echo "$root/bin/dosdevices/com$1"
 }
 while IFS= read -r line; do
-    grep -qF -- "]: $line" "$log" || fail "log.txt lacks: $line"
+    grep -qF -- "]: $line" "$log" || fail "log.txt lacks: $line
+    it has: $(grep -F "]: ${line%%)*}" "$log")"
 done <<LINES
 <COM1> $com1 ($(link 1)): Permission denied (owner root, group dialout, mode 0660)
 <COM2> $com2 ($(link 2)): Device or resource busy (locked by process $holder (sleep): $lock)
