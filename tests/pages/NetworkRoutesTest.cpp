@@ -105,24 +105,6 @@ TEST_F(NetworkRoutes, EveryNextAndBackLeadsWhereTheSetupModelTEIsAndSwitchSay)
     }
 }
 
-TEST_F(NetworkRoutes, TheTEIPageRecordsWhetherBothTEIsAreDisabled_FromTheSelectionMade)
-{
-    TakeModel(3);
-    sheet.m_bTEIDisabled = TRUE;
-    StartOn("CNetworkCfgPage1");
-    EXPECT_EQ(Leave(true), "");
-    EXPECT_FALSE(sheet.m_bTEIDisabled);
-    ASSERT_TRUE(wizard.Back());
-    ASSERT_TRUE(wizard.SelectText(1004, "Disabled"));
-    ASSERT_TRUE(wizard.SelectText(1005, "Disabled"));
-    EXPECT_TRUE(g_bCfgModified);
-    EXPECT_EQ(Leave(true), "");
-    EXPECT_TRUE(sheet.m_bTEIDisabled);
-    EXPECT_EQ(ActivePage(), "CCallCtrlCfgPage");
-    EXPECT_EQ(Leave(false), "");
-    EXPECT_EQ(ActivePage(), "CNetworkCfgPage1");
-}
-
 TEST_F(NetworkRoutes, TheSwitchTypePageOffersTheNorthAmericanSwitchesOnly_ForTheDiredede)
 {
     for (int model : {6, 3})
