@@ -1,4 +1,6 @@
-// The call control page.
+// The call control page: how the adapter places and answers data calls. Auto answer and the
+// number of rings are one adapter setting ("S0="): exactly one of their two parameters is sent,
+// auto answer itself (as 0) when it is off, the rings when it is on.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -12,6 +14,22 @@ public:
 
     CCallCtrlCfgPage();
 
+    // Loads the texts, fills the dialing methods and limits the rings field to 5 characters.
+    BOOL OnInitDialog() override;
+    // Shows the members, then greys the rings field unless auto answer is checked.
+    BOOL OnSetActive() override;
+    // Back to the page the route came from: the TEI page when both TEIs are "Disabled", else
+    // the SPID page for a North American switch, else the MSN page.
+    LRESULT OnWizardBack() override;
+    // Whenever the page is left: both numbers must be integers within their parameters'
+    // ranges (the rings are checked even while greyed), and auto answer decides which of
+    // parameters 1007 and 1010 is sent. The first failure shows its message and keeps the page
+    // on that field.
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // A click on the auto answer box: a setting changed, and the rings field follows the box.
+    void OnAutoAnswerClicked();
+
     CButton m_btnAutoAnswer;             // check box 1007
     int m_bAutoAnswer = 0;               // check box 1007, 0 or 1
     std::string m_strDialingMethod;      // combo 1009
@@ -23,4 +41,10 @@ public:
     int m_bCallerId = 0;                 // check box 1155, 0 or 1
     std::string m_strInactivityLabel;    // static 1180
     int m_nInactivityTimer = 0;          // edit 1178, minutes
+
+private:
+    // The rings field and its label are usable exactly while auto answer is checked.
+    void EnableRingsToAnswer();
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,7 @@
 
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
+#include "src/commands/CfgParam.h"
 #include "src/commands/ChoiceTables.h"
 #include "src/identify/DeviceTable.h"
 
@@ -75,4 +76,25 @@ bool IsDisabledTEI(const std::string& text)
 bool IsUSSwitchType(const std::string& text)
 {
     return IsOneOf(text, kNorthAmericanSwitchTypeChoices);
+}
+
+void EnableParam(int controlId, BOOL bEnable)
+{
+    if (CCfgParam* pParam = theParams.FindParam(controlId))
+        pParam->m_bEnabled = bEnable;
+}
+
+void EnableDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bEnable)
+{
+    for (int id : controlIds)
+    {
+        if (CWnd* control = dialog.GetDlgItem(id))
+            control->EnableWindow(bEnable);
+    }
+}
+
+bool IsDlgItemEnabled(const CWnd& dialog, int controlId)
+{
+    const CWnd* control = dialog.GetDlgItem(controlId);
+    return control != nullptr && control->IsWindowEnabled();
 }

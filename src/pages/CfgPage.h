@@ -7,6 +7,7 @@
 #include "framework/Afx.h"
 #include "src/profile/ChoiceEntry.h"
 
+#include <span>
 #include <string>
 
 class CCfgSheet;
@@ -48,3 +49,12 @@ void FillComboFromChoices(CComboBox& combo, const ChoiceEntry* choices);
 bool IsDisabledTEI(const std::string& text);
 // One of the North American switch types "AT&T 5ESS", "DMS-100", "NI - 1", in any letter case.
 bool IsUSSwitchType(const std::string& text);
+
+// Switches the catalogue parameter of control `controlId` on or off (whether it is packed).
+// Nothing happens while the catalogue has no such parameter (no adapter confirmed yet).
+void EnableParam(int controlId, BOOL bEnable);
+
+// Enables or disables the controls `controlIds` of `dialog` (ids it lacks are passed over).
+void EnableDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bEnable);
+// Control `controlId` of `dialog` exists and is enabled.
+bool IsDlgItemEnabled(const CWnd& dialog, int controlId);

@@ -1,4 +1,6 @@
-// The TEI page: data and voice TEI.
+// The TEI page: the terminal endpoint identifiers of the data and the voice channel. A channel
+// whose TEI is "Disabled" has no numbers on the numbers pages; with both disabled the numbers
+// pages are skipped, which Next records in the sheet's m_bTEIDisabled.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -12,6 +14,18 @@ public:
 
     CNetworkCfgPage1();
 
+    // Loads the texts and fills both combo boxes with the TEI list.
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    // Routes by the TEIs selected now (not by the members, which the move has not saved yet):
+    // both "Disabled": the call control page; otherwise the SPID page for a North American
+    // switch, the MSN page for any other. A combo box without a selection is not "Disabled".
+    LRESULT OnWizardNext() override;
+    // Models 7, 8 and 9 have no bandwidth page: back to the switch type page.
+    LRESULT OnWizardBack() override;
+    // No checks.
+    void DoDataExchange(CDataExchange* pDX) override;
+
     CComboBox m_cbVoiceTEI;         // control 1005
     CComboBox m_cbDataTEI;          // control 1004
     std::string m_strDataTEI;       // data TEI choice
@@ -19,4 +33,6 @@ public:
     std::string m_strDataTEILabel;  // static 1081
     std::string m_strIntro;         // static 1078
     std::string m_strVoiceTEILabel; // static 1082
+
+    DECLARE_MESSAGE_MAP()
 };

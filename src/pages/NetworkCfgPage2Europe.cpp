@@ -1,3 +1,249 @@
 #include "src/pages/NetworkCfgPage2Europe.h"
 
+#include "platform/TextRules.h"
+#include "src/app/CfgApp.h"
+#include "src/app/CfgSheet.h"
+#include "src/commands/CfgParam.h"
+
+namespace
+{
+using Page = CNetworkCfgPage2Europe;
+
+// The statics' texts: models 7, 8 and 9 label the fields by position.
+struct StaticText
+{
+    std::string Page::*text;
+    UINT positionalId;          // models 7, 8 and 9: this string, or when 0 ...
+    const char* positionalText; // ... this text
+    UINT stringId;              // every other model
+};
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {&Page::m_strIntro,            1528, nullptr,              1387},
+    {&Page::m_strDataNumberLabel,  0,    "MSN Number 1:",      1388},
+    {&Page::m_strDataSubLabel,     0,    "MSN Sub Address 1:", 1436},
+    {&Page::m_strVoiceNumberLabel, 0,    "MSN Number 2:",      1389},
+    {&Page::m_strVoiceSubLabel,    0,    "MSN Sub Address 2:", 1437},
+    {&Page::m_strDataNumber2Label, 0,    "",                   1521},
+    {&Page::m_strDataSub2Label,    0,    "",                   1522},
+    {&Page::m_strNote,             0,    "",                   1527},
+};
+
+// Each stored value and the two fields it is edited in; its catalogue parameter is found by the
+// number's control.
+struct NumberPair
+{
+    std::string Page::*stored;
+    int numberId;
+    std::string Page::*number;
+    int subAddressId;
+    std::string Page::*subAddress;
+};
+
+constexpr NumberPair kPairs[] = {
+    {&Page::m_strDataMSN,  1042, &Page::m_strDataNumber,  1144, &Page::m_strDataSub},
+    {&Page::m_strDataMSN2, 1187, &Page::m_strDataNumber2, 1150, &Page::m_strDataSub2},
+    {&Page::m_strVoiceMSN, 1043, &Page::m_strVoiceNumber, 1145, &Page::m_strVoiceSub},
+};
+
+// Each channel's fields (labels included) and the parameters they send, switched by its TEI.
+constexpr int kDataControls[] = {1049, 1143, 1042, 1144, 1053, 1148, 1187, 1150};
+constexpr int kDataParams[] = {1042, 1187};
+constexpr int kVoiceControls[] = {1051, 1146, 1043, 1145};
+constexpr int kVoiceParams[] = {1043};
+
+struct Channel
+{
+    std::string CNetworkCfgPage1::*tei;
+    std::span<const int> controls;
+    std::span<const int> params;
+};
+
+const Channel kChannels[] = {
+    {&CNetworkCfgPage1::m_strDataTEI,  kDataControls,  kDataParams},
+    {&CNetworkCfgPage1::m_strVoiceTEI, kVoiceControls, kVoiceParams},
+};
+// clang-format on
+
+// The SPID page's numbers: one numbering scheme is sent at a time.
+constexpr int kSpidPageParams[] = {1000, 1001, 1002, 1186, 1003};
+constexpr int kDataNumber2 = 1187;
+constexpr int kDataSub2 = 1150;
+constexpr int kMaxChars = 25;    // the maximum length of DataMSN
+constexpr int kPellorSModel = 9; // takes no sub-addresses
+} // namespace
+
+void SplitNumberSubAddress(const std::string& stored, std::string& number, std::string& subAddress)
+{
+    if (stored.empty())
+        return;
+    const size_t colon = stored.find(':');
+    // A colon in first place leaves the whole value, colon included, as the number.
+    if (colon == std::string::npos || colon == 0)
+    {
+        number = stored;
+        subAddress.clear();
+        return;
+    }
+    number = stored.substr(0, colon);
+    subAddress = stored.substr(colon + 1);
+}
+
+std::string JoinNumberSubAddress(const std::string& number, const std::string& subAddress)
+{
+    if (number.empty())
+        return std::string();
+    if (subAddress.empty())
+        return number;
+    return number + ":" + subAddress;
+}
+
+BEGIN_MESSAGE_MAP(CNetworkCfgPage2Europe, CCfgPage)
+ON_EN_CHANGE(1042, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1043, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1144, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1145, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1187, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1150, &CCfgPage::OnSettingChanged)
+END_MESSAGE_MAP()
+
 CNetworkCfgPage2Europe::CNetworkCfgPage2Europe() : CCfgPage(IDD) {}
+
+BOOL CNetworkCfgPage2Europe::OnInitDialog()
+{
+    CCfgPage::OnInitDialog();
+    if (m_pSheet != nullptr)
+    {
+        const bool positional = IsZandiZobraOrPellorAdapter();
+        for (const StaticText& row : kStaticTexts)
+        {
+            if (!positional)
+                this->*row.text = AfxLoadString(row.stringId);
+            else if (row.positionalId != 0)
+                this->*row.text = AfxLoadString(row.positionalId);
+            else
+                this->*row.text = row.positionalText;
+        }
+        m_editDataNumber2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
+        m_editDataSub2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
+        SplitStoredValues();
+    }
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CNetworkCfgPage2Europe::OnSetActive()
+{
+    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    for (int id : kSpidPageParams)
+        EnableParam(id, FALSE);
+    if (m_pSheet != nullptr)
+    {
+        for (const Channel& channel : kChannels)
+        {
+            const BOOL bEnable = !IsDisabledTEI(m_pSheet->m_networkCfgPage1.*channel.tei);
+            EnableDlgItems(*this, channel.controls, bEnable);
+            for (int id : channel.params)
+                EnableParam(id, bEnable);
+        }
+        // Another configuration may have been loaded since the fields were last filled; what
+        // the user typed here was joined into the stored values when the page was left.
+        SplitStoredValues();
+    }
+    if (IsZandiZobraOrPellorAdapter())
+        EnableParam(kDataNumber2, FALSE);
+    // Moves the fields just split into the controls (from the second activation on; the first
+    // one's were moved by OnInitDialog).
+    return CCfgPage::OnSetActive();
+}
+
+LRESULT CNetworkCfgPage2Europe::OnWizardNext()
+{
+    m_bForward = 1;
+    if (m_pSheet != nullptr && m_pSheet->m_bExpressSetup)
+        return JumpTo(m_pSheet->m_dataProtocolPage);
+    return 0;
+}
+
+LRESULT CNetworkCfgPage2Europe::OnWizardBack()
+{
+    m_bForward = 0;
+    if (m_pSheet == nullptr)
+        return 0;
+    if (!m_pSheet->m_bExpressSetup)
+        return JumpTo(m_pSheet->m_networkCfgPage1);
+    if (IsZandiZobraOrPellorAdapter())
+        return JumpTo(m_pSheet->m_iniSectionPage);
+    return JumpTo(m_pSheet->m_bandwidthPage);
+}
+
+void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX)
+{
+    CCfgPage::DoDataExchange(pDX);
+    if (m_pSheet == nullptr)
+        return;
+    DDX_Control(pDX, kDataSub2, m_editDataSub2);
+    DDX_Control(pDX, kDataNumber2, m_editDataNumber2);
+    DDX_Text(pDX, 1083, m_strIntro);
+    DDX_Text(pDX, 1143, m_strDataSubLabel);
+    DDX_Text(pDX, 1051, m_strVoiceNumberLabel);
+    DDX_Text(pDX, 1049, m_strDataNumberLabel);
+    DDX_Text(pDX, 1146, m_strVoiceSubLabel);
+    DDX_Text(pDX, 1053, m_strDataNumber2Label);
+    DDX_Text(pDX, 1148, m_strDataSub2Label);
+    DDX_Text(pDX, 1188, m_strNote);
+
+    // The numbers first, then the sub-addresses: a too long number is reported before a too
+    // long sub-address.
+    for (const NumberPair& pair : kPairs)
+        ExchangeField(pDX, pair.numberId, this->*pair.number);
+    for (const NumberPair& pair : kPairs)
+        ExchangeField(pDX, pair.subAddressId, this->*pair.subAddress);
+    if (!pDX->m_bSaveAndValidate)
+        return;
+
+    const bool keepsSubAddresses = theApp.m_device.modelCode != kPellorSModel;
+    for (const NumberPair& pair : kPairs)
+    {
+        this->*pair.stored = keepsSubAddresses
+                                 ? JoinNumberSubAddress(this->*pair.number, this->*pair.subAddress)
+                                 : this->*pair.number;
+    }
+    // The sub-addresses have no check of their own: their characters are checked as part of
+    // the stored value, and so is the length of the pair joined.
+    for (const NumberPair& pair : kPairs)
+    {
+        if (!IsDlgItemEnabled(*this, pair.numberId))
+            continue;
+        pDX->PrepareEditCtrl(pair.numberId);
+        theParams.ValidateParam(pDX, pair.numberId);
+    }
+}
+
+void CNetworkCfgPage2Europe::ExchangeField(CDataExchange* pDX, int controlId, std::string& value)
+{
+    DDX_Text(pDX, controlId, value);
+    // A greyed field belongs to a channel that is not sent: it keeps whatever it holds.
+    if (!IsDlgItemEnabled(*this, controlId))
+        return;
+    DDV_MaxChars(pDX, value, kMaxChars);
+    value = std::string(platform::TrimBlanks(value));
+}
+
+void CNetworkCfgPage2Europe::SplitStoredValues()
+{
+    for (const NumberPair& pair : kPairs)
+    {
+        std::string& number = this->*pair.number;
+        std::string& subAddress = this->*pair.subAddress;
+        // Unlike the split itself, a value that is empty now empties its fields: they would
+        // otherwise show the numbers of an earlier configuration.
+        if ((this->*pair.stored).empty())
+        {
+            number.clear();
+            subAddress.clear();
+        }
+        SplitNumberSubAddress(this->*pair.stored, number, subAddress);
+    }
+}

@@ -1,9 +1,20 @@
-// The MSN page: ISDN numbers and sub-addresses of non-US switches.
+// The MSN page: the multiple subscriber numbers of a switch that is not North American, each
+// with its sub-address. The page edits a number and a sub-address apart; the configuration keeps
+// each pair as one value "number:sub-address". Only this numbering scheme is sent while the page
+// is used; a channel whose TEI is "Disabled" has its fields greyed and its number not sent.
 #pragma once
 
 #include "src/pages/CfgPage.h"
 
 #include <string>
+
+// Splits a stored value at its first ':' into the number before and the sub-address after it.
+// A value without ':', or with ':' first, is all number (the sub-address becomes empty). An
+// empty value leaves both outputs as they are.
+void SplitNumberSubAddress(const std::string& stored, std::string& number, std::string& subAddress);
+// "number:sub-address", the number alone when the sub-address is empty, and empty when the
+// number is (a sub-address without a number is dropped).
+std::string JoinNumberSubAddress(const std::string& number, const std::string& subAddress);
 
 class CNetworkCfgPage2Europe : public CCfgPage
 {
@@ -12,8 +23,27 @@ public:
 
     CNetworkCfgPage2Europe();
 
-    int m_bForward = 1;   // 1 after Next, 0 after Back: data are validated only on the way forward
-    CEdit m_editDataSub2; // control 1150
+    // Labels by model: models 7, 8 and 9 number the fields by position and have no second data
+    // number; then the stored values into the fields.
+    BOOL OnInitDialog() override;
+    // Switches the SPID page's numbers off and the fields and numbers of each channel on or off
+    // by its TEI (the second data number always off for models 7, 8 and 9), then shows the
+    // stored values as they are now: a configuration loaded since the last visit shows its own
+    // numbers, and an empty stored value empties both of its fields.
+    BOOL OnSetActive() override;
+    // To the data protocol page on the express route, to the call control page otherwise.
+    LRESULT OnWizardNext() override;
+    // On the express route back to where it came from: the setup type page for models 7, 8 and
+    // 9, the bandwidth page for the others; otherwise the TEI page.
+    LRESULT OnWizardBack() override;
+    // Whenever the page is left: the enabled fields are trimmed of blanks and limited to 25
+    // characters; the pairs are joined into the stored values (PELLOR-S keeps no sub-addresses);
+    // the stored value of each enabled number is checked for its length and its characters.
+    // The first failure shows its message and keeps the page on that field.
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    int m_bForward = 1;                // 1 after Next, 0 after Back
+    CEdit m_editDataSub2;              // control 1150
     CEdit m_editDataNumber2;           // control 1187
     std::string m_strDataMSN;          // stored data MSN, "number:sub-address"
     std::string m_strDataMSN2;         // stored second data MSN
@@ -32,4 +62,13 @@ public:
     std::string m_strDataSub2Label;    // static 1148
     std::string m_strDataSub2;         // edit 1150
     std::string m_strNote;             // static 1188
+
+private:
+    // Exchanges one edit field; an enabled one is limited to 25 characters and trimmed.
+    void ExchangeField(CDataExchange* pDX, int controlId, std::string& value);
+    // Each stored value into its number and sub-address fields (the members); an empty stored
+    // value empties both.
+    void SplitStoredValues();
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,3 +1,166 @@
 #include "src/pages/NetworkCfgPage2US.h"
 
+#include "platform/TextRules.h"
+#include "src/app/CfgSheet.h"
+#include "src/commands/CfgParam.h"
+#include "src/profile/ProfileMessages.h"
+
+namespace
+{
+using Page = CNetworkCfgPage2US;
+
+// The statics' texts: models 7, 8 and 9 label the fields by position.
+struct StaticText
+{
+    std::string Page::*text;
+    UINT positionalId;          // models 7, 8 and 9: this string, or when 0 ...
+    const char* positionalText; // ... this text
+    UINT stringId;              // every other model
+};
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {&Page::m_strIntro,          1390, nullptr,               1390},
+    {&Page::m_strDataDNLabel,    0,    "Directory Number 1:", 1392},
+    {&Page::m_strVoiceDNLabel,   0,    "Directory Number 2:", 1394},
+    {&Page::m_strDataDN2Label,   0,    "",                    1523},
+    {&Page::m_strDataSPIDLabel,  0,    "SPID 1:",             1391},
+    {&Page::m_strVoiceSPIDLabel, 0,    "SPID 2:",             1393},
+};
+
+// The number fields in the order they are exchanged, which decides whose message comes first.
+struct NumberField
+{
+    int controlId;          // also the id of its catalogue parameter
+    std::string Page::*value;
+    int maxChars;           // the maximum length of its parameter
+    const char* requiredAs; // the SPIDs: the profile key the message for an empty field names
+};
+
+constexpr NumberField kNumberFields[] = {
+    {1002, &Page::m_strDataDN,    25, nullptr},
+    {1003, &Page::m_strVoiceDN,   25, nullptr},
+    {1186, &Page::m_strDataDN2,   25, nullptr},
+    {1000, &Page::m_strDataSPID,  20, "DataSPID"},
+    {1001, &Page::m_strVoiceSPID, 20, "VoiceSPID"},
+};
+
+// Each channel's fields (labels included) and the parameters they send, switched by its TEI.
+constexpr int kDataControls[] = {1045, 1000, 1046, 1002, 1050, 1186};
+constexpr int kDataParams[] = {1000, 1002, 1186};
+constexpr int kVoiceControls[] = {1047, 1001, 1048, 1003};
+constexpr int kVoiceParams[] = {1001, 1003};
+
+struct Channel
+{
+    std::string CNetworkCfgPage1::*tei;
+    std::span<const int> controls;
+    std::span<const int> params;
+};
+
+const Channel kChannels[] = {
+    {&CNetworkCfgPage1::m_strDataTEI,  kDataControls,  kDataParams},
+    {&CNetworkCfgPage1::m_strVoiceTEI, kVoiceControls, kVoiceParams},
+};
+// clang-format on
+
+// The MSN page's numbers: one numbering scheme is sent at a time.
+constexpr int kMsnParams[] = {1042, 1187, 1043};
+constexpr int kDataDN2 = 1186;
+} // namespace
+
+BEGIN_MESSAGE_MAP(CNetworkCfgPage2US, CCfgPage)
+ON_EN_CHANGE(1000, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1001, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1002, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1003, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(1186, &CCfgPage::OnSettingChanged)
+END_MESSAGE_MAP()
+
 CNetworkCfgPage2US::CNetworkCfgPage2US() : CCfgPage(IDD) {}
+
+BOOL CNetworkCfgPage2US::OnInitDialog()
+{
+    CCfgPage::OnInitDialog();
+    if (m_pSheet != nullptr)
+    {
+        const bool positional = IsZandiZobraOrPellorAdapter();
+        for (const StaticText& row : kStaticTexts)
+        {
+            if (!positional)
+                this->*row.text = AfxLoadString(row.stringId);
+            else if (row.positionalId != 0)
+                this->*row.text = AfxLoadString(row.positionalId);
+            else
+                this->*row.text = row.positionalText;
+        }
+        m_editDataDN2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
+    }
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CNetworkCfgPage2US::OnSetActive()
+{
+    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    for (int id : kMsnParams)
+        EnableParam(id, FALSE);
+    if (m_pSheet != nullptr)
+    {
+        for (const Channel& channel : kChannels)
+        {
+            const BOOL bEnable = !IsDisabledTEI(m_pSheet->m_networkCfgPage1.*channel.tei);
+            EnableDlgItems(*this, channel.controls, bEnable);
+            for (int id : channel.params)
+                EnableParam(id, bEnable);
+        }
+    }
+    if (IsZandiZobraOrPellorAdapter())
+        EnableParam(kDataDN2, FALSE);
+    return CCfgPage::OnSetActive();
+}
+
+LRESULT CNetworkCfgPage2US::OnWizardNext()
+{
+    m_bForward = 1;
+    if (m_pSheet == nullptr)
+        return 0;
+    if (m_pSheet->m_bExpressSetup)
+        return JumpTo(m_pSheet->m_dataProtocolPage);
+    return JumpTo(m_pSheet->m_callCtrlCfgPage);
+}
+
+LRESULT CNetworkCfgPage2US::OnWizardBack()
+{
+    m_bForward = 0;
+    if (m_pSheet == nullptr || !m_pSheet->m_bExpressSetup)
+        return 0;
+    if (IsZandiZobraOrPellorAdapter())
+        return JumpTo(m_pSheet->m_iniSectionPage);
+    return JumpTo(m_pSheet->m_bandwidthPage);
+}
+
+void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX)
+{
+    CCfgPage::DoDataExchange(pDX);
+    DDX_Control(pDX, kDataDN2, m_editDataDN2);
+    DDX_Text(pDX, 1046, m_strDataDNLabel);
+    DDX_Text(pDX, 1045, m_strDataSPIDLabel);
+    DDX_Text(pDX, 1085, m_strIntro);
+    DDX_Text(pDX, 1048, m_strVoiceDNLabel);
+    DDX_Text(pDX, 1047, m_strVoiceSPIDLabel);
+    DDX_Text(pDX, 1050, m_strDataDN2Label);
+    for (const NumberField& field : kNumberFields)
+    {
+        std::string& value = this->*field.value;
+        DDX_Text(pDX, field.controlId, value);
+        // A greyed field belongs to a channel that is not sent: it keeps whatever it holds.
+        if (!IsDlgItemEnabled(*this, field.controlId))
+            continue;
+        DDV_MaxChars(pDX, value, field.maxChars);
+        value = std::string(platform::TrimBlanks(value));
+        if (field.requiredAs != nullptr)
+            RequireText(pDX, value, field.requiredAs, m_bForward);
+        theParams.ValidateParam(pDX, field.controlId);
+    }
+}

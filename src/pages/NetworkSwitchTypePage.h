@@ -1,4 +1,6 @@
-// The network switch type page.
+// The network switch type page: the ISDN switch of the user's network. Leaving it records in the
+// sheet whether the switch is a North American one, which decides between the SPID page and the
+// MSN page later on the route.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -12,7 +14,19 @@ public:
 
     CNetworkSwitchType();
 
+    // Loads the texts and fills the combo box: the North American switch types for the
+    // DIREDEDE models, every offered switch type for the others.
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    // Models 7, 8 and 9 have no bandwidth page: they go on to the TEI page.
+    LRESULT OnWizardNext() override;
+    // No check of its own. Saving (by Next or by Back) sets the sheet's m_bUSSwitchType from the
+    // chosen text; nothing chosen counts as no North American switch.
+    void DoDataExchange(CDataExchange* pDX) override;
+
     std::string m_strSwitchType;  // the chosen switch type, combo 1006
     std::string m_strIntro;       // static 1076
     std::string m_strSwitchLabel; // static 1075
+
+    DECLARE_MESSAGE_MAP()
 };
