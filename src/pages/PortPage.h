@@ -1,4 +1,5 @@
-// The COM port page: the user names the port of the adapter by hand.
+// The COM port page: the user names the port of the adapter by hand, and Next identifies the
+// adapter on that port before the wizard goes on.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -11,6 +12,18 @@ public:
     static constexpr UINT IDD = 182;
 
     CPortPage();
+
+    // Texts, the 36 port names COM1 to COM36, and the port stored under "Default Configs",
+    // key "Port", of the profile beside the executable preselected (no entry when the stored
+    // index is not 0 to 35 or not a number). The stored port is never written back.
+    BOOL OnInitDialog() override;
+    // Back and Next, then the default activation.
+    BOOL OnSetActive() override;
+    // Identifies the adapter on the chosen port now, while the window waits busy. Identified:
+    // it becomes theApp.m_device, the catalogue is rebuilt for it and the setup type page is
+    // made current. Otherwise "Error invalid device." and the page stays. Returns -1 either way.
+    LRESULT OnWizardNext() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     std::string m_strSection; // profile section of the stored port (string 1344)
     std::string m_strKey;     // profile key of the stored port (string 1445)

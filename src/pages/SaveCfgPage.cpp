@@ -1,3 +1,105 @@
 #include "src/pages/SaveCfgPage.h"
 
+#include "src/app/CfgSheet.h"
+#include "src/commands/CfgParam.h"
+#include "src/profile/ProfileFile.h"
+#include "src/profile/ProfileMessages.h"
+
+#include "platform/TextRules.h"
+
+namespace
+{
+constexpr int kIdName = 1041;
+constexpr int kIdIntro = 1128;
+constexpr int kIdNameLabel = 1130;
+constexpr UINT kStringIntro = 1427;
+constexpr UINT kStringNameLabel = 1428;
+constexpr UINT kStringFactoryDefault = 1212;
+constexpr UINT kStringUntitled = 1435;
+constexpr int kMaxNameLength = 32;
+
+// The setting through which the page reaches the current configuration name: every setting's
+// section is that name, and this one's is used. nullptr while there is no catalogue.
+constexpr int kIdNameSetting = 1000; // DataSPID
+
+CIniItem* NameSetting()
+{
+    CCfgParam* param = theParams.FindParam(kIdNameSetting);
+    return param != nullptr ? param->GetIniItem() : nullptr;
+}
+} // namespace
+
 CSaveCfgPage::CSaveCfgPage() : CCfgPage(IDD) {}
+
+BOOL CSaveCfgPage::OnInitDialog()
+{
+    CCfgPage::OnInitDialog();
+    m_strIntro = AfxLoadString(kStringIntro);
+    m_strNameLabel = AfxLoadString(kStringNameLabel);
+    return TRUE;
+}
+
+BOOL CSaveCfgPage::OnSetActive()
+{
+    const CIniItem* setting = NameSetting();
+    const std::string current = setting != nullptr ? *setting->Section() : std::string();
+    m_strName = IsFactoryDefaultConfig(current) ? AfxLoadString(kStringUntitled) : current;
+    // Every activation, the first included: the name is proposed afresh each time.
+    UpdateData(FALSE);
+    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    return TRUE;
+}
+
+LRESULT CSaveCfgPage::OnWizardNext()
+{
+    m_bForward = 1;
+    return 0;
+}
+
+LRESULT CSaveCfgPage::OnWizardBack()
+{
+    m_bForward = 0;
+    if (m_pSheet == nullptr)
+        return 0;
+    if (m_pSheet->m_bExpressSetup)
+        return JumpTo(m_pSheet->m_dataProtocolPage);
+    if (IsZandiZobraOrPellorAdapter())
+        return JumpTo(m_pSheet->m_portCtrlCfgPage2);
+    return 0;
+}
+
+void CSaveCfgPage::DoDataExchange(CDataExchange* pDX)
+{
+    CCfgPage::DoDataExchange(pDX);
+    DDX_Text(pDX, kIdIntro, m_strIntro);
+    DDX_Text(pDX, kIdNameLabel, m_strNameLabel);
+    // The name field last, so that a refusal below focuses it.
+    DDX_Text(pDX, kIdName, m_strName);
+    DDV_MaxChars(pDX, m_strName, kMaxNameLength);
+    if (pDX->m_bSaveAndValidate && m_bForward == 1 && !SaveConfiguration())
+        pDX->Fail();
+}
+
+BOOL CSaveCfgPage::SaveConfiguration()
+{
+    m_strName = std::string(platform::TrimBlanks(m_strName));
+    if (IsFactoryDefaultConfig(m_strName))
+    {
+        AfxMessageBox(kStringFactoryDefault, MB_OK);
+        return FALSE;
+    }
+    CIniItem* setting = NameSetting();
+    if (setting == nullptr || !setting->ValidateConfigName(m_strName))
+        return FALSE;
+    std::string& current = *setting->Section();
+    const std::string previous = current;
+    current = m_strName;
+    if (!theParams.SaveAll())
+    {
+        // Not saved under the new name: the pages still hold the configuration of the old one.
+        current = previous;
+        ReportSaveFailure();
+        return FALSE;
+    }
+    return TRUE;
+}

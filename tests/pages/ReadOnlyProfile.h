@@ -1,0 +1,58 @@
+// A profile the wizard may read but not write: the file, or the folder it lives in, is made
+// read-only for as long as the object lives. The tests may run as root, whom permissions do not
+// stop, so meanwhile the process acts as the user "nobody" (effective ids only; they are given
+// back, with the permissions, when the object goes). Nothing else may need root meanwhile.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace wizard_testing
+{
+class ReadOnlyProfile
+{
+public:
+    enum class Part
+    {
+        File,   // the file is read-only, its folder writable
+        Folder, // the folder is read-only, the file writable
+    };
+
+    ReadOnlyProfile(const std::filesystem::path& profile, Part part)
+        : profile_(profile), folder_(profile.parent_path())
+    {
+        const bool file = part == Part::File;
+        chmod(profile_.c_str(), file ? 0444 : 0666);
+        chmod(folder_.c_str(), file ? 0777 : 0555);
+        if (geteuid() == 0)
+        {
+            dropped_ = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
+            EXPECT_TRUE(dropped_) << "could not act as nobody";
+        }
+    }
+
+    ~ReadOnlyProfile()
+    {
+        if (dropped_)
+        {
+            EXPECT_EQ(seteuid(0), 0);
+            EXPECT_EQ(setegid(0), 0);
+        }
+        chmod(folder_.c_str(), 0700);
+        chmod(profile_.c_str(), 0644);
+    }
+
+    ReadOnlyProfile(const ReadOnlyProfile&) = delete;
+    ReadOnlyProfile& operator=(const ReadOnlyProfile&) = delete;
+
+private:
+    static constexpr uid_t kNobody = 65534;
+
+    std::filesystem::path profile_;
+    std::filesystem::path folder_;
+    bool dropped_ = false;
+};
+} // namespace wizard_testing

@@ -1,0 +1,80 @@
+#include "tests/pages/WizardTest.h"
+
+using wizard_testing::WizardTest;
+
+namespace
+{
+constexpr int kYes = 1159;
+constexpr int kNo = 1160;
+
+class WelcomePage : public WizardTest
+{
+protected:
+    bool IsChecked(int id) const
+    {
+        auto* button = static_cast<CButton*>(wizard.Control(id));
+        return button != nullptr && button->GetCheck() == BST_CHECKED;
+    }
+};
+
+TEST_F(WelcomePage, AnswerChoosesTheSecondPage_WhenNextIsPressed)
+{
+    struct Row
+    {
+        int radio;
+        CPropertyPage* expectedPage;
+        bool expectedSearch;
+    };
+    const Row rows[] = {
+        {kYes, &sheet.m_idingPage, true},
+        {kNo, &sheet.m_portPage, false},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.radio);
+        ASSERT_TRUE(wizard.Start());
+        EXPECT_TRUE(IsChecked(kYes));
+        EXPECT_FALSE(wizard.IsButtonEnabled(ID_WIZBACK));
+        EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZNEXT));
+        EXPECT_TRUE(wizard.IsButtonEnabled(IDCANCEL));
+
+        ASSERT_TRUE(wizard.Click(row.radio));
+        ASSERT_TRUE(wizard.Next());
+        EXPECT_EQ(wizard.ActivePage(), row.expectedPage);
+        EXPECT_EQ(sheet.m_welcomePage.m_bSearch, row.expectedSearch);
+        sheet.DestroyWindow();
+    }
+}
+
+TEST_F(WelcomePage, CancelIsEnabledAgainAndTheAnswerKept_WhenTheUserComesBack)
+{
+    ASSERT_TRUE(wizard.Start());
+    ASSERT_TRUE(wizard.Click(kNo));
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_EQ(wizard.ActivePage(), &sheet.m_portPage);
+    // What an outcome page does to the sheet.
+    sheet.GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
+
+    ASSERT_TRUE(wizard.Back());
+    ASSERT_EQ(wizard.ActivePage(), &sheet.m_welcomePage);
+    EXPECT_TRUE(wizard.IsButtonEnabled(IDCANCEL));
+    EXPECT_FALSE(wizard.IsButtonEnabled(ID_WIZBACK));
+    EXPECT_TRUE(IsChecked(kNo));
+    EXPECT_FALSE(IsChecked(kYes));
+    EXPECT_FALSE(sheet.m_welcomePage.m_bSearch);
+}
+
+TEST_F(WelcomePage, TheButtonCheckedAtNextDecides_WhenTheAnswerChangesOnTheWayBack)
+{
+    ASSERT_TRUE(wizard.Start());
+    ASSERT_TRUE(wizard.Click(kNo));
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_TRUE(wizard.Back());
+    ASSERT_EQ(sheet.m_welcomePage.m_nSearchChoice, 1);
+
+    ASSERT_TRUE(wizard.Click(kYes));
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_idingPage);
+    EXPECT_TRUE(sheet.m_welcomePage.m_bSearch);
+}
+} // namespace
