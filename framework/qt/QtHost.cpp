@@ -1,31 +1,26 @@
 #include "framework/qt/QtHostImpl.h"
 
 #include "framework/PropertySheet.h"
+#include "framework/qt/DialogFont.h"
+#include "framework/qt/QtText.h"
+#include "framework/qt/SheetMirrors.h"
+#include "framework/qt/WizardStyle.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
-#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
+#include <exception>
+#include <thread>
 
 namespace
 {
 // Windows fires timers no more often than this (USER_TIMER_MINIMUM).
 constexpr UINT kMinimumTimerElapse = 10;
-
-BaseUnits DialogBaseUnits(const QFont& font)
-{
-    QFontMetrics metrics(font);
-    int width = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    // GdiGetCharDimensions: the average of the 52 letters, rounded to the nearest pixel.
-    return {(width / 26 + 1) / 2, metrics.height()};
-}
 
 QMessageBox::Icon IconOf(UINT nType)
 {
@@ -40,77 +35,131 @@ QMessageBox::Icon IconOf(UINT nType)
     case MB_ICONASTERISK:
         return QMessageBox::Information;
     default:
-        return QMessageBox::NoIcon;
+        // Every OK box the wizard shows refuses an input or reports an error.
+        return (nType & MB_TYPEMASK) == MB_YESNO ? QMessageBox::Question : QMessageBox::Warning;
     }
 }
-} // namespace
 
-qthost::Mirror* QtHost::Impl::Find(const CWnd* wnd)
+// The templates of a sheet's pages, for fitting the base units to their texts.
+std::vector<const DialogTemplate*> PageTemplates(const CPropertySheet& sheet)
 {
-    auto it = mirrors.find(wnd);
-    return it != mirrors.end() ? &it->second : nullptr;
+    std::vector<const DialogTemplate*> templates;
+    for (int i = 0; i < sheet.GetPageCount(); ++i)
+    {
+        if (const DialogTemplate* dialog = AfxFindDialog(sheet.GetPage(i)->GetTemplateId()))
+        {
+            templates.push_back(dialog);
+        }
+    }
+    return templates;
 }
 
-QWidget* QtHost::Impl::ParentWidget(const CWnd& wnd)
+// Swallows the user's input while a busy call runs: what the user does meanwhile is not
+// delivered afterwards either (a click on Next must not act on the page the call leads to).
+class InputSwallower : public QObject
 {
-    qthost::Mirror* parent = Find(wnd.GetParent());
-    return parent != nullptr ? parent->widget.data() : nullptr;
+protected:
+    bool eventFilter(QObject*, QEvent* event) override { return event->isInputEvent(); }
+};
+} // namespace
+
+qthost::Mirror* QtHost::Impl::Find(const CWnd* wnd) const
+{
+    auto it = mirrors.find(wnd);
+    return it != mirrors.end() ? it->second.get() : nullptr;
+}
+
+void QtHost::Impl::Create(CWnd& wnd)
+{
+    qthost::Mirror* parentMirror = Find(wnd.GetParent());
+    QWidget* parent = parentMirror != nullptr ? parentMirror->Widget() : nullptr;
+    bool isSheet = wnd.GetKind() == WindowKind::Sheet;
+    if (!isSheet && parent == nullptr)
+    {
+        // Only sheets are top-level windows here; a window outside any shown sheet stays unseen.
+        return;
+    }
+    std::unique_ptr<qthost::Mirror> made = qthost::MakeMirror(*this, wnd);
+    if (made == nullptr)
+    {
+        return;
+    }
+    if (isSheet)
+    {
+        // Before any of the sheet's windows is placed.
+        units = qthost::FittingBaseUnits(font, *style,
+                                         PageTemplates(static_cast<CPropertySheet&>(wnd)));
+    }
+    qthost::Mirror& mirror = *(mirrors[&wnd] = std::move(made));
+    mirror.Create(parent);
+    if (auto* page = dynamic_cast<qthost::PageMirror*>(parentMirror))
+    {
+        mirror.JoinPage(*page);
+    }
+    mirror.SyncAll();
+    if (auto* sheet = dynamic_cast<qthost::SheetMirror*>(&mirror))
+    {
+        sheet->Layout();
+    }
+    else if (auto* owner = dynamic_cast<qthost::SheetMirror*>(parentMirror))
+    {
+        owner->Layout();
+    }
 }
 
 void QtHost::Impl::AfterUserAction(const CWnd* wnd)
 {
     // The action may have destroyed the window; only a window still mirrored is shown again.
-    qthost::Mirror* mirror = Find(wnd);
-    WindowKind kind = mirror != nullptr ? wnd->GetKind() : WindowKind::None;
-    if (kind != WindowKind::None && kind != WindowKind::Sheet && kind != WindowKind::Page)
+    if (qthost::Mirror* mirror = Find(wnd))
     {
-        SyncAll(*mirror);
-        if (mirror->radioGroup != nullptr && wnd->GetParent() != nullptr)
-        {
-            for (CWnd* sibling : wnd->GetParent()->GetChildren())
-            {
-                qthost::Mirror* other = Find(sibling);
-                if (other != nullptr && other != mirror && other->radioGroup == mirror->radioGroup)
-                {
-                    SyncAll(*other);
-                }
-            }
-        }
+        mirror->AfterUserAction();
     }
     AfxPumpMessages();
 }
 
-void QtHost::Impl::PressDefaultButton(CPropertySheet& sheet)
+void QtHost::Impl::Tick(CWnd& wnd, UINT_PTR nIDEvent)
 {
-    CWnd* finish = sheet.GetDlgItem(ID_WIZFINISH);
-    bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
-    sheet.PressButton(finishShown ? ID_WIZFINISH : ID_WIZNEXT);
-    AfterUserAction(&sheet);
+    if (busyCalls > 0)
+    {
+        std::pair<CWnd*, UINT_PTR> tick{&wnd, nIDEvent};
+        if (std::find(heldTicks.begin(), heldTicks.end(), tick) == heldTicks.end())
+        {
+            heldTicks.push_back(tick);
+        }
+        return;
+    }
+    AfxDispatchTimer(wnd, nIDEvent);
+    AfxPumpMessages();
 }
 
-void QtHost::Impl::PressCancel(CPropertySheet& sheet)
+void QtHost::Impl::DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent)
 {
-    sheet.PressButton(IDCANCEL);
-    AfterUserAction(&sheet);
+    std::erase_if(heldTicks, [wnd, nIDEvent](const auto& tick) {
+        return tick.first == wnd && tick.second == nIDEvent;
+    });
 }
 
-namespace
+void QtHost::Impl::RunHeldTicks()
 {
-QFont DefaultDialogFont()
-{
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    return font;
+    while (busyCalls == 0 && !heldTicks.empty())
+    {
+        auto [wnd, nIDEvent] = heldTicks.front();
+        heldTicks.erase(heldTicks.begin());
+        if (timers.contains({wnd, nIDEvent}))
+        {
+            AfxDispatchTimer(*wnd, nIDEvent);
+            AfxPumpMessages();
+        }
+    }
 }
-} // namespace
 
-QtHost::QtHost() : QtHost(DefaultDialogFont()) {}
+QtHost::QtHost() : QtHost(QApplication::font()) {}
 
 QtHost::QtHost(const QFont& dialogFont) : m_impl(std::make_unique<Impl>())
 {
-    m_impl->host = this;
     m_impl->font = dialogFont;
-    m_impl->units = DialogBaseUnits(dialogFont);
+    m_impl->units = qthost::FontBaseUnits(dialogFont);
+    m_impl->style = std::make_unique<qthost::WizardStyle>();
 }
 
 QtHost::~QtHost()
@@ -123,13 +172,26 @@ QtHost::~QtHost()
     {
         delete timer;
     }
-    // Top-level widgets take their children with them.
+    // Top-level widgets take their children with them; the mirrors go first, so that nothing
+    // of theirs runs while the widgets go.
+    std::vector<QWidget*> windows;
     for (auto& [wnd, mirror] : m_impl->mirrors)
     {
-        if (mirror.widget != nullptr && mirror.widget->isWindow())
+        QWidget* widget = mirror->Widget();
+        if (widget == nullptr)
         {
-            delete mirror.widget.data();
+            continue;
         }
+        widget->disconnect();
+        if (widget->isWindow())
+        {
+            windows.push_back(widget);
+        }
+    }
+    m_impl->mirrors.clear();
+    for (QWidget* window : windows)
+    {
+        delete window;
     }
     // Windows destroyed earlier were handed to Qt for deletion; finish that now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -160,13 +222,14 @@ void QtHost::WindowDestroyed(CWnd& wnd)
             ++it;
         }
     }
+    std::erase_if(m_impl->heldTicks, [&wnd](const auto& tick) { return tick.first == &wnd; });
     std::erase(m_impl->sheets, &wnd);
     auto it = m_impl->mirrors.find(&wnd);
     if (it == m_impl->mirrors.end())
     {
         return;
     }
-    if (QWidget* widget = it->second.widget.data())
+    if (QWidget* widget = it->second->Widget())
     {
         // The window may go while its widget is still delivering the user's action (a click
         // that ends the sheet), so Qt deletes the widget once that is over.
@@ -181,7 +244,7 @@ void QtHost::WindowChanged(CWnd& wnd, WindowChange what)
 {
     if (qthost::Mirror* mirror = m_impl->Find(&wnd))
     {
-        m_impl->Sync(*mirror, what);
+        mirror->Sync(what);
     }
 }
 
@@ -245,17 +308,19 @@ void QtHost::SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse)
     {
         timer = new QTimer;
         timer->setTimerType(Qt::PreciseTimer);
+        Impl* impl = m_impl.get();
         CWnd* target = &wnd;
-        QObject::connect(timer, &QTimer::timeout, [target, nIDEvent]() {
-            AfxDispatchTimer(*target, nIDEvent);
-            AfxPumpMessages();
-        });
+        QObject::connect(timer, &QTimer::timeout,
+                         [impl, target, nIDEvent]() { impl->Tick(*target, nIDEvent); });
     }
+    // Setting a timer again starts its period afresh; a tick held back from before is void.
+    m_impl->DropHeldTick(&wnd, nIDEvent);
     timer->start(static_cast<int>(std::max(nElapse, kMinimumTimerElapse)));
 }
 
 void QtHost::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
 {
+    m_impl->DropHeldTick(&wnd, nIDEvent);
     auto it = m_impl->timers.find({&wnd, nIDEvent});
     if (it == m_impl->timers.end())
     {
@@ -315,6 +380,44 @@ void QtHost::Wait(DWORD ms)
     loop.exec();
 }
 
+void QtHost::RunBusy(const std::function<void()>& work)
+{
+    Impl& impl = *m_impl;
+    ++impl.busyCalls;
+    InputSwallower swallower;
+    qApp->installEventFilter(&swallower);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    QEventLoop loop;
+    std::exception_ptr failure;
+    std::thread helper([&work, &failure, &loop]() {
+        try
+        {
+            work();
+        }
+        catch (...)
+        {
+            failure = std::current_exception();
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    helper.join();
+    // The input that arrived meanwhile goes to the swallower now, not to the page afterwards.
+    QCoreApplication::processEvents();
+
+    QApplication::restoreOverrideCursor();
+    qApp->removeEventFilter(&swallower);
+    --impl.busyCalls;
+    // The held ticks come after the handler that made the call, and after the messages it
+    // posts, as WM_TIMER comes after posted messages on Windows.
+    QTimer::singleShot(0, &impl.context, [&impl]() { impl.RunHeldTicks(); });
+    if (failure)
+    {
+        std::rethrow_exception(failure);
+    }
+}
+
 bool QtHost::Screenshot(const std::string& file)
 {
     QWidget* window = SheetWindow();
@@ -337,7 +440,7 @@ void QtHost::SetMessageBoxAnswerer(MessageBoxAnswerer answerer)
 QWidget* QtHost::WidgetOf(const CWnd& wnd) const
 {
     qthost::Mirror* mirror = m_impl->Find(wnd.GetPrimary());
-    return mirror != nullptr ? mirror->widget.data() : nullptr;
+    return mirror != nullptr ? mirror->Widget() : nullptr;
 }
 
 QWidget* QtHost::SheetWindow() const

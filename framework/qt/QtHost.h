@@ -1,12 +1,8 @@
-// The host of the desktop program: every window of the framework becomes a real Qt widget. A
-// sheet is one top-level window in the classic wizard layout (the page area, a separator line,
-// the row of sheet buttons); its pages and their controls are child widgets placed from their
-// dialog units. The widgets mirror the framework's state both ways: a change the framework
-// reports shows at once (without any change notification), and what the user does reaches the
-// framework through the user-action API (which sends the notifications).
-//
-// Keyboard: Enter presses Next, or Finish when it is shown (a focused push button takes Enter
-// itself, as on Windows); Escape, and the window's close box, press Cancel when it is enabled.
+// The host of the desktop program: every window of the framework becomes a real Qt widget (one
+// mirror per window, see Mirror.h and SheetMirrors.h for the window, its focus and its keys).
+// The widgets mirror the framework's state both ways: a change the framework reports shows at
+// once (without any change notification), and what the user does reaches the framework through
+// the user-action API (which sends the notifications).
 //
 // A QApplication must exist before a QtHost is made and must outlive it. Everything runs on the
 // thread of the QApplication.
@@ -25,8 +21,7 @@ class QWidget;
 class QtHost : public Host
 {
 public:
-    // The dialog font (which also gives the base units) is the application's font family at 8
-    // points, the size the wizard's templates are laid out for (as Windows' dialog font is).
+    // The dialog font is the application's font as the desktop sets it, family and size.
     QtHost();
     explicit QtHost(const QFont& dialogFont);
     ~QtHost() override;
@@ -35,7 +30,9 @@ public:
 
     // Host
     // From the dialog font, as Windows computes them: x is the average width of the 52 letters
-    // A-Z and a-z (rounded), y the font's height.
+    // A-Z and a-z (rounded), y the font's height. When a sheet is made, x grows as far as the
+    // texts of its pages' templates need in this font (DialogFont.h); the units stay so while
+    // the sheet lasts.
     BaseUnits GetBaseUnits() const override;
     void WindowCreated(CWnd& wnd) override;
     void WindowDestroyed(CWnd& wnd) override;
@@ -47,11 +44,19 @@ public:
     void EndModal(CPropertySheet& sheet) override;
     void SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse) override;
     void KillTimer(CWnd& wnd, UINT_PTR nIDEvent) override;
-    // A modal QMessageBox over the sheet with the exact text, OK or Yes and No, and the icon of
-    // nType. Returns IDOK, IDYES or IDNO (closing a Yes/No box answers IDNO).
+    // A modal QMessageBox over the sheet with the exact text, OK or Yes and No. Returns IDOK,
+    // IDYES or IDNO (closing a Yes/No box answers IDNO). The icon is the one the MB_ICON flag of
+    // nType names; without one, a Yes/No box asks (question mark) and an OK box warns, since
+    // every OK box the wizard shows refuses an input or reports an error.
     int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
     // Handles Qt events (user input, timers) for about ms milliseconds.
     void Wait(DWORD ms) override;
+    // Runs `work` on a helper thread under the busy cursor while this thread keeps the windows
+    // painting. Meanwhile the user's input is swallowed (also what arrives during the call is
+    // not delivered afterwards) and the framework sees nothing: each timer that ticks holds
+    // one tick back, run after the calling handler has returned and its posted messages have
+    // been handled; the close box does nothing. An exception from `work` is thrown again here.
+    void RunBusy(const std::function<void()>& work) override;
 
     // Writes a PNG of the window of the sheet shown last, as it stands. False when no sheet
     // window exists or the file cannot be written.

@@ -1,84 +1,56 @@
-// The inside of QtHost, shared by its two sources: QtHost.cpp (windows, timers, modal loops,
-// message boxes) and QtWidgets.cpp (one widget per control and the mirroring of its state).
+// The inside of QtHost, shared by its sources: QtHost.cpp (windows, timers, modal loops, busy
+// calls, message boxes) and the mirrors (one widget per window, Mirror.h).
 #pragma once
 
+#include "framework/qt/Mirror.h"
 #include "framework/qt/QtHost.h"
 
 #include <QFont>
-#include <QPointer>
-#include <QString>
+#include <QObject>
+#include <QStyle>
 
 #include <map>
-#include <string>
+#include <memory>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
-class QButtonGroup;
 class QEventLoop;
-class QFrame;
-class QLabel;
 class QTimer;
-
-namespace qthost
-{
-// One framework window and the widget that shows it.
-struct Mirror
-{
-    CWnd* wnd = nullptr;
-    QPointer<QWidget> widget;
-    QButtonGroup* radioGroup = nullptr; // a radio button's exclusive group (owned by its page)
-
-    // Pages: statics that wait for the next control to become their mnemonic's target, and the
-    // radio group that the next radio button joins unless it starts a group of its own.
-    std::vector<QLabel*> pendingBuddies;
-    QButtonGroup* openRadioGroup = nullptr;
-
-    // Sheets: the line between the page area and the buttons.
-    QFrame* separator = nullptr;
-};
-
-// Texts: the framework's strings are ANSI (Latin-1); Windows line breaks become Qt's.
-QString ToQt(const std::string& text);
-QString ToQtMultiline(const std::string& text);
-std::string FromQt(const QString& text);
-// A caption with its mnemonic marks removed ("&&" stays one "&").
-QString WithoutMnemonic(const QString& text);
-} // namespace qthost
 
 struct QtHost::Impl
 {
-    QtHost* host = nullptr;
     QFont font;
+    // The font's own units until a sheet is made, then those fitted to the sheet's pages.
     BaseUnits units{};
-    std::unordered_map<const CWnd*, qthost::Mirror> mirrors;
+    // Every mirror's widget draws with it; ~QtHost deletes the widgets before it goes.
+    std::unique_ptr<QStyle> style;
+    std::unordered_map<const CWnd*, std::unique_ptr<qthost::Mirror>> mirrors;
     std::map<std::pair<const CWnd*, UINT_PTR>, QTimer*> timers;
     std::vector<std::pair<CPropertySheet*, QEventLoop*>> modalLoops;
     std::vector<const CWnd*> sheets; // in creation order
     MessageBoxAnswerer answerer;
 
-    qthost::Mirror* Find(const CWnd* wnd);
-    QWidget* ParentWidget(const CWnd& wnd);
+    // Busy calls (RunBusy) under way, and the timer ticks they hold back: one per timer, in the
+    // order the timers first ticked, as Windows keeps one WM_TIMER per timer.
+    int busyCalls = 0;
+    std::vector<std::pair<CWnd*, UINT_PTR>> heldTicks;
+    // The owner of queued calls that must not outlive the host.
+    QObject context;
 
-    // QtWidgets.cpp
-    // Makes the widget of a new window with the window's complete state.
+    qthost::Mirror* Find(const CWnd* wnd) const;
+
+    // Makes the mirror of a new window, with the window's complete state.
     void Create(CWnd& wnd);
-    // Shows one part of the window's state.
-    void Sync(qthost::Mirror& mirror, WindowChange what);
-    // Shows all of it again (after a user action that the framework may have refused).
-    void SyncAll(qthost::Mirror& mirror);
-    // Places the pages, buttons and separator of a sheet and sizes its window.
-    void LayoutSheet(qthost::Mirror& sheet);
-    // A page has become visible: tab order, and the focus on its first control.
-    void PageShown(qthost::Mirror& page);
-    // Pixels per dialog unit margin around the sheet's contents.
-    int MarginX() const { return 7 * units.x / 4; }
-    int MarginY() const { return 7 * units.y / 8; }
-
-    // After the user acted on a window: re-shows its state (and that of its radio group), then
-    // handles the posted messages.
+    // After the user acted on a window: shows its state again, then handles the posted
+    // messages.
     void AfterUserAction(const CWnd* wnd);
-    // Enter and Escape on a sheet window.
-    void PressDefaultButton(CPropertySheet& sheet);
-    void PressCancel(CPropertySheet& sheet);
+
+    // A timer's tick: runs the window's OnTimer and the posted messages, or holds the tick back
+    // while a busy call is under way.
+    void Tick(CWnd& wnd, UINT_PTR nIDEvent);
+    // Drops a held tick of a timer that is set again or killed.
+    void DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent);
+    // Runs the held ticks of the timers that still exist, once no busy call is under way.
+    void RunHeldTicks();
 };

@@ -17,25 +17,44 @@ CCfgApp::CCfgApp()
     log_SetEnabledFlag(&m_bLogEnabled);
 }
 
+namespace
+{
+bool WorkerStillWrites(const DeviceRecord* record)
+{
+    return record->result.load(std::memory_order_acquire) == -1;
+}
+} // namespace
+
 CCfgApp::~CCfgApp()
 {
     // The program ends without waiting for its workers; a record still in a worker's hands is
     // parked where it stays reachable until the process is gone.
     static std::vector<DeviceRecord*>* busyRecords = nullptr;
-    for (DeviceRecord* record : m_devices)
+    for (std::vector<DeviceRecord*>* records : {&m_devices, &m_droppedDevices})
     {
-        if (record->result.load(std::memory_order_acquire) == -1)
+        for (DeviceRecord* record : *records)
         {
-            if (busyRecords == nullptr)
-                busyRecords = new std::vector<DeviceRecord*>;
-            busyRecords->push_back(record);
+            if (WorkerStillWrites(record))
+            {
+                if (busyRecords == nullptr)
+                    busyRecords = new std::vector<DeviceRecord*>;
+                busyRecords->push_back(record);
+            }
+            else
+            {
+                delete record;
+            }
         }
-        else
-        {
-            delete record;
-        }
+        records->clear();
     }
-    m_devices.clear();
+}
+
+void CCfgApp::DropDevice(DeviceRecord* record)
+{
+    if (WorkerStillWrites(record))
+        m_droppedDevices.push_back(record);
+    else
+        delete record;
 }
 
 BOOL CCfgApp::InitInstance()

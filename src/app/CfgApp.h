@@ -12,18 +12,25 @@ class CCfgApp : public CWinApp
 public:
     // Registers the wizard's resources with the framework and binds the log to m_bLogEnabled.
     CCfgApp();
-    // Frees the records of m_devices. A record that a worker thread may still be writing (its
-    // result is still -1) is kept alive instead, so that a worker that outlives the wizard
-    // never writes into freed memory.
+    // Frees the records of m_devices and m_droppedDevices. A record that a worker thread may
+    // still be writing (its result is still -1) is kept alive instead, so that a worker that
+    // outlives the wizard never writes into freed memory.
     ~CCfgApp() override;
 
     // Runs the wizard: opens the log, shows the sheet modally, closes the log. Always returns
     // FALSE, so that the program ends once the sheet is closed.
     BOOL InitInstance() override;
 
+    // Takes over a record just removed from m_devices: destroyed at once when its worker has
+    // ended, otherwise kept in m_droppedDevices until the program ends, because its worker still
+    // writes into it.
+    void DropDevice(DeviceRecord* record);
+
     std::vector<DeviceRecord*> m_devices; // adapters found by the port search, owned
-    DeviceRecord m_device;                // the adapter being configured
-    BYTE m_bLogEnabled = FALSE;           // the log writes only while this is TRUE
+    // Records the search dropped while their worker still ran, owned.
+    std::vector<DeviceRecord*> m_droppedDevices;
+    DeviceRecord m_device;      // the adapter being configured
+    BYTE m_bLogEnabled = FALSE; // the log writes only while this is TRUE
 
     DECLARE_MESSAGE_MAP()
 };

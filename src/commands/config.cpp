@@ -7,6 +7,9 @@
 namespace
 {
 constexpr const char* kOK = "OK\r\n";
+// A refused line ends at once with this final result, rather than waiting out the time for an OK
+// that never comes and then blaming the cable.
+constexpr const char* kError = "\r\nERROR\r\n";
 constexpr int kLineReplySeconds = 10;
 constexpr int kPauseAfterLineMs = 500;
 } // namespace
@@ -49,8 +52,14 @@ int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines)
     {
         LOG_PRINTF("<%s>  Config String: %s", port->displayName, line.c_str());
         if (urs_PutStr(port, line.c_str()) != 0)
-            return config_kWriteFailed;
-        if (config_WaitForOK(port, kLineReplySeconds) != 1)
+            return config_kSendFailed;
+        const int reply = config_WaitForOK(port, kLineReplySeconds);
+        if (reply == config_kGotError)
+        {
+            LOG_PRINTF("<%s>  Got ERROR for Config String: %s", port->displayName, line.c_str());
+            return config_kSendFailed;
+        }
+        if (reply != config_kGotOK)
             return config_kNoOK;
         LOG_PRINTF("<%s>  Got OK for Config String: %s", port->displayName, line.c_str());
         urs_Flush(port);
@@ -62,23 +71,25 @@ int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines)
 int config_WaitForOK(urs_Port* port, int seconds)
 {
     urs_StartTimeoutTimer(port, seconds);
-    TextMatcher matcher;
-    matcher.Reset(kOK);
-    for (;;)
+    TextMatcher ok;
+    ok.Reset(kOK);
+    TextMatcher error;
+    error.Reset(kError);
+    int reply = config_kNoResult;
+    while (reply == config_kNoResult)
     {
         const int c = urs_GetChar(port);
         if (c == urs_cTimeout)
             break;
-        if (matcher.Feed(c))
-        {
-            urs_StopTimeoutTimer(port);
-            return 1;
-        }
+        if (ok.Feed(c))
+            reply = config_kGotOK;
+        else if (error.Feed(c))
+            reply = config_kGotError;
         // A failed read returns at once; waiting for the line keeps a dead device from turning
         // this loop into a stream of read errors until the timer ends.
-        if (c == urs_cCommError)
+        else if (c == urs_cCommError)
             urs_WaitForChar(port);
     }
     urs_StopTimeoutTimer(port);
-    return 2;
+    return reply;
 }

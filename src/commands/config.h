@@ -23,15 +23,23 @@ private:
 };
 
 // config_SendStrings results.
-inline constexpr int config_kSent = 1;        // every line was acknowledged
-inline constexpr int config_kWriteFailed = 2; // a line could not be written
-inline constexpr int config_kNoOK = 3;        // a line got no "OK\r\n" within 10 seconds
+inline constexpr int config_kSent = 1; // every line was acknowledged
+// A line could not be written, or the adapter refused it with the final result "ERROR".
+inline constexpr int config_kSendFailed = 2;
+inline constexpr int config_kNoOK = 3; // a line got no final result within 10 seconds
 
-// Sends `lines` in order, waiting after each for "OK\r\n" (at most 10 seconds), then flushing
-// and pausing 500 ms. Stops at the first line that fails; the lines after it are not sent. An
-// empty list returns config_kSent without touching the port.
+// Sends `lines` in order, waiting after each for its final result (at most 10 seconds); after
+// "OK\r\n" it flushes and pauses 500 ms. Stops at the first line that fails (logging a refused
+// line by name); the lines after it are not sent. An empty list returns config_kSent without
+// touching the port.
 int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines);
 
-// Reads until "OK\r\n" has arrived (1) or `seconds` have passed (2). Anything before the OK is
-// skipped; the exchange timer is disarmed on return.
+// config_WaitForOK results.
+inline constexpr int config_kGotOK = 1;
+inline constexpr int config_kNoResult = 2; // neither result came within the time
+inline constexpr int config_kGotError = 3; // the final result "\r\nERROR\r\n" came first
+
+// Reads until "OK\r\n" or "\r\nERROR\r\n" has arrived or `seconds` have passed. Anything before
+// the result (the echo of the line, blank lines) is skipped; the exchange timer is disarmed on
+// return.
 int config_WaitForOK(urs_Port* port, int seconds);

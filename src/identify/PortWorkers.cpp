@@ -1,7 +1,6 @@
 #include "src/identify/PortWorkers.h"
 
 #include "src/identify/devid.h"
-#include "src/serial/Urswin32.h"
 
 namespace
 {
@@ -10,10 +9,9 @@ constexpr int kSettleSeconds = 2;
 constexpr int kReplySeconds = 5;
 } // namespace
 
-BOOL StartWorkerThread(HANDLE* handle, LPTHREAD_START_ROUTINE proc, SIZE_T stackSize,
-                       DeviceRecord* record)
+BOOL StartWorkerThread(HANDLE* handle, LPTHREAD_START_ROUTINE proc, SIZE_T stackSize, LPVOID work)
 {
-    *handle = CreateThread(nullptr, stackSize, proc, record, 0, nullptr);
+    *handle = CreateThread(nullptr, stackSize, proc, work, 0, nullptr);
     return *handle != nullptr;
 }
 
@@ -26,6 +24,15 @@ BOOL StartIdentifyWorker(DeviceRecord* record)
     record->status.store(kIdentifyPortUnavailable, std::memory_order_release);
     record->result.store(kIdentifyPortUnavailable, std::memory_order_release);
     return FALSE;
+}
+
+BOOL OpenAdapterPort(urs_Port* port, const char* portPath)
+{
+    if (urs_OpenPort(port, portPath) == urs_cOpenFailed)
+        return FALSE;
+    urs_SetUart(port, kAdapterBaudRate, 8, NOPARITY, ONESTOPBIT, 0);
+    urs_Delay(kSettleSeconds);
+    return TRUE;
 }
 
 DWORD WINAPI IdentifyThreadProc(LPVOID parameter)
@@ -41,13 +48,11 @@ int IdentifyOnPort(DeviceRecord& record, const char* portPath)
     record.status.store(kIdentifyStarting, std::memory_order_release);
     record.status.store(kIdentifyProbing, std::memory_order_release);
     urs_Port port;
-    if (urs_OpenPort(&port, portPath) == urs_cOpenFailed)
+    if (!OpenAdapterPort(&port, portPath))
     {
         record.status.store(kIdentifyPortUnavailable, std::memory_order_release);
         return kIdentifyPortUnavailable;
     }
-    urs_SetUart(&port, kAdapterBaudRate, 8, NOPARITY, ONESTOPBIT, 0);
-    urs_Delay(kSettleSeconds);
     const int outcome =
         devid_Identify(&port, &record.modelCode, &record.extModelCode, kReplySeconds);
     record.status.store(outcome, std::memory_order_release);

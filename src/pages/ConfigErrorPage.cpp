@@ -1,3 +1,14 @@
 #include "src/pages/ConfigErrorPage.h"
 
-CConfigErrorPage::CConfigErrorPage() : CCfgPage(IDD) {}
+namespace
+{
+constexpr int kMessageControl = 1139;
+constexpr UINT kStringError = 1433;
+} // namespace
+
+CConfigErrorPage::CConfigErrorPage() : COutcomePage(IDD, kMessageControl) {}
+
+UINT CConfigErrorPage::MessageId() const
+{
+    return FailureMessageId(kStringError);
+}

@@ -1,16 +1,16 @@
-// The outcome page for a download that failed on the line or the port.
+// The outcome page for a download that failed on the port or on a line (not written, or refused by
+// the adapter).
 #pragma once
 
-#include "src/pages/CfgPage.h"
+#include "src/pages/OutcomePage.h"
 
-#include <string>
-
-class CConfigErrorPage : public CCfgPage
+class CConfigErrorPage : public COutcomePage
 {
 public:
     static constexpr UINT IDD = 147;
 
     CConfigErrorPage();
 
-    std::string m_strMessage; // static 1139
+protected:
+    UINT MessageId() const override;
 };

@@ -1,3 +1,14 @@
 #include "src/pages/ConfigSuccessPage.h"
 
-CConfigSuccessPage::CConfigSuccessPage() : CCfgPage(IDD) {}
+namespace
+{
+constexpr int kMessageControl = 1137;
+constexpr UINT kStringSuccess = 1432;
+} // namespace
+
+CConfigSuccessPage::CConfigSuccessPage() : COutcomePage(IDD, kMessageControl) {}
+
+UINT CConfigSuccessPage::MessageId() const
+{
+    return kStringSuccess;
+}

@@ -1,16 +1,17 @@
-// The outcome page for a configuration the adapter accepted.
+// The outcome page for a configuration the adapter accepted. It ends the wizard with Finish only:
+// a second adapter is configured in a new run, because the pages fill their model-dependent lists
+// and labels once per run.
 #pragma once
 
-#include "src/pages/CfgPage.h"
+#include "src/pages/OutcomePage.h"
 
-#include <string>
-
-class CConfigSuccessPage : public CCfgPage
+class CConfigSuccessPage : public COutcomePage
 {
 public:
     static constexpr UINT IDD = 145;
 
     CConfigSuccessPage();
 
-    std::string m_strMessage; // static 1137
+protected:
+    UINT MessageId() const override;
 };

@@ -1,16 +1,15 @@
-// The outcome page for a download the adapter did not acknowledge.
+// The outcome page for a download that got no final result for a line in time.
 #pragma once
 
-#include "src/pages/CfgPage.h"
+#include "src/pages/OutcomePage.h"
 
-#include <string>
-
-class CConfigTimeoutPage : public CCfgPage
+class CConfigTimeoutPage : public COutcomePage
 {
 public:
     static constexpr UINT IDD = 146;
 
     CConfigTimeoutPage();
 
-    std::string m_strMessage; // static 1134
+protected:
+    UINT MessageId() const override;
 };

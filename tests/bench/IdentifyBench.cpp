@@ -7,60 +7,22 @@
 #include "sim/Adapter.h"
 #include "src/identify/PortWorkers.h"
 #include "src/serial/log.h"
+#include "tests/bench/BenchSerial.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
+
+using namespace bench_serial;
 
 namespace
 {
 constexpr int kRuns = 5;
-const char* const kCommands[] = {"AT\r", "ATE1V1Q0\r", "ATI2\r", "ATI20\r", "AT%I\r"};
+const std::vector<std::string> kCommands = {"AT\r", "ATE1V1Q0\r", "ATI2\r", "ATI20\r", "AT%I\r"};
 
-double ProcessCpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
-
-double WallSeconds()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-// Seconds the five identification commands take with plain blocking port calls; -1 on failure.
-double BareExchangesSeconds(const char* portPath)
-{
-    const HANDLE port = CreateFileA(portPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (port == INVALID_HANDLE_VALUE)
-        return -1;
-    COMMTIMEOUTS timeouts{MAXDWORD, 0, 2000, 0, 2000};
-    SetCommTimeouts(port, &timeouts);
-    const double start = WallSeconds();
-    bool answered = true;
-    for (const char* command : kCommands)
-    {
-        DWORD written = 0;
-        WriteFile(port, command, static_cast<DWORD>(std::string(command).size()), &written,
-                  nullptr);
-        std::string reply;
-        char c = 0;
-        DWORD got = 0;
-        while (reply.find("OK\r\n") == std::string::npos && ReadFile(port, &c, 1, &got, nullptr) &&
-               got == 1)
-            reply += c;
-        answered = answered && reply.find("OK\r\n") != std::string::npos;
-    }
-    const double seconds = WallSeconds() - start;
-    CloseHandle(port);
-    return answered ? seconds : -1;
-}
 } // namespace
 
 int main()
@@ -82,7 +44,13 @@ int main()
         return 1;
     }
     const char* const portPath = "\\\\.\\COM1";
-    const double bare = BareExchangesSeconds(portPath);
+    const std::vector<double> exchanges = BareExchangeSeconds(portPath, kCommands);
+    if (exchanges.empty())
+    {
+        std::fprintf(stderr, "the adapter did not answer\n");
+        return 1;
+    }
+    const double bare = Sum(exchanges);
     const double floor = 2.0 + bare;
     std::printf("protocol floor: 2.000 s pause + %.3f s for five bare exchanges = %.3f s\n", bare,
                 floor);

@@ -83,37 +83,76 @@ TEST_F(ConfigExchange, EmptyList_ReturnsOneWithoutTouchingThePort)
     EXPECT_EQ(CloseLogAndRead(), "");
 }
 
-TEST_F(ConfigExchange, RefusedLine_EndsInTheTimeOut_AndStopsTheRun_WhileAHungUpLineFailsTheWrite)
+TEST_F(ConfigExchange, RefusedLine_FailsAtOnceAndIsLogged_WhileSilenceWaitsOutItsTime)
 {
     urs_Port refusing;
     sim::Options errorOnSecond;
     errorOnSecond.faults.errorOnLine = 2;
     auto refusingAdapter = OpenAdapter(1, errorOnSecond, refusing);
+    urs_Port silent;
+    sim::Options neverAnswers;
+    neverAnswers.faults.silent = true;
+    auto silentAdapter = OpenAdapter(2, neverAnswers, silent);
     urs_Port hungUp;
-    auto hungUpAdapter = OpenAdapter(2, {}, hungUp);
+    auto hungUpAdapter = OpenAdapter(3, {}, hungUp);
     hungUpAdapter->HangUp();
 
-    // The refused line waits its 10 seconds; the hung-up port runs meanwhile.
+    // The silent port waits its 10 seconds while the other two run.
     const auto start = std::chrono::steady_clock::now();
-    int refusedResult = 0;
-    double refusedSeconds = 0;
+    int silentResult = 0;
+    double silentSeconds = 0;
     std::thread waiting([&] {
-        refusedResult = config_SendStrings(&refusing, {"ATS0=1\r", "AT!C0=99\r\n", "AT&W0\r\n"});
-        refusedSeconds = SecondsSince(start);
+        silentResult = config_SendStrings(&silent, {"ATS0=1\r", "AT&W0\r\n"});
+        silentSeconds = SecondsSince(start);
     });
-    EXPECT_EQ(config_SendStrings(&hungUp, {"AT&W0\r\n"}), config_kWriteFailed);
+    const std::vector<std::string> lines = {"ATS0=1\r", "AT!C0=99\r\n", "AT&W0\r\n"};
+    EXPECT_EQ(config_SendStrings(&refusing, lines), config_kSendFailed);
+    EXPECT_LT(SecondsSince(start), 3.0) << "a refused line must not wait for an OK";
+    EXPECT_EQ(config_SendStrings(&hungUp, {"AT&W0\r\n"}), config_kSendFailed);
     waiting.join();
-    EXPECT_EQ(refusedResult, config_kNoOK);
-    EXPECT_GE(refusedSeconds, 10.4); // the first line's 500 ms pause, then 10 s
-    EXPECT_LT(refusedSeconds, 14.0);
+    EXPECT_EQ(silentResult, config_kNoOK);
+    EXPECT_GE(silentSeconds, 9.9);
+    EXPECT_LT(silentSeconds, 13.0);
     EXPECT_EQ(refusingAdapter->ReceivedLines(), (std::vector<std::string>{"ATS0=1", "AT!C0=99"}));
+    EXPECT_EQ(silentAdapter->ReceivedLines(), (std::vector<std::string>{"ATS0=1"}));
     urs_ClosePort(&refusing);
+    urs_ClosePort(&silent);
     urs_ClosePort(&hungUp);
 
     const std::string log = CloseLogAndRead();
     EXPECT_EQ(Occurrences(log, "<COM1>  Got OK for Config String:"), 1) << log;
+    EXPECT_NE(log.find(")]: <COM1>  Got ERROR for Config String: AT!C0=99\r\n\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(Occurrences(log, "Got ERROR"), 1);
     EXPECT_EQ(Occurrences(log, "<COM2>  Got OK for Config String:"), 0);
-    EXPECT_NE(log.find(")]: <COM2>:  Write File Error "), std::string::npos);
+    EXPECT_EQ(Occurrences(log, "<COM3>  Got OK for Config String:"), 0);
+    EXPECT_NE(log.find(")]: <COM3>:  Write File Error "), std::string::npos);
+}
+
+TEST_F(ConfigExchange, WaitForOK_TellsAnErrorResultFromAnOK_WhateverComesBeforeIt)
+{
+    PseudoTerminal terminal;
+    ports().Link(4, terminal.SlavePath());
+    urs_Port port;
+    ASSERT_EQ(urs_OpenPort(&port, ComName(4).c_str()), 0);
+    const struct
+    {
+        const char* reply;
+        int result;
+    } rows[] = {
+        {"ATS0=1\r\r\nERROR\r\n", config_kGotError},
+        {"ATS0=1\r\r\n\r\nERROR\r\n", config_kGotError},
+        {"ATZ=ERROR\r\r\nOK\r\n", config_kGotOK}, // ERROR without its line ends is no result
+        {"ATS0=1\r\r\nOK\r\n\r\nERROR\r\n", config_kGotOK}, // the first result counts (last row:
+                                                            // the ERROR stays unread)
+    };
+    for (const auto& row : rows)
+    {
+        terminal.Send(row.reply);
+        EXPECT_EQ(config_WaitForOK(&port, 2), row.result) << row.reply;
+    }
+    urs_ClosePort(&port);
 }
 
 TEST_F(ConfigExchange, WaitForOK_OnADeadLine_LogsTheReadErrorOnce_AndWaitsOutItsTime)

@@ -126,6 +126,26 @@ protected:
         return !AnyWorkerRuns();
     }
 
+    // The sheet buttons a user can see and use, in the order Back, Next, Finish, Cancel, as the
+    // wizard script's "expect buttons" names them ("DisabledFinish" for a greyed Finish).
+    static std::string UsableButtons(const SheetController& controller)
+    {
+        std::string list;
+        const auto add = [&list](const char* name) {
+            list += (list.empty() ? "" : ",") + std::string(name);
+        };
+        if (controller.IsButtonEnabled(ID_WIZBACK))
+            add("Back");
+        if (controller.IsButtonEnabled(ID_WIZNEXT))
+            add("Next");
+        if (controller.IsButtonVisible(ID_WIZFINISH))
+            add(controller.IsButtonEnabled(ID_WIZFINISH) ? "Finish" : "DisabledFinish");
+        if (controller.IsButtonEnabled(IDCANCEL))
+            add("Cancel");
+        return list;
+    }
+    std::string UsableButtons() const { return UsableButtons(wizard); }
+
     HeadlessHost& host = TestHost();
     CCfgSheet sheet{"test", nullptr, 0};
     SheetController wizard{sheet};
@@ -175,10 +195,14 @@ private:
     {
         if (theApp.m_device.hThread != nullptr && theApp.m_device.result.load() == -1)
             return true;
-        for (const DeviceRecord* record : theApp.m_devices)
+        for (const std::vector<DeviceRecord*>* records :
+             {&theApp.m_devices, &theApp.m_droppedDevices})
         {
-            if (record->result.load() == -1)
-                return true;
+            for (const DeviceRecord* record : *records)
+            {
+                if (record->result.load() == -1)
+                    return true;
+            }
         }
         return false;
     }
@@ -186,15 +210,18 @@ private:
     // The program's globals as at start-up (records still written by a worker are left alone).
     static void ResetProgramState()
     {
-        std::vector<DeviceRecord*> busy;
-        for (DeviceRecord* record : theApp.m_devices)
+        for (std::vector<DeviceRecord*>* records : {&theApp.m_devices, &theApp.m_droppedDevices})
         {
-            if (record->result.load() == -1)
-                busy.push_back(record);
-            else
-                delete record;
+            std::vector<DeviceRecord*> busy;
+            for (DeviceRecord* record : *records)
+            {
+                if (record->result.load() == -1)
+                    busy.push_back(record);
+                else
+                    delete record;
+            }
+            *records = busy;
         }
-        theApp.m_devices = busy;
         theApp.m_device = DeviceRecord();
         theApp.m_device.cmdLines.clear();
         theApp.m_device.hThread = nullptr;

@@ -268,32 +268,57 @@ TEST_F(QtControls, LabelMnemonic_FocusesTheNextControl)
 
 TEST_F(QtControls, TabOrder_FollowsTheTemplate_ThenTheSheetButtons)
 {
-    // The widgets that Tab stops at, from the name field on.
-    std::vector<QWidget*> stops;
-    QWidget* w = Widget<QLineEdit>(kName);
-    do
+    // A radio group's stop is its checked button; in a group with none, the template's.
+    struct Row
     {
-        if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisible() && w->isEnabled())
-        {
-            stops.push_back(w);
-        }
-        w = w->nextInFocusChain();
-    } while (w != Widget<QLineEdit>(kName) && stops.size() < 12);
-    std::vector<QWidget*> expected = {
-        Widget<QLineEdit>(kName),
-        Widget<QPushButton>(kApply),
-        Widget<QCheckBox>(kOption),
-        Widget<QRadioButton>(kRadioA),
-        Widget<QRadioButton>(kRadioC),
-        Widget<QComboBox>(kChoice),
-        Widget<QComboBox>(kSorted),
-        Widget<QListWidget>(kList),
-        Widget<QTreeWidget>(kDevices),
-        SheetButton<QPushButton>(ID_WIZBACK),
-        SheetButton<QPushButton>(ID_WIZNEXT),
-        SheetButton<QPushButton>(IDCANCEL),
+        std::vector<int> checked;
+        int firstGroupStop;
+        int secondGroupStop;
     };
-    EXPECT_EQ(stops, expected);
+    const Row rows[] = {
+        {{}, kRadioA, kRadioC},
+        {{kRadioB}, kRadioB, kRadioC},
+        {{kRadioB, kRadioD}, kRadioB, kRadioD},
+        {{kRadioA, kRadioD}, kRadioA, kRadioD},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(testing::Message() << "checked " << row.checked.size());
+        for (int id : {kRadioA, kRadioB, kRadioC, kRadioD})
+        {
+            Button(id).SetCheck(BST_UNCHECKED);
+        }
+        for (int id : row.checked)
+        {
+            Button(id).SetCheck(BST_CHECKED);
+        }
+        // The widgets that Tab stops at, from the name field on.
+        std::vector<QWidget*> stops;
+        QWidget* w = Widget<QLineEdit>(kName);
+        do
+        {
+            if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->isVisible() && w->isEnabled())
+            {
+                stops.push_back(w);
+            }
+            w = w->nextInFocusChain();
+        } while (w != Widget<QLineEdit>(kName) && stops.size() < 12);
+        std::vector<QWidget*> expected = {
+            Widget<QLineEdit>(kName),
+            Widget<QPushButton>(kApply),
+            Widget<QCheckBox>(kOption),
+            Widget<QRadioButton>(row.firstGroupStop),
+            Widget<QRadioButton>(row.secondGroupStop),
+            Widget<QComboBox>(kChoice),
+            Widget<QComboBox>(kSorted),
+            Widget<QListWidget>(kList),
+            Widget<QTreeWidget>(kDevices),
+            SheetButton<QPushButton>(ID_WIZBACK),
+            SheetButton<QPushButton>(ID_WIZNEXT),
+            SheetButton<QPushButton>(IDCANCEL),
+        };
+        EXPECT_EQ(stops, expected);
+    }
 }
 
 TEST_F(QtControls, FrameworkFocus_MovesTheKeyboardFocus)

@@ -3,7 +3,6 @@
 #include "tests/framework/qt/QtTestSupport.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -46,15 +45,6 @@ protected:
         AfxPumpMessages();
     }
 };
-
-TEST_F(QtSheet, BaseUnits_ComeFromTheDialogFont)
-{
-    QFontMetrics metrics(host->DialogFont());
-    int letters = metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    BaseUnits units = host->GetBaseUnits();
-    EXPECT_EQ(units.x, (letters / 26 + 1) / 2);
-    EXPECT_EQ(units.y, metrics.height());
-}
 
 TEST_F(QtSheet, ControlGeometry_FollowsItsDialogUnits)
 {
@@ -227,6 +217,36 @@ TEST_F(QtSheet, MessageBox_ShowsTheExactText_AndReturnsTheAnswer)
         box->button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(host->MessageBox("Error invalid device.", "", MB_OK | MB_ICONEXCLAMATION), IDOK);
+}
+
+TEST_F(QtSheet, MessageBoxIcon_IsTheFlagsOrElseQuestionForYesNoAndWarningForOK)
+{
+    struct Case
+    {
+        UINT nType;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {MB_YESNO, QMessageBox::Question},
+        {MB_OK, QMessageBox::Warning},
+        {MB_OK | MB_ICONINFORMATION, QMessageBox::Information},
+        {MB_OK | MB_ICONERROR, QMessageBox::Critical},
+        {MB_YESNO | MB_ICONWARNING, QMessageBox::Warning},
+        {MB_OK | MB_ICONQUESTION, QMessageBox::Question},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "nType " << c.nType);
+        QMessageBox::Icon shown = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&shown]() {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown = box->icon();
+            box->buttons().front()->click();
+        });
+        host->MessageBox("Text.", "Wizard", c.nType);
+        EXPECT_EQ(shown, c.icon);
+    }
 }
 
 TEST_F(QtSheet, MessageBoxAnswerer_ClicksTheAnswer)

@@ -45,7 +45,9 @@ constexpr DialogItem kFirstItems[] = {
     {"",              kHidden,    ControlClass::Edit,     WS_TABSTOP | WS_BORDER, 5, 130, 40, 12, 0},
 };
 constexpr DialogItem kSecondItems[] = {
-    {"The second page.", IDC_STATIC, ControlClass::Static, kText, 5, 5, 200, 8, 0},
+    {"The second page.", IDC_STATIC,    ControlClass::Static,   kText, 5, 5, 200, 8, 0},
+    {"",                 kSecondChoice, ControlClass::ComboBox, kDropList, 5, 20, 60, 60, 0},
+    {"",                 kSecondList,   ControlClass::ListBox,  WS_VISIBLE | WS_TABSTOP | WS_BORDER, 5, 40, 60, 40, 0},
 };
 constexpr DialogItem kThirdItems[] = {
     {"The third page.",  IDC_STATIC, ControlClass::Static, kText, 5, 5, 200, 8, 0},
@@ -82,6 +84,7 @@ ON_CBN_SELCHANGE(kChoice, &RecordingPage::OnChoice)
 ON_CBN_SELCHANGE(kSorted, &RecordingPage::OnSorted)
 ON_LBN_SELCHANGE(kList, &RecordingPage::OnList)
 ON_NOTIFY(LVN_ITEMCHANGED, kDevices, &RecordingPage::OnDevices)
+ON_MESSAGE(kTestMessage, &RecordingPage::OnTestMessage)
 END_MESSAGE_MAP()
 
 int RecordingPage::Count(const std::string& code, int id) const

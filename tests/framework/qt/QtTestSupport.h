@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,15 +43,24 @@ inline constexpr int kApply = 1011;   // push button
 inline constexpr int kFrame = 1012;   // group box
 inline constexpr int kHidden = 1013;  // edit without WS_VISIBLE
 inline constexpr int kBitmap = 1014;  // bitmap static
+// The second page: a drop-down list first, then an empty list box.
+inline constexpr int kSecondChoice = 1020;
+inline constexpr int kSecondList = 1021;
 
 // Installs the test templates, strings and the picture.
 void InstallResources();
+
+// A message a test posts to a page; the page logs it as "POSTED".
+inline constexpr UINT kTestMessage = WM_USER + 1;
 
 // A page that logs "CODE:id" for every notification of its controls.
 class RecordingPage : public CPropertyPage
 {
 public:
     explicit RecordingPage(UINT templateId) : CPropertyPage(templateId) {}
+
+    // Runs inside the Apply button's BN_CLICKED handler, after it is logged.
+    std::function<void()> onApply;
 
     void OnTimer(UINT_PTR id) override { events.push_back("TIMER:" + std::to_string(id)); }
     // The notifications of one code, e.g. Count("EN_CHANGE", kName).
@@ -69,7 +79,19 @@ private:
     void OnRadioB() { Log("BN_CLICKED", kRadioB); }
     void OnRadioC() { Log("BN_CLICKED", kRadioC); }
     void OnRadioD() { Log("BN_CLICKED", kRadioD); }
-    void OnApply() { Log("BN_CLICKED", kApply); }
+    void OnApply()
+    {
+        Log("BN_CLICKED", kApply);
+        if (onApply)
+        {
+            onApply();
+        }
+    }
+    LRESULT OnTestMessage(WPARAM, LPARAM)
+    {
+        events.push_back("POSTED");
+        return 0;
+    }
     void OnChoice() { Log("CBN_SELCHANGE", kChoice); }
     void OnSorted() { Log("CBN_SELCHANGE", kSorted); }
     void OnList() { Log("LBN_SELCHANGE", kList); }
@@ -89,6 +111,11 @@ protected:
     template <class W> W* Widget(int id) const
     {
         CWnd* control = first.GetDlgItem(id);
+        return control != nullptr ? qobject_cast<W*>(host->WidgetOf(*control)) : nullptr;
+    }
+    template <class W> W* SecondWidget(int id) const
+    {
+        CWnd* control = second.GetDlgItem(id);
         return control != nullptr ? qobject_cast<W*>(host->WidgetOf(*control)) : nullptr;
     }
     template <class W> W* SheetButton(int id) const

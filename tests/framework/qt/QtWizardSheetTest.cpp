@@ -1,11 +1,22 @@
-// The wizard's own sheet on the Qt host: its first page from the real templates and artwork.
+// The wizard's own sheet on the Qt host: its first page from the real templates and artwork,
+// Enter on it, and every text of every page in the fonts a Debian desktop offers.
+#include "framework/headless/Script.h"
+#include "platform/posix/ModuleFileTesting.h"
 #include "src/app/CfgSheet.h"
 #include "src/res/Resources.h"
 #include "tests/framework/qt/QtTestSupport.h"
+#include "tests/platform/PseudoTerminal.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
+
+#include <sstream>
 
 namespace qttest
 {
@@ -14,32 +25,58 @@ namespace
 class QtWizardSheet : public testing::Test
 {
 protected:
-    QtWizardSheet() : previousHost(AfxGetHost())
+    QtWizardSheet()
+        : previousHost(AfxGetHost()), previousFont((Application(), QApplication::font()))
     {
-        Application();
         AfxSetResources(WizardResources());
-        host = std::make_unique<QtHost>();
-        AfxSetHost(host.get());
-        // The sheet loads its icon when it is made: after the wizard's resources are in place.
-        sheet = std::make_unique<CCfgSheet>("test", nullptr, 0);
-        sheet->m_psh.dwFlags |= PSH_WIZARD;
+        SetModuleFolderForTesting(noPorts.Path().c_str());
     }
     ~QtWizardSheet() override
     {
-        sheet->DestroyWindow();
-        sheet.reset();
-        host.reset();
+        Close();
+        SetModuleFolderForTesting(nullptr);
         AfxSetHost(previousHost);
+        QApplication::setFont(previousFont);
     }
 
+    // A host with the application's font as it stands, and the sheet on it, created with the
+    // page `start` current.
+    void Open(UINT start = 0)
+    {
+        Close();
+        host = std::make_unique<QtHost>();
+        AfxSetHost(host.get());
+        // Pages on the way may ask; the first button of the box answers.
+        host->SetMessageBoxAnswerer([](const std::string&, const std::string&, UINT nType) {
+            return std::optional<int>((nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK);
+        });
+        // The sheet loads its icon when it is made: after the wizard's resources are in place.
+        sheet = std::make_unique<CCfgSheet>("test", nullptr, start);
+        sheet->m_psh.dwFlags |= PSH_WIZARD;
+        ASSERT_TRUE(sheet->Create());
+    }
+
+    void Close()
+    {
+        if (sheet != nullptr)
+        {
+            sheet->DestroyWindow();
+            sheet.reset();
+        }
+        host.reset();
+    }
+
+    // The executable's folder, where the search page finds no serial port.
+    testing_support::ComPortFolder noPorts;
     Host* previousHost;
+    QFont previousFont;
     std::unique_ptr<QtHost> host;
     std::unique_ptr<CCfgSheet> sheet;
 };
 
 TEST_F(QtWizardSheet, FirstPage_ShowsInTheWindow_WithTitleIconAndControls)
 {
-    ASSERT_TRUE(sheet->Create());
+    Open();
     QWidget* window = host->SheetWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -66,5 +103,120 @@ TEST_F(QtWizardSheet, FirstPage_ShowsInTheWindow_WithTitleIconAndControls)
     EXPECT_FALSE(sheet->IsOpen());
     EXPECT_EQ(sheet->GetResult(), IDCANCEL);
 }
+
+TEST_F(QtWizardSheet, Enter_OnTheFirstPage_MovesOn)
+{
+    Open();
+    QWidget* window = host->SheetWindow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus, host->WidgetOf(*sheet->m_welcomePage.GetDlgItem(1159)));
+    QTest::keyClick(focus, Qt::Key_Return);
+    // "Yes" is checked: on to the search.
+    EXPECT_EQ(sheet->GetActivePage(), &sheet->m_idingPage);
+}
+
+// What a control's text needs beyond the room its widget gives it, as the widget draws it; ""
+// when it fits.
+std::string Overflow(QWidget* widget)
+{
+    std::ostringstream out;
+    QFontMetrics metrics = widget->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(widget);
+        label != nullptr && label->pixmap().isNull() && !label->text().isEmpty())
+    {
+        QRect room = label->contentsRect();
+        int flags = label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                    (label->buddy() != nullptr ? Qt::TextShowMnemonic : 0);
+        QRect needed = metrics.boundingRect(room, flags, label->text());
+        if (needed.width() > room.width() || needed.height() > room.height())
+        {
+            out << "needs " << needed.width() << " x " << needed.height() << ", has "
+                << room.width() << " x " << room.height();
+        }
+    }
+    else if (qobject_cast<QCheckBox*>(widget) != nullptr ||
+             qobject_cast<QRadioButton*>(widget) != nullptr)
+    {
+        if (widget->sizeHint().width() > widget->width())
+        {
+            out << "needs " << widget->sizeHint().width() << " wide, has " << widget->width();
+        }
+    }
+    else if (auto* button = qobject_cast<QPushButton*>(widget))
+    {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        option.features = QStyleOptionButton::AutoDefaultButton;
+        QRect contents =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        int needed = metrics.size(Qt::TextShowMnemonic, button->text()).width();
+        if (needed > contents.width())
+        {
+            out << "needs " << needed << " wide, has " << contents.width();
+        }
+    }
+    return out.str();
+}
+
+class QtWizardFonts : public QtWizardSheet, public testing::WithParamInterface<const char*>
+{
+};
+
+TEST_P(QtWizardFonts, EveryTextOfEveryPage_FitsItsControl_From8To12Points)
+{
+    const QString family = QString::fromLatin1(GetParam());
+    if (QFontInfo(QFont(family)).family() != family)
+    {
+        GTEST_SKIP() << GetParam() << " is not installed";
+    }
+    std::vector<std::string> clipped;
+    for (int points = 8; points <= 12; ++points)
+    {
+        QApplication::setFont(QFont(family, points));
+        for (UINT page = 0; page < 21; ++page)
+        {
+            // Each page first (no route to follow, no page left behind to veto).
+            Open(page);
+            ASSERT_EQ(sheet->GetActiveIndex(), static_cast<int>(page));
+            std::vector<CWnd*> controls = sheet->GetActivePage()->GetChildren();
+            for (CWnd* button : sheet->GetChildren())
+            {
+                if (button->GetKind() == WindowKind::Button)
+                {
+                    controls.push_back(button);
+                }
+            }
+            for (CWnd* control : controls)
+            {
+                QWidget* widget = host->WidgetOf(*control);
+                std::string overflow = widget != nullptr ? Overflow(widget) : "";
+                if (!overflow.empty())
+                {
+                    clipped.push_back(std::to_string(points) + " pt, " +
+                                      PageClassName(*sheet->GetActivePage()) + " \"" +
+                                      control->GetWindowText() + "\": " + overflow);
+                }
+            }
+        }
+    }
+    std::ostringstream report;
+    for (const std::string& line : clipped)
+    {
+        report << "\n  " << line;
+    }
+    EXPECT_TRUE(clipped.empty()) << clipped.size() << " clipped text(s):" << report.str();
+}
+
+INSTANTIATE_TEST_SUITE_P(DebianFonts, QtWizardFonts,
+                         testing::Values("DejaVu Sans", "Liberation Sans", "Noto Sans"),
+                         [](const testing::TestParamInfo<const char*>& row) {
+                             std::string name = row.param;
+                             std::erase(name, ' ');
+                             return name;
+                         });
 } // namespace
 } // namespace qttest

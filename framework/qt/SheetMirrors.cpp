@@ -1,0 +1,405 @@
+#include "framework/qt/SheetMirrors.h"
+
+#include "framework/PropertySheet.h"
+#include "framework/WinApp.h"
+#include "framework/qt/ButtonMirrors.h"
+#include "framework/qt/QtHostImpl.h"
+#include "framework/qt/QtText.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSvgRenderer>
+
+#include <algorithm>
+
+namespace qthost
+{
+namespace
+{
+// The sheet's top-level window: Enter, Escape and the close box go to the sheet's buttons.
+class WizardWindow : public QWidget
+{
+public:
+    WizardWindow(QtHost::Impl& host, CPropertySheet& sheet)
+        : QWidget(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+          m_host(host), m_sheet(sheet)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key())
+        {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (SheetMirror* mirror = Mine())
+            {
+                mirror->PressDefaultButton();
+            }
+            event->accept();
+            return;
+        case Qt::Key_Escape:
+            if (SheetMirror* mirror = Mine())
+            {
+                mirror->PressCancel();
+            }
+            event->accept();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+        }
+    }
+
+    void closeEvent(QCloseEvent* event) override
+    {
+        // The framework decides: an ended sheet hides its window itself. During a busy call
+        // the framework sees nothing, so the close box does nothing then.
+        event->ignore();
+        SheetMirror* mirror = Mine();
+        if (mirror != nullptr && m_host.busyCalls == 0)
+        {
+            mirror->PressCancel();
+        }
+    }
+
+private:
+    // The sheet's mirror while this window still shows the sheet (the window lingers a moment
+    // after the sheet's destruction); nullptr afterwards.
+    SheetMirror* Mine() const
+    {
+        auto* mirror = dynamic_cast<SheetMirror*>(m_host.Find(&m_sheet));
+        return mirror != nullptr && mirror->Widget() == this ? mirror : nullptr;
+    }
+
+    QtHost::Impl& m_host;
+    CPropertySheet& m_sheet;
+};
+
+void AddIconSizes(QIcon& icon, const ImageResource* image, std::initializer_list<int> sizes)
+{
+    if (image == nullptr || image->svg == nullptr)
+    {
+        return;
+    }
+    QSvgRenderer renderer(QByteArray(image->svg));
+    for (int side : sizes)
+    {
+        QPixmap picture(side, side);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(picture);
+    }
+}
+
+bool CanTakeFocus(const QWidget* widget)
+{
+    return widget != nullptr && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+           !widget->isHidden() && widget->isEnabled();
+}
+} // namespace
+
+std::unique_ptr<Mirror> MakeSheetMirror(QtHost::Impl& host, CWnd& wnd)
+{
+    return std::make_unique<SheetMirror>(host, wnd);
+}
+
+std::unique_ptr<Mirror> MakePageMirror(QtHost::Impl& host, CWnd& wnd)
+{
+    return std::make_unique<PageMirror>(host, wnd);
+}
+
+// ---- SheetMirror
+
+SheetMirror::~SheetMirror()
+{
+    QObject::disconnect(m_focusWatch);
+}
+
+CPropertySheet& SheetMirror::Sheet() const
+{
+    return static_cast<CPropertySheet&>(m_wnd);
+}
+
+QWidget* SheetMirror::MakeWidget(QWidget*)
+{
+    auto* window = new WizardWindow(m_host, Sheet());
+    window->setFont(m_host.font);
+    m_separator = new QFrame(window);
+    m_separator->setFrameShape(QFrame::HLine);
+    m_separator->setFrameShadow(QFrame::Sunken);
+    m_focusWatch = QObject::connect(qApp, &QApplication::focusChanged, window,
+                                    [this](QWidget*, QWidget* now) { ShowDefault(now); });
+    m_host.sheets.push_back(&m_wnd);
+    return window;
+}
+
+void SheetMirror::Show(WindowChange what)
+{
+    switch (what)
+    {
+    case WindowChange::Text:
+        m_widget->setWindowTitle(ToQt(m_wnd.GetWindowText()));
+        break;
+    case WindowChange::Visible:
+        ShowWindow();
+        break;
+    case WindowChange::Icon: {
+        const ImageResource* big = AfxIconImage(m_wnd.GetIcon(TRUE));
+        const ImageResource* small = AfxIconImage(m_wnd.GetIcon(FALSE));
+        QIcon icon;
+        AddIconSizes(icon, small != nullptr ? small : big, {16, 24});
+        AddIconSizes(icon, big != nullptr ? big : small, {32, 48, 64});
+        m_widget->setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);
+        break;
+    }
+    default:
+        Mirror::Show(what);
+    }
+}
+
+void SheetMirror::ShowWindow()
+{
+    bool visible = (m_wnd.GetStyle() & WS_VISIBLE) != 0;
+    if (!visible)
+    {
+        m_widget->hide();
+        return;
+    }
+    if (m_widget->isVisible())
+    {
+        return;
+    }
+    m_widget->show();
+    // Qt draws the focus only once the keyboard has moved it (showing the window forgets that
+    // it has); a Windows user expects to see it from the start, also after a click.
+    m_widget->setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+    {
+        m_widget->raise();
+    }
+    m_widget->activateWindow();
+    // The first page was shown while the window was still hidden.
+    FocusStart(ActivePage());
+}
+
+PageMirror* SheetMirror::ActivePage() const
+{
+    return dynamic_cast<PageMirror*>(m_host.Find(Sheet().GetActivePage()));
+}
+
+void SheetMirror::Layout()
+{
+    QRect area = PixelRect(m_wnd);
+    int mx = 7 * m_host.units.x / 4;
+    int my = 7 * m_host.units.y / 8;
+    int pageBottom = -1;
+    int buttonsTop = area.height();
+    int buttonsRight = 0;
+    std::vector<Mirror*> buttons;
+    for (CWnd* child : m_wnd.GetChildren())
+    {
+        Mirror* mirror = m_host.Find(child);
+        if (mirror == nullptr || mirror->Widget() == nullptr)
+        {
+            continue;
+        }
+        QRect rect = PixelRect(*child);
+        if (child->GetKind() == WindowKind::Page)
+        {
+            mirror->Widget()->setGeometry(rect.translated(mx, my));
+            pageBottom = std::max(pageBottom, rect.bottom() + 1);
+        }
+        else
+        {
+            buttons.push_back(mirror);
+            buttonsTop = std::min(buttonsTop, rect.top());
+            buttonsRight = std::max(buttonsRight, rect.right() + 1);
+        }
+    }
+    // The row of buttons ends where the page area ends.
+    int shift = std::max(0, area.width() - buttonsRight);
+    for (Mirror* button : buttons)
+    {
+        button->Widget()->setGeometry(PixelRect(button->Wnd()).translated(mx + shift, my));
+    }
+    if (pageBottom < 0)
+    {
+        pageBottom = buttonsTop - my;
+    }
+    int lineY = my + (pageBottom + buttonsTop) / 2 - 1;
+    m_separator->setGeometry(mx, lineY, area.width(), 2);
+    m_widget->setFixedSize(2 * mx + area.width(), my + area.height());
+}
+
+void SheetMirror::PageShown(PageMirror& page)
+{
+    std::vector<QWidget*> chain;
+    for (CWnd* child : page.Wnd().GetChildren())
+    {
+        Mirror* mirror = m_host.Find(child);
+        if (mirror != nullptr && mirror->Widget() != nullptr && mirror->TakesFocus())
+        {
+            chain.push_back(mirror->Widget());
+        }
+    }
+    for (CWnd* child : m_wnd.GetChildren())
+    {
+        Mirror* mirror = m_host.Find(child);
+        if (mirror != nullptr && mirror->Widget() != nullptr && mirror->TakesFocus())
+        {
+            chain.push_back(mirror->Widget());
+        }
+    }
+    for (size_t i = 1; i < chain.size(); ++i)
+    {
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+    FocusStart(&page);
+}
+
+void SheetMirror::FocusStart(const PageMirror* page)
+{
+    QWidget* target = page != nullptr ? page->StartingControl() : nullptr;
+    if (target == nullptr)
+    {
+        target = DefaultButton();
+    }
+    if (target != nullptr)
+    {
+        // As by Tab: an edit shows its text selected, as Windows selects it.
+        target->setFocus(Qt::TabFocusReason);
+    }
+}
+
+QWidget* SheetMirror::DefaultButton() const
+{
+    for (int id : {ID_WIZFINISH, ID_WIZNEXT})
+    {
+        CWnd* button = m_wnd.GetDlgItem(id);
+        Mirror* mirror = button != nullptr ? m_host.Find(button) : nullptr;
+        if (mirror != nullptr && CanTakeFocus(mirror->Widget()))
+        {
+            return mirror->Widget();
+        }
+    }
+    return nullptr;
+}
+
+void SheetMirror::ShowDefault(QWidget* focus)
+{
+    if (focus == nullptr || focus->window() != m_widget)
+    {
+        return;
+    }
+    auto* focusedButton = qobject_cast<QPushButton*>(focus);
+    for (QPushButton* button : m_widget->findChildren<QPushButton*>())
+    {
+        button->setDefault(focusedButton != nullptr ? button == focusedButton
+                                                    : IsDefaultByStyle(*button));
+    }
+}
+
+void SheetMirror::PressDefaultButton()
+{
+    Act([](CWnd& wnd) {
+        auto& sheet = static_cast<CPropertySheet&>(wnd);
+        CWnd* finish = sheet.GetDlgItem(ID_WIZFINISH);
+        bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
+        sheet.PressButton(finishShown ? ID_WIZFINISH : ID_WIZNEXT);
+    });
+}
+
+void SheetMirror::PressCancel()
+{
+    Act([](CWnd& wnd) { static_cast<CPropertySheet&>(wnd).PressButton(IDCANCEL); });
+}
+
+// ---- PageMirror
+
+QWidget* PageMirror::MakeWidget(QWidget* parent)
+{
+    return new QWidget(parent);
+}
+
+void PageMirror::Show(WindowChange what)
+{
+    bool wasHidden = m_widget->isHidden();
+    Mirror::Show(what);
+    if (what == WindowChange::Visible && wasHidden && !m_widget->isHidden())
+    {
+        if (auto* sheet = dynamic_cast<SheetMirror*>(m_host.Find(m_wnd.GetParent())))
+        {
+            sheet->PageShown(*this);
+        }
+    }
+}
+
+void PageMirror::AddLabel(const CWnd& label)
+{
+    m_labels.push_back(&label);
+}
+
+void PageMirror::GiveLabelsTo(QWidget* target)
+{
+    std::vector<const CWnd*> labels;
+    labels.swap(m_labels);
+    for (const CWnd* label : labels)
+    {
+        // A static destroyed meanwhile has no mirror any more.
+        Mirror* mirror = m_host.Find(label);
+        auto* widget = mirror != nullptr ? qobject_cast<QLabel*>(mirror->Widget()) : nullptr;
+        if (widget != nullptr)
+        {
+            widget->setBuddy(target);
+            // With a buddy the label shows its mnemonic instead of dropping the mark.
+            mirror->Sync(WindowChange::Text);
+        }
+    }
+}
+
+QButtonGroup* PageMirror::RadioGroup(bool startsGroup)
+{
+    if (startsGroup || m_openGroup == nullptr)
+    {
+        m_openGroup = new QButtonGroup(m_widget);
+        m_openGroup->setExclusive(true);
+    }
+    return m_openGroup;
+}
+
+QWidget* PageMirror::StartingControl() const
+{
+    CWnd* focus = CWnd::GetFocus();
+    if (focus != nullptr && focus->GetParent() == &m_wnd)
+    {
+        Mirror* mirror = m_host.Find(focus);
+        if (mirror != nullptr && mirror->TakesFocus() && !mirror->Widget()->isHidden() &&
+            mirror->Widget()->isEnabled())
+        {
+            return mirror->Widget();
+        }
+    }
+    for (CWnd* child : m_wnd.GetChildren())
+    {
+        Mirror* mirror = m_host.Find(child);
+        if (mirror != nullptr && mirror->TakesFocus() && CanTakeFocus(mirror->Widget()))
+        {
+            return mirror->Widget();
+        }
+    }
+    return nullptr;
+}
+} // namespace qthost

@@ -1,0 +1,51 @@
+#include "src/download/Download.h"
+
+#include "src/commands/config.h"
+#include "src/identify/PortWorkers.h"
+
+namespace
+{
+// What the worker reads is its own: the user-interface thread may empty or free the record's
+// lines (Cancel, the program's exit) while the worker still sends them.
+struct DownloadWork
+{
+    DeviceRecord* target; // receives the result, and nothing else
+    DeviceRecord own;     // the port path and the lines to send
+};
+
+static_assert(config_kSent == kDownloadOK && config_kSendFailed == kDownloadSendError &&
+                  config_kNoOK == kDownloadNoOK,
+              "a download's result is the result of sending its lines");
+} // namespace
+
+BOOL StartDownloadWorker(DeviceRecord* record)
+{
+    record->result.store(-1, std::memory_order_release);
+    auto* work = new DownloadWork{record, {}};
+    work->own = *record;
+    work->own.cmdLines = record->cmdLines;
+    if (StartWorkerThread(&record->hThread, DownloadThreadProc, kWorkerStackSize, work))
+        return TRUE;
+    delete work;
+    return FALSE;
+}
+
+DWORD WINAPI DownloadThreadProc(LPVOID parameter)
+{
+    auto* work = static_cast<DownloadWork*>(parameter);
+    const int result = DownloadToPort(work->own);
+    DeviceRecord* target = work->target;
+    delete work;
+    target->result.store(result, std::memory_order_release);
+    return 0;
+}
+
+int DownloadToPort(const DeviceRecord& record)
+{
+    urs_Port port;
+    if (!OpenAdapterPort(&port, record.portPath))
+        return kDownloadPortError;
+    const int result = config_SendStrings(&port, record.cmdLines);
+    urs_ClosePort(&port);
+    return result;
+}

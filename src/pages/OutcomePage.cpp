@@ -1,0 +1,43 @@
+#include "src/pages/OutcomePage.h"
+
+#include "src/app/CfgApp.h"
+#include "src/identify/DeviceTable.h"
+
+namespace
+{
+constexpr UINT kStringNotFound = 1438;
+} // namespace
+
+COutcomePage::COutcomePage(UINT nIDTemplate, int nMessageControl)
+    : CCfgPage(nIDTemplate), m_nMessageControl(nMessageControl)
+{
+}
+
+BOOL COutcomePage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_strMessage = AfxLoadString(MessageId());
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL COutcomePage::OnSetActive()
+{
+    RequestButtons(PSWIZB_FINISH);
+    EnableCancel(FALSE);
+    return CPropertyPage::OnSetActive();
+}
+
+void COutcomePage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Text(pDX, m_nMessageControl, m_strMessage);
+}
+
+UINT COutcomePage::FailureMessageId(UINT failureId)
+{
+    if (theApp.m_device.modelCode == devid_kUnknown ||
+        theApp.m_device.extModelCode == devid_kUnknown)
+        return kStringNotFound;
+    return failureId;
+}

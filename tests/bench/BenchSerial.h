@@ -1,0 +1,70 @@
+// What the serial benchmarks share: the clocks they read, and the bare cost of exchanges with the
+// simulated adapter (plain blocking port calls, none of the wizard's code), which sets the floor
+// the wizard's own figures are held against.
+#pragma once
+
+#include "platform/win32.h"
+
+#include <chrono>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace bench_serial
+{
+inline double ProcessCpuSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+inline double WallSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// Seconds from writing each of `commands` to the end of its "OK\r\n", one after the other on
+// `portPath`, with plain blocking port calls; empty when the port did not open or a command got
+// no OK within 2 seconds.
+inline std::vector<double> BareExchangeSeconds(const char* portPath,
+                                               const std::vector<std::string>& commands)
+{
+    const HANDLE port = CreateFileA(portPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (port == INVALID_HANDLE_VALUE)
+        return {};
+    COMMTIMEOUTS timeouts{MAXDWORD, 0, 2000, 0, 2000};
+    SetCommTimeouts(port, &timeouts);
+    std::vector<double> seconds;
+    for (const std::string& command : commands)
+    {
+        const double start = WallSeconds();
+        DWORD written = 0;
+        WriteFile(port, command.data(), static_cast<DWORD>(command.size()), &written, nullptr);
+        std::string reply;
+        char c = 0;
+        DWORD got = 0;
+        while (reply.find("OK\r\n") == std::string::npos && ReadFile(port, &c, 1, &got, nullptr) &&
+               got == 1)
+            reply += c;
+        if (reply.find("OK\r\n") == std::string::npos)
+        {
+            seconds.clear();
+            break;
+        }
+        seconds.push_back(WallSeconds() - start);
+    }
+    CloseHandle(port);
+    return seconds;
+}
+
+inline double Sum(const std::vector<double>& values)
+{
+    double sum = 0;
+    for (const double value : values)
+        sum += value;
+    return sum;
+}
+} // namespace bench_serial

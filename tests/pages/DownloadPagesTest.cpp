@@ -1,0 +1,217 @@
+#include "src/download/Download.h"
+#include "src/identify/DeviceTable.h"
+#include "tests/pages/WizardTest.h"
+
+using wizard_testing::WizardTest;
+
+namespace
+{
+constexpr int kStatus = 1132; // the configuring page's text
+
+// The load page, the configuring page and the three outcome pages.
+class DownloadPages : public WizardTest
+{
+protected:
+    // The configuration of the worked packing example: model 3, defaults, two MSNs, the European
+    // numbers page's route and auto answer with one ring.
+    void PrepareWorkedExample()
+    {
+        TakeAdapter(3, 13, 1);
+        theParams.LoadAll();
+        sheet.m_networkCfgPage2Europe.m_strDataMSN = "1234";
+        sheet.m_networkCfgPage2Europe.m_strVoiceMSN = "5678";
+        for (int controlId : {1000, 1001, 1002, 1186, 1003, 1007})
+            theParams.FindParam(controlId)->m_bEnabled = FALSE;
+        for (int n = 0; n < 10; ++n)
+            theParams.FindParam(1012 + n)->m_bEnabled = FALSE;
+    }
+
+    void StartOn(CPropertyPage& page)
+    {
+        sheet.SetActivePage(&page);
+        ASSERT_TRUE(wizard.Start());
+    }
+
+    // Presses Next on the load page and lets the download run to its end.
+    void DownloadFromLoadPage()
+    {
+        StartOn(sheet.m_loadCfgPage);
+        EXPECT_EQ(UsableButtons(), "Back,Next,Cancel");
+        ASSERT_TRUE(wizard.Next());
+        EXPECT_EQ(wizard.ActivePage(), &sheet.m_configingPage);
+        EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
+        EXPECT_EQ(wizard.Control(kStatus)->GetWindowText(), AfxLoadString(1430));
+        ASSERT_TRUE(WaitForWorkers(30000));
+        host.AdvanceTime(1000);
+    }
+
+    static std::vector<std::string> WithoutLineEnds(std::vector<std::string> lines)
+    {
+        for (std::string& line : lines)
+            line.erase(line.find_last_not_of("\r\n") + 1);
+        return lines;
+    }
+};
+
+TEST_F(DownloadPages, LoadNext_SendsTheNineLines_ThenSuccessEndsWithFinishOnly)
+{
+    sim::Adapter& adapter = AttachAdapter(1, "KESTRAST/13");
+    PrepareWorkedExample();
+    DownloadFromLoadPage();
+
+    const std::vector<std::string> nine = {"AT!C0=2!D3=240*!D3=240\r",
+                                           "AT!N1=1234*!N1=5678!N2=$D0\r",
+                                           "AT%A97=0S0=1S50=1S30=0!Z=5\r",
+                                           "ATS52=1&D1&S0&C1S25=5S10=7&R1\r",
+                                           "AT&M0@P3=4$SB115200@P4=8@P6=1\r",
+                                           "AT&E4S44=2S45=2S49=0S51=0\r",
+                                           "ATS66=0S46=0S59=1S60=10S61=52\r",
+                                           "ATS62=10S63=26S64=1\r\n",
+                                           "AT&W0\r\n"};
+    EXPECT_EQ(theApp.m_device.cmdLines, nine);
+    EXPECT_EQ(adapter.ReceivedLines(), WithoutLineEnds(nine));
+    EXPECT_EQ(theApp.m_device.result.load(), kDownloadOK);
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_configSuccessPage);
+    EXPECT_EQ(sheet.m_configSuccessPage.m_strMessage, AfxLoadString(1432));
+    EXPECT_EQ(UsableButtons(), "Finish") << "no Back to a second download, no Cancel";
+    EXPECT_FALSE(host.HasTimer(sheet.m_configingPage, sheet.m_configingPage.m_nTimerID));
+
+    ASSERT_TRUE(wizard.Finish());
+    EXPECT_FALSE(wizard.IsOpen());
+    EXPECT_EQ(wizard.Result(), IDOK);
+}
+
+TEST_F(DownloadPages, LineTheAdapterRefuses_LeadsToTheErrorPageAtOnce_NamingTheLineInTheLog)
+{
+    sim::Faults refuseThird;
+    refuseThird.errorOnLine = 3;
+    sim::Adapter& adapter = AttachAdapter(1, "KESTRAST/13", refuseThird);
+    PrepareWorkedExample();
+    DownloadFromLoadPage();
+
+    EXPECT_EQ(adapter.ReceivedLines().size(), 3u) << "the lines after the refused one stay unsent";
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_configErrorPage);
+    EXPECT_EQ(sheet.m_configErrorPage.m_strMessage, AfxLoadString(1433));
+    EXPECT_EQ(UsableButtons(), "Finish");
+    log_Close();
+    EXPECT_NE(
+        ReadLog().find("]: <COM1>  Got ERROR for Config String: AT%A97=0S0=1S50=1S30=0!Z=5\r\n"),
+        std::string::npos)
+        << ReadLog();
+}
+
+TEST_F(DownloadPages, CancelWhileConfiguring_ClosesAtOnce_AndTheWorkerStillSendsEveryLine)
+{
+    sim::Adapter& adapter = AttachAdapter(1, "KESTRAST/13");
+    PrepareWorkedExample();
+    StartOn(sheet.m_loadCfgPage);
+    ASSERT_TRUE(wizard.Next());
+    const std::vector<std::string> packed = theApp.m_device.cmdLines;
+    ASSERT_TRUE(wizard.Cancel());
+    EXPECT_FALSE(wizard.IsOpen());
+    EXPECT_EQ(wizard.Result(), IDCANCEL);
+    // What the program's exit does to the adapter's record while the worker runs.
+    theApp.m_device.cmdLines.clear();
+    theApp.m_device.cmdLines.shrink_to_fit();
+
+    ASSERT_TRUE(WaitForWorkers(30000));
+    EXPECT_EQ(theApp.m_device.result.load(), kDownloadOK);
+    EXPECT_EQ(adapter.ReceivedLines(), WithoutLineEnds(packed));
+}
+
+TEST_F(DownloadPages, EachResult_ShowsItsOutcomePageAndText_WithFinishOnlyAndCancelDisabled)
+{
+    const struct
+    {
+        int result;
+        int modelCode;
+        int extModelCode;
+        UINT outcomePage; // template id
+        int messageControl;
+        UINT text;
+    } rows[] = {
+        {kDownloadOK, 3, 13, CConfigSuccessPage::IDD, 1137, 1432},
+        {kDownloadSendError, 3, 13, CConfigErrorPage::IDD, 1139, 1433},
+        {kDownloadNoOK, 3, 13, CConfigTimeoutPage::IDD, 1134, 1431},
+        {kDownloadPortError, 3, 13, CConfigErrorPage::IDD, 1139, 1433},
+        // An adapter of unknown model or extended model is told to check its connection.
+        {kDownloadNoOK, devid_kUnknown, 13, CConfigTimeoutPage::IDD, 1134, 1438},
+        {kDownloadSendError, 3, devid_kUnknown, CConfigErrorPage::IDD, 1139, 1438},
+        {kDownloadPortError, devid_kUnknown, devid_kUnknown, CConfigErrorPage::IDD, 1139, 1438},
+        {kDownloadOK, devid_kUnknown, devid_kUnknown, CConfigSuccessPage::IDD, 1137, 1432},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE("result " + std::to_string(row.result) + ", model " +
+                     std::to_string(row.modelCode) + "/" + std::to_string(row.extModelCode));
+        CCfgSheet run("test");
+        SheetController driver(run);
+        theApp.m_device.modelCode = row.modelCode;
+        theApp.m_device.extModelCode = row.extModelCode;
+        theApp.m_device.result.store(-1); // as if a worker were still sending
+        run.SetActivePage(&run.m_configingPage);
+        ASSERT_TRUE(driver.Start());
+        host.AdvanceTime(3000);
+        EXPECT_EQ(driver.ActivePage(), &run.m_configingPage);
+
+        theApp.m_device.result.store(row.result); // the worker ends between two ticks
+        host.AdvanceTime(1000);
+        ASSERT_EQ(driver.ActivePage()->GetTemplateId(), row.outcomePage);
+        EXPECT_EQ(driver.Control(row.messageControl)->GetWindowText(), AfxLoadString(row.text));
+        EXPECT_EQ(UsableButtons(driver), "Finish");
+        EXPECT_FALSE(host.HasTimer(run.m_configingPage, run.m_configingPage.m_nTimerID));
+        run.DestroyWindow();
+    }
+}
+
+TEST_F(DownloadPages, WorkerThatNeverEnds_GivesUpAtThe51stTick_WithNotFoundAndFinishOnly)
+{
+    theApp.m_device.result.store(-1);
+    StartOn(sheet.m_configingPage);
+    host.AdvanceTime(50000);
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_configingPage);
+    EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
+    EXPECT_EQ(wizard.Control(kStatus)->GetWindowText(), AfxLoadString(1430));
+
+    host.AdvanceTime(1000);
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_configingPage);
+    EXPECT_EQ(wizard.Control(kStatus)->GetWindowText(), AfxLoadString(1438));
+    EXPECT_EQ(UsableButtons(), "Finish,Cancel");
+    EXPECT_FALSE(host.HasTimer(sheet.m_configingPage, sheet.m_configingPage.m_nTimerID));
+}
+
+TEST_F(DownloadPages, LoadBack_GoesToSaveWhenModified_OtherwiseToDataProtocolOrPotsPort)
+{
+    const struct
+    {
+        BOOL modified;
+        BOOL express;
+        int modelCode;
+        int extModelCode;
+        UINT target; // template id
+    } rows[] = {
+        {TRUE, FALSE, 3, 13, CSaveCfgPage::IDD},      {TRUE, TRUE, 3, 13, CSaveCfgPage::IDD},
+        {FALSE, TRUE, 3, 13, CDataProtocolPage::IDD}, {FALSE, FALSE, 3, 13, CPOTSPortPage::IDD},
+        {FALSE, FALSE, 8, 22, CPOTSPortPage::IDD}, // model 8 as well
+    };
+    for (const auto& row : rows)
+    {
+        CCfgSheet run("test");
+        SheetController driver(run);
+        theApp.m_device.modelCode = row.modelCode;
+        theApp.m_device.extModelCode = row.extModelCode;
+        theParams.BuildCatalogue(&run);
+        g_bCfgModified = row.modified;
+        run.m_bExpressSetup = row.express;
+        run.SetActivePage(&run.m_loadCfgPage);
+        ASSERT_TRUE(driver.Start());
+        ASSERT_TRUE(driver.Back());
+        EXPECT_EQ(driver.ActivePage()->GetTemplateId(), row.target)
+            << "modified " << row.modified << ", express " << row.express << ", model "
+            << row.modelCode;
+        EXPECT_TRUE(theApp.m_device.cmdLines.empty()) << "nothing packed";
+        run.DestroyWindow();
+    }
+    theParams.RemoveAll();
+}
+} // namespace

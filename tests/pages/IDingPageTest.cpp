@@ -1,0 +1,221 @@
+#include "src/identify/DeviceTable.h"
+#include "tests/pages/WizardTest.h"
+
+#include <algorithm>
+
+using wizard_testing::WizardTest;
+
+namespace
+{
+constexpr int kList = 1189;
+constexpr int kGroup = 1190;
+constexpr int kPrompt = 1147;
+constexpr int kHint = 1149;
+constexpr int kWelcomeYes = 1159;
+
+const int kPotsAndBandwidthControls[] = {1171, 1172, 1174, 1175, 1176, 1173,
+                                         1185, 1181, 1179, 1182, 1183, 1184};
+
+// The search page, reached as the user reaches it: "Yes" on the welcome page.
+class IDingPage : public WizardTest
+{
+protected:
+    CIDingPage& page = sheet.m_idingPage;
+
+    void StartOnSearchPage()
+    {
+        ASSERT_TRUE(wizard.Start());
+        ASSERT_TRUE(wizard.Check(kWelcomeYes, BST_CHECKED));
+        ASSERT_TRUE(wizard.Next());
+        ASSERT_EQ(wizard.ActivePage(), &page);
+    }
+
+    // Lets the workers end in real time, then gives the page the tick that finds them done.
+    void FinishSearch()
+    {
+        ASSERT_TRUE(WaitForWorkers(30000));
+        host.AdvanceTime(1000);
+    }
+
+    // Everything logged so far; the log is closed for it.
+    std::string CloseLogAndRead() const
+    {
+        log_Close();
+        return ReadLog();
+    }
+
+    std::string Text(int id) const { return page.GetDlgItem(id)->GetWindowText(); }
+
+    std::vector<std::string> Rows() const
+    {
+        std::vector<std::string> rows;
+        for (int row = 0; row < page.m_listDevices.GetItemCount(); ++row)
+            rows.push_back(page.m_listDevices.GetItemText(row, 0) + "|" +
+                           page.m_listDevices.GetItemText(row, 1));
+        return rows;
+    }
+
+    static int EnabledParameters()
+    {
+        int count = 0;
+        for (POSITION position = theParams.GetHeadPosition(); position != nullptr;)
+            count += theParams.GetNext(position)->m_bEnabled ? 1 : 0;
+        return count;
+    }
+
+    // An adapter whose ATI2 and ATI20 lines make a pair the device table does not list.
+    void AttachUnlistedPair(int number)
+    {
+        sim::Options options;
+        options.model = "KESTRAST/13";
+        options.extendedModelLine = "ISDN TA S/T";
+        unlisted_ = sim::Adapter::Start(options);
+        ASSERT_NE(unlisted_, nullptr);
+        ASSERT_TRUE(unlisted_->LinkAs(
+            (Folder() / "dosdevices" / ("com" + std::to_string(number))).string()));
+    }
+
+    std::unique_ptr<sim::Adapter> unlisted_;
+};
+
+TEST_F(IDingPage, AdaptersListedInPortOrder_FirstRowSelected_AndNextTakesIt)
+{
+    AttachAdapter(3, "PELLOR-S");
+    AttachAdapter(1, "KESTRAST/13");
+    AttachAdapter(2, "modem");
+    AttachUnlistedPair(5);
+    ASSERT_EQ(GetDeviceNameId(3, 32), 0);
+    StartOnSearchPage();
+    EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
+    EXPECT_FALSE(page.m_listDevices.IsWindowVisible());
+    EXPECT_EQ(theApp.m_devices.size(), 36u);
+
+    FinishSearch();
+    EXPECT_EQ(UsableButtons(), "Back,Next,Cancel");
+    EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID)) << "the timer stops with the search";
+    EXPECT_TRUE(page.m_listDevices.IsWindowVisible());
+    EXPECT_TRUE(page.m_groupDevices.IsWindowVisible());
+    EXPECT_EQ(Text(kPrompt), "Devices have been identified.  Please select a device to configure.");
+    EXPECT_EQ(Text(kHint), "Click Next to continue.");
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"COM1|KESTRAST", "COM3|PELLOR-S", "COM5|"}));
+    EXPECT_EQ(page.m_listDevices.GetNextItem(-1, LVNI_SELECTED), 0);
+    EXPECT_EQ(CWnd::GetFocus(), page.m_listDevices.GetPrimary());
+
+    CRect rect;
+    page.m_listDevices.GetWindowRect(&rect);
+    EXPECT_EQ(page.m_listDevices.GetColumnHeading(0), "Port");
+    EXPECT_EQ(page.m_listDevices.GetColumnHeading(1), "Model");
+    EXPECT_EQ(page.m_listDevices.GetColumnFormat(0), LVCFMT_LEFT);
+    EXPECT_EQ(page.m_listDevices.GetColumnFormat(1), LVCFMT_CENTER);
+    EXPECT_EQ(page.m_listDevices.GetColumnWidth(0), rect.Width() / 4);
+    EXPECT_EQ(page.m_listDevices.GetColumnWidth(1), 3 * rect.Width() / 4);
+    EXPECT_EQ(rect.Width(), 201) << "134 dialog units at 6 pixels per 4";
+
+    const std::string log = CloseLogAndRead();
+    EXPECT_NE(log.find("]: Dump the devices:\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("]: <\\\\.\\COM1> nModel 3 nExtendedModel 13\n"), std::string::npos);
+    EXPECT_NE(log.find("]: <\\\\.\\COM3> nModel 9 nExtendedModel 32\n"), std::string::npos);
+    EXPECT_EQ(log.find("Timed out IDing"), std::string::npos);
+    EXPECT_EQ(log.find("<\\\\.\\COM2> nModel"), std::string::npos) << "the modem is dropped";
+
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_iniSectionPage);
+    EXPECT_STREQ(theApp.m_device.portPath, "\\\\.\\COM1");
+    EXPECT_EQ(theApp.m_device.modelCode, 3);
+    EXPECT_EQ(theApp.m_device.extModelCode, 13);
+    EXPECT_EQ(theParams.GetCount(), 53);
+    EXPECT_EQ(EnabledParameters(), 53) << "model 3 keeps its POTS port and bandwidth";
+}
+
+TEST_F(IDingPage, ModelNineTaken_TheTwelvePotsAndBandwidthParametersAreDisabled)
+{
+    AttachAdapter(4, "PELLOR-S");
+    StartOnSearchPage();
+    FinishSearch();
+    ASSERT_EQ(Rows(), std::vector<std::string>{"COM4|PELLOR-S"});
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(theApp.m_device.modelCode, 9);
+    for (int controlId : kPotsAndBandwidthControls)
+        EXPECT_FALSE(theParams.FindParam(controlId)->m_bEnabled) << controlId;
+    EXPECT_EQ(EnabledParameters(), 53 - 12);
+}
+
+TEST_F(IDingPage, NoAdapter_ShowsNotFoundWithFinishOnly_AtTheFirstTickAfterTheWorkersEnd)
+{
+    StartOnSearchPage();
+    FinishSearch();
+    EXPECT_EQ(Text(kPrompt), AfxLoadString(1438));
+    EXPECT_EQ(UsableButtons(), "Finish,Cancel");
+    EXPECT_FALSE(page.m_listDevices.IsWindowVisible());
+    EXPECT_TRUE(theApp.m_devices.empty());
+    EXPECT_TRUE(theApp.m_droppedDevices.empty()) << "finished records are freed at once";
+    EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID));
+}
+
+TEST_F(IDingPage, PortStillProbing_GivesUpAtThe21stTick_KeepingItsRecordForTheWorker)
+{
+    AttachSilentPort(2);
+    StartOnSearchPage();
+    host.AdvanceTime(20000);
+    EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
+    EXPECT_EQ(Text(kPrompt), AfxLoadString(1439));
+
+    host.AdvanceTime(1000);
+    EXPECT_EQ(Text(kPrompt), AfxLoadString(1438));
+    EXPECT_EQ(UsableButtons(), "Finish,Cancel");
+    EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID));
+    EXPECT_TRUE(theApp.m_devices.empty());
+    const auto silent = std::find_if(
+        theApp.m_droppedDevices.begin(), theApp.m_droppedDevices.end(),
+        [](const DeviceRecord* record) { return std::string(record->portPath) == "\\\\.\\COM2"; });
+    ASSERT_NE(silent, theApp.m_droppedDevices.end()) << "dropped, still in its worker's hands";
+    EXPECT_EQ((*silent)->result.load(), -1);
+    const std::string log = CloseLogAndRead();
+    EXPECT_NE(log.find("]: Timed out IDing\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("]: Dump the devices:\n"), std::string::npos);
+}
+
+TEST_F(IDingPage, ComingBackAfterTheSearch_ShowsTheFirstListAtOnce_WithoutSearchingAgain)
+{
+    AttachAdapter(1, "KESTRAST/13");
+    StartOnSearchPage();
+    FinishSearch();
+    const std::vector<DeviceRecord*> found = theApp.m_devices;
+    ASSERT_EQ(found.size(), 1u);
+
+    ASSERT_TRUE(wizard.Back());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_welcomePage);
+    ASSERT_TRUE(wizard.Check(kWelcomeYes, BST_CHECKED));
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &page);
+    EXPECT_EQ(UsableButtons(), "Back,Next,Cancel");
+    EXPECT_EQ(theApp.m_devices, found);
+    EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID));
+    EXPECT_EQ(Rows(), std::vector<std::string>{"COM1|KESTRAST"});
+    EXPECT_EQ(page.m_listDevices.GetNextItem(-1, LVNI_SELECTED), 0);
+
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_iniSectionPage);
+    ASSERT_TRUE(wizard.Back());
+    EXPECT_EQ(wizard.ActivePage(), &page);
+    EXPECT_EQ(UsableButtons(), "Back,Next,Cancel");
+}
+
+TEST_F(IDingPage, NextWithoutASelectedRow_SaysSoAndStays)
+{
+    AttachAdapter(1, "KESTRAST/13");
+    StartOnSearchPage();
+    FinishSearch();
+    page.m_listDevices.SetItemState(0, 0, LVIS_SELECTED);
+    host.QueueAnswer(IDOK);
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &page);
+    ASSERT_FALSE(host.MessageBoxes().empty());
+    EXPECT_EQ(host.MessageBoxes().back().text, "ERROR: You must select one device to configure.");
+    EXPECT_EQ(theParams.GetCount(), 0) << "no adapter was taken";
+
+    ASSERT_TRUE(wizard.SelectRow(kList, 0));
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_iniSectionPage);
+}
+} // namespace
