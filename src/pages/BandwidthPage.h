@@ -1,4 +1,6 @@
-// The bandwidth on demand page.
+// The bandwidth page: dynamic bandwidth allocation, the bandwidth on demand thresholds and call
+// bumping. Adapters of model 7, 8 and 9 have none of these, and the routes never show the page
+// for them.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -12,10 +14,27 @@ public:
 
     CBandwidthPage();
 
+    // Fills the two lists, then moves the members to the controls.
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    // Custom setup: 0, the TEI page. Express setup: the first numbers page that applies, or the
+    // data protocol page when both TEIs are disabled (-1).
+    LRESULT OnWizardNext() override;
+    // Custom setup: 0, the switch type page. Express setup: the setup type page (-1).
+    LRESULT OnWizardBack() override;
+
     int m_nHighThreshold = 0;     // edit 1181, seconds
     int m_nHighThroughput = 0;    // edit 1179, kbps
     int m_nLowThreshold = 0;      // edit 1182, seconds
     int m_nLowThroughput = 0;     // edit 1183, kbps
     std::string m_strCallBumping; // combo 1184
     std::string m_strDBAScheme;   // combo 1185
+
+protected:
+    // Leaving the page (by Next or by Back) refuses a value that is not an integer, then one
+    // outside its parameter's range, in the order high threshold, high throughput, low
+    // threshold, low throughput.
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    DECLARE_MESSAGE_MAP()
 };

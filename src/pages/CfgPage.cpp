@@ -62,6 +62,12 @@ bool CCfgPage::IsZandiZobraOrPellorAdapter()
     return IsZandiZobraOrPellor(theApp.m_device.modelCode);
 }
 
+void CCfgPage::FillCombo(int comboId, const ChoiceEntry* choices)
+{
+    if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(comboId)))
+        ::FillComboFromChoices(*combo, choices);
+}
+
 void FillComboFromChoices(CComboBox& combo, const ChoiceEntry* choices)
 {
     for (const ChoiceEntry* row = choices; row != nullptr && row->stringId != 0; ++row)

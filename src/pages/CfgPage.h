@@ -40,6 +40,8 @@ protected:
     void EnableCancel(BOOL bEnable);
     // The adapter being configured is of model 7, 8 or 9 (no POTS port, no bandwidth page).
     static bool IsZandiZobraOrPellorAdapter();
+    // FillComboFromChoices on the page's combo box `comboId`; nothing when the page has none.
+    void FillCombo(int comboId, const ChoiceEntry* choices);
 };
 
 // Fills `combo` with one item per row of `choices` (the row's string), in table order.

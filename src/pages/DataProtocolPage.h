@@ -1,4 +1,5 @@
-// The data protocol page.
+// The data protocol page: the protocol of data calls, chosen from the protocols the identified
+// adapter offers, and the adapter's own protocol detection. The express path ends here.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -12,8 +13,26 @@ public:
 
     CDataProtocolPage();
 
+    // Loads the texts and offers the data protocols of the adapter's row of the device table
+    // (none for an adapter without a row), then moves the members to the controls.
+    BOOL OnInitDialog() override;
+    BOOL OnSetActive() override;
+    // Express setup: the load page when nothing was modified since the configuration was
+    // opened, else the save page (-1). Custom setup: 0, the stored numbers page.
+    LRESULT OnWizardNext() override;
+    // Express setup: back to the page the express route came from (-1). Custom setup: 0, the
+    // call control page.
+    LRESULT OnWizardBack() override;
+
     std::string m_strDataProtocol;  // combo 1011
     std::string m_strIntro;         // static 1091
     std::string m_strProtocolLabel; // static 1093
     int m_bAutoDetect = 0;          // check box 1156, 0 or 1
+
+protected:
+    // No checks: a protocol that is not offered leaves the box as it was, and leaving the page
+    // stores the selected text, empty when nothing is selected.
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    DECLARE_MESSAGE_MAP()
 };

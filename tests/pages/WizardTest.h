@@ -7,6 +7,7 @@
 // on the virtual clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on.
 #pragma once
 
+#include "framework/headless/Script.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "sim/Adapter.h"
 #include "src/app/CfgApp.h"
@@ -148,6 +149,35 @@ protected:
     HeadlessHost& host = TestHost();
     CCfgSheet sheet{"test", nullptr, 0};
     SheetController wizard{sheet};
+
+    // The items of list or combo box `id` of the active page, in display order.
+    std::vector<std::string> ItemsOf(int id) const
+    {
+        std::vector<std::string> items;
+        if (auto* list = dynamic_cast<CListControlBase*>(wizard.Control(id)))
+        {
+            for (int i = 0; i < list->GetCount(); ++i)
+                items.push_back(list->GetItemText(i));
+        }
+        return items;
+    }
+    // The selected item of list or combo box `id` of the active page; "" when none.
+    std::string SelectionOf(int id) const
+    {
+        auto* list = dynamic_cast<CListControlBase*>(wizard.Control(id));
+        return list != nullptr ? list->GetItemText(list->GetCurSel()) : std::string();
+    }
+    // The class name of the active page ("CLoadCfgPage"); "(none)" before the sheet runs.
+    std::string ActivePageName() const
+    {
+        const CPropertyPage* page = wizard.ActivePage();
+        return page != nullptr ? PageClassName(*page) : std::string("(none)");
+    }
+    // The text of the last message box shown; "" when none was.
+    std::string LastMessage() const
+    {
+        return host.MessageBoxes().empty() ? std::string() : host.MessageBoxes().back().text;
+    }
 
 private:
     std::string PortLink(int number) const

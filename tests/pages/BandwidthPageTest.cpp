@@ -1,0 +1,144 @@
+#include "tests/pages/WizardTest.h"
+
+#include <string>
+#include <vector>
+
+using wizard_testing::WizardTest;
+
+namespace
+{
+constexpr int kHighThroughputEdit = 1179;
+constexpr int kHighThresholdEdit = 1181;
+constexpr int kLowThresholdEdit = 1182;
+constexpr int kLowThroughputEdit = 1183;
+
+class BandwidthPageTest : public WizardTest
+{
+protected:
+    void StartOnPage()
+    {
+        // Each start is a new sheet window, so that no other page has to be left on the way.
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
+        TakeAdapter(3, 13);
+        sheet.SetActivePage(&page);
+        ASSERT_TRUE(wizard.Start());
+        ASSERT_EQ(wizard.ActivePage(), &page);
+    }
+
+    CBandwidthPage& page = sheet.m_bandwidthPage;
+};
+
+TEST_F(BandwidthPageTest, RoutesNextAndBackByTheSetupAndTheFlags)
+{
+    struct Row
+    {
+        BOOL express;
+        BOOL teiDisabled;
+        BOOL usSwitchType;
+        const char* next;
+        const char* back;
+    };
+    const Row rows[] = {
+        {FALSE, FALSE, FALSE, "CNetworkCfgPage1", "CNetworkSwitchType"},
+        {FALSE, TRUE, TRUE, "CNetworkCfgPage1", "CNetworkSwitchType"},
+        {TRUE, TRUE, TRUE, "CDataProtocolPage", "CINISectionPage"},
+        {TRUE, FALSE, TRUE, "CNetworkCfgPage2US", "CINISectionPage"},
+        {TRUE, FALSE, FALSE, "CNetworkCfgPage2Europe", "CINISectionPage"},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(std::to_string(row.express) + std::to_string(row.teiDisabled) +
+                     std::to_string(row.usSwitchType));
+        sheet.m_bExpressSetup = row.express;
+        sheet.m_bTEIDisabled = row.teiDisabled;
+        sheet.m_bUSSwitchType = row.usSwitchType;
+        StartOnPage();
+        ASSERT_TRUE(wizard.Next());
+        EXPECT_EQ(ActivePageName(), row.next);
+        StartOnPage();
+        ASSERT_TRUE(wizard.Back());
+        EXPECT_EQ(ActivePageName(), row.back);
+    }
+}
+
+TEST_F(BandwidthPageTest, ShowsTheValues_AndEveryControlMarksTheConfigurationModified)
+{
+    page.m_nHighThreshold = 10;
+    page.m_nLowThroughput = 26;
+    page.m_strDBAScheme = "PPP";
+    StartOnPage();
+    EXPECT_EQ(wizard.Control(kHighThresholdEdit)->GetWindowText(), "10");
+    EXPECT_EQ(wizard.Control(kLowThroughputEdit)->GetWindowText(), "26");
+    EXPECT_EQ(SelectionOf(1185), "PPP");
+    EXPECT_EQ(ItemsOf(1185), (std::vector<std::string>{"Disabled", "MP+", "PPP"}));
+    EXPECT_EQ(ItemsOf(1184), (std::vector<std::string>{"Disabled", "Enabled"}));
+
+    for (int edit :
+         {kHighThroughputEdit, kHighThresholdEdit, kLowThresholdEdit, kLowThroughputEdit})
+    {
+        g_bCfgModified = FALSE;
+        ASSERT_TRUE(wizard.Type(edit, "3"));
+        EXPECT_TRUE(g_bCfgModified) << edit;
+    }
+    for (int combo : {1184, 1185})
+    {
+        g_bCfgModified = FALSE;
+        ASSERT_TRUE(wizard.Select(combo, 0));
+        EXPECT_TRUE(g_bCfgModified) << combo;
+    }
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(page.m_nLowThroughput, 3);
+    EXPECT_EQ(page.m_strDBAScheme, "Disabled");
+}
+
+// A value out of range would be saved and sent, the adapter would refuse its line and the
+// download fail without saying why; the next load would replace it with its default.
+TEST_F(BandwidthPageTest, RefusesEachValueOutsideItsRange_WhenLeftEitherWay)
+{
+    struct Row
+    {
+        int edit;
+        const char* typed;
+        const char* message; // nullptr: accepted
+    };
+    const Row rows[] = {
+        {kHighThresholdEdit, "255", nullptr},
+        {kHighThresholdEdit, "256", "Data entered is out of range."},
+        {kHighThroughputEdit, "64", nullptr},
+        {kHighThroughputEdit, "65", "Data entered is out of range."},
+        {kLowThresholdEdit, "0", nullptr},
+        {kLowThresholdEdit, "-1", "Data entered is out of range."},
+        {kLowThroughputEdit, "64", nullptr},
+        {kLowThroughputEdit, "100", "Data entered is out of range."},
+        {kLowThroughputEdit, "kbps", "Please enter an integer."},
+    };
+    for (bool forward : {true, false})
+    {
+        for (const Row& row : rows)
+        {
+            SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
+            StartOnPage();
+            for (int edit :
+                 {kHighThroughputEdit, kHighThresholdEdit, kLowThresholdEdit, kLowThroughputEdit})
+                ASSERT_TRUE(wizard.Type(edit, "10"));
+            ASSERT_TRUE(wizard.Type(row.edit, row.typed));
+            host.ClearMessageBoxes();
+            if (row.message != nullptr)
+                host.QueueAnswer(IDOK);
+            ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
+            if (row.message != nullptr)
+            {
+                EXPECT_EQ(LastMessage(), row.message);
+                EXPECT_EQ(wizard.ActivePage(), &page);
+                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(row.edit));
+            }
+            else
+            {
+                EXPECT_TRUE(host.MessageBoxes().empty());
+                EXPECT_NE(wizard.ActivePage(), &page);
+            }
+        }
+    }
+}
+} // namespace

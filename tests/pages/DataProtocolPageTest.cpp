@@ -1,0 +1,175 @@
+#include "tests/pages/WizardTest.h"
+
+#include <string>
+#include <vector>
+
+using wizard_testing::WizardTest;
+
+namespace
+{
+constexpr int kProtocolCombo = 1011;
+constexpr int kAutoDetectBox = 1156;
+
+class DataProtocolPageTest : public WizardTest
+{
+protected:
+    // The data protocol page of an adapter of these codes is the first page shown.
+    void StartOnPage(int modelCode = 3, int extModelCode = 13)
+    {
+        // Each start is a new sheet window, so that no other page has to be left on the way.
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
+        TakeAdapter(modelCode, extModelCode);
+        sheet.SetActivePage(&sheet.m_dataProtocolPage);
+        ASSERT_TRUE(wizard.Start());
+        ASSERT_EQ(wizard.ActivePage(), &sheet.m_dataProtocolPage);
+    }
+
+    CDataProtocolPage& page = sheet.m_dataProtocolPage;
+};
+
+TEST_F(DataProtocolPageTest, OffersTheProtocolsOfTheAdaptersRow_InTheRowsOrder)
+{
+    struct Row
+    {
+        int modelCode;
+        int extModelCode;
+        std::vector<std::string> protocols;
+    };
+    const Row rows[] = {
+        {3, 13, {"V.110", "V.120", "MLPPP", "X.75"}},          // list A
+        {4, 31, {"V.120", "V.110", "MLPPP", "X.75", "CLEAR"}}, // list B
+        {6, 30, {"V.120", "MLPPP", "X.75", "CLEAR"}},          // list C
+        {9, 32, {"V.120", "MLPPP", "X.75"}},                   // list D
+        {8, 22, {"V.120", "MLPPP"}},                           // list E
+        {7, 21, {"V.110", "V.120", "MLPPP"}},                  // list F
+        {3, 30, {}},                                           // no row in the device table
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(std::to_string(row.modelCode) + "/" + std::to_string(row.extModelCode));
+        StartOnPage(row.modelCode, row.extModelCode);
+        EXPECT_EQ(ItemsOf(kProtocolCombo), row.protocols);
+    }
+}
+
+TEST_F(DataProtocolPageTest, ShowsTheMembersWithBackAndNext_WhenFirstShown)
+{
+    page.m_strDataProtocol = "mlppp";
+    page.m_bAutoDetect = 1;
+    StartOnPage();
+    EXPECT_EQ(SelectionOf(kProtocolCombo), "MLPPP");
+    EXPECT_EQ(dynamic_cast<CButton*>(wizard.Control(kAutoDetectBox))->GetCheck(), BST_CHECKED);
+    EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZBACK));
+    EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZNEXT));
+}
+
+TEST_F(DataProtocolPageTest, StoresAnEmptyProtocol_WhenTheStoredOneIsNotOffered)
+{
+    page.m_strDataProtocol = "CLEAR"; // list A has no CLEAR
+    StartOnPage(3, 13);
+    EXPECT_EQ(SelectionOf(kProtocolCombo), "");
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(page.m_strDataProtocol, "");
+}
+
+TEST_F(DataProtocolPageTest, KeepsTheEarlierSelection_WhenAProtocolThatIsNotOfferedIsLoaded)
+{
+    StartOnPage(3, 13);
+    ASSERT_TRUE(wizard.SelectText(kProtocolCombo, "X.75"));
+    ASSERT_TRUE(wizard.Next());
+    page.m_strDataProtocol = "CLEAR";
+    ASSERT_TRUE(wizard.Back());
+    EXPECT_EQ(SelectionOf(kProtocolCombo), "X.75");
+}
+
+// The box is bound to the change handler, so a change of it alone is saved before it is sent.
+TEST_F(DataProtocolPageTest, MarksTheConfigurationModified_WhenEitherControlChanges)
+{
+    StartOnPage();
+    ASSERT_TRUE(wizard.Click(kAutoDetectBox));
+    EXPECT_TRUE(g_bCfgModified);
+    EXPECT_TRUE(page.IsModified());
+
+    g_bCfgModified = FALSE;
+    ASSERT_TRUE(wizard.SelectText(kProtocolCombo, "X.75"));
+    EXPECT_TRUE(g_bCfgModified);
+}
+
+TEST_F(DataProtocolPageTest, ExpressNextGoesToTheSavePage_WhenOnlyAutoDetectionWasChanged)
+{
+    sheet.m_bExpressSetup = TRUE;
+    page.m_bAutoDetect = 1;
+    StartOnPage();
+    ASSERT_TRUE(wizard.Click(kAutoDetectBox));
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
+    EXPECT_EQ(page.m_bAutoDetect, 0);
+}
+
+TEST_F(DataProtocolPageTest, NextFollowsTheSetupAndTheModifiedFlag)
+{
+    struct Row
+    {
+        BOOL express;
+        BOOL modified;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {TRUE, FALSE, "CLoadCfgPage"},
+        {TRUE, TRUE, "CSaveCfgPage"},
+        {FALSE, FALSE, "CStoredNumbersPage"},
+        {FALSE, TRUE, "CStoredNumbersPage"},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(std::to_string(row.express) + std::to_string(row.modified));
+        StartOnPage();
+        sheet.m_bExpressSetup = row.express;
+        g_bCfgModified = row.modified;
+        ASSERT_TRUE(wizard.Next());
+        EXPECT_EQ(ActivePageName(), row.expected);
+    }
+}
+
+TEST_F(DataProtocolPageTest, ExpressBackReturnsToWhereTheExpressRouteCameFrom)
+{
+    struct Row
+    {
+        int modelCode;
+        int extModelCode;
+        BOOL teiDisabled;
+        BOOL usSwitchType;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {8, 22, TRUE, FALSE, "CINISectionPage"},
+        {8, 22, TRUE, TRUE, "CINISectionPage"},
+        {3, 13, TRUE, TRUE, "CBandwidthPage"},
+        {3, 13, FALSE, TRUE, "CNetworkCfgPage2US"},
+        {8, 22, FALSE, TRUE, "CNetworkCfgPage2US"},
+        {3, 13, FALSE, FALSE, "CNetworkCfgPage2Europe"},
+        {9, 32, FALSE, FALSE, "CNetworkCfgPage2Europe"},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(std::to_string(row.modelCode) + " " + std::to_string(row.teiDisabled) +
+                     std::to_string(row.usSwitchType));
+        StartOnPage(row.modelCode, row.extModelCode);
+        sheet.m_bExpressSetup = TRUE;
+        sheet.m_bTEIDisabled = row.teiDisabled;
+        sheet.m_bUSSwitchType = row.usSwitchType;
+        ASSERT_TRUE(wizard.Back());
+        EXPECT_EQ(ActivePageName(), row.expected);
+    }
+}
+
+TEST_F(DataProtocolPageTest, CustomBackGoesToTheCallControlPage_WhateverTheFlags)
+{
+    sheet.m_bTEIDisabled = TRUE;
+    sheet.m_bUSSwitchType = TRUE;
+    StartOnPage();
+    ASSERT_TRUE(wizard.Back());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_callCtrlCfgPage);
+}
+} // namespace

@@ -1,0 +1,184 @@
+#include "tests/pages/WizardTest.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using wizard_testing::WizardTest;
+
+namespace
+{
+constexpr int kRingFrequencyCombo = 1171;
+constexpr int kDialToneCombo = 1172;
+constexpr int kGainEdit = 1174;
+constexpr int kRingSignalCombo = 1176;
+constexpr const char* kEnblocMessage =
+    "Use Central Office Dial Tone is not allowed with En-bloc sending";
+
+class POTSPortPageTest : public WizardTest
+{
+protected:
+    // The POTS port page is the first page shown, with the call control page's dialing method
+    // `dialingMethod`.
+    void StartOnPage(const std::string& dialingMethod)
+    {
+        // Each start is a new sheet window, so that no other page has to be left on the way.
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
+        TakeAdapter(3, 13);
+        sheet.m_callCtrlCfgPage.m_strDialingMethod = dialingMethod;
+        sheet.SetActivePage(&page);
+        ASSERT_TRUE(wizard.Start());
+        ASSERT_EQ(wizard.ActivePage(), &page);
+    }
+
+    size_t MessagesShown(const std::string& text) const
+    {
+        return static_cast<size_t>(
+            std::count_if(host.MessageBoxes().begin(), host.MessageBoxes().end(),
+                          [&text](const auto& box) { return box.text == text; }));
+    }
+
+    CPOTSPortPage& page = sheet.m_potsPortPage;
+};
+
+TEST_F(POTSPortPageTest, OffersTheCentralOfficeDialTone_OnlyWhenTheDialingMethodIsNotEnbloc)
+{
+    struct Row
+    {
+        const char* dialingMethod;
+        std::vector<std::string> dialTones;
+    };
+    const Row rows[] = {
+        {"Enbloc", {"No Dial Tone", "TA Generates Dial Tone"}},
+        {"Overlap", {"No Dial Tone", "TA Generates Dial Tone", "Use Central Office Dial Tone"}},
+        // the list is chosen by the exact text
+        {"ENBLOC", {"No Dial Tone", "TA Generates Dial Tone", "Use Central Office Dial Tone"}},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.dialingMethod);
+        StartOnPage(row.dialingMethod);
+        EXPECT_EQ(ItemsOf(kDialToneCombo), row.dialTones);
+    }
+}
+
+TEST_F(POTSPortPageTest,
+       KeepsItsDialToneList_AndRefusesCentralOfficeDialTone_AfterTheMethodTurnsEnbloc)
+{
+    StartOnPage("Overlap");
+    ASSERT_TRUE(wizard.SelectText(kDialToneCombo, "Use Central Office Dial Tone"));
+    ASSERT_TRUE(wizard.Back());
+    ASSERT_EQ(wizard.ActivePage(), &sheet.m_portCtrlCfgPage2);
+
+    sheet.m_callCtrlCfgPage.m_strDialingMethod = "Enbloc";
+    host.QueueAnswer(IDOK); // filling the controls breaks the rule already
+    ASSERT_TRUE(wizard.Next());
+    ASSERT_EQ(wizard.ActivePage(), &page);
+    EXPECT_EQ(MessagesShown(kEnblocMessage), 1u);
+    EXPECT_EQ(ItemsOf(kDialToneCombo).size(), 3u);
+
+    for (bool forward : {true, false})
+    {
+        host.QueueAnswer(IDOK);
+        ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
+        EXPECT_EQ(wizard.ActivePage(), &page);
+        EXPECT_EQ(LastMessage(), kEnblocMessage);
+        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kDialToneCombo));
+    }
+    EXPECT_EQ(MessagesShown(kEnblocMessage), 3u);
+
+    ASSERT_TRUE(wizard.SelectText(kDialToneCombo, "No Dial Tone"));
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
+    EXPECT_EQ(page.m_strDialTone, "No Dial Tone");
+}
+
+TEST_F(POTSPortPageTest, ShowsTheEnblocMessageOnce_WhenAStoredConfigurationBreaksTheRule)
+{
+    page.m_strDialTone = "Use Central Office Dial Tone";
+    host.QueueAnswer(IDOK);
+    StartOnPage("Enbloc");
+    EXPECT_EQ(MessagesShown(kEnblocMessage), 1u);
+    EXPECT_EQ(host.MessageBoxes().size(), 1u);
+    // the two-entry list has no such item
+    EXPECT_EQ(SelectionOf(kDialToneCombo), "");
+}
+
+TEST_F(POTSPortPageTest, NextGoesToTheSavePage_OnlyWhenSomethingWasModified)
+{
+    StartOnPage("Enbloc");
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_loadCfgPage);
+
+    StartOnPage("Enbloc");
+    ASSERT_TRUE(wizard.Type(kGainEdit, "5"));
+    EXPECT_TRUE(g_bCfgModified);
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
+    EXPECT_EQ(page.m_nDialToneGain, 5);
+}
+
+// An out-of-range gain would be saved and sent, and the adapter would refuse the line.
+TEST_F(POTSPortPageTest, RefusesAGainOutsideZeroToTen_WhenLeftEitherWay)
+{
+    struct Row
+    {
+        const char* typed;
+        const char* message; // nullptr: accepted
+    };
+    const Row rows[] = {
+        {"10", nullptr},
+        {"0", nullptr},
+        {"11", "Data entered is out of range."},
+        {"-1", "Data entered is out of range."},
+        {"5 dB", "Please enter an integer."},
+    };
+    for (bool forward : {true, false})
+    {
+        for (const Row& row : rows)
+        {
+            SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
+            StartOnPage("Overlap");
+            ASSERT_TRUE(wizard.Type(kGainEdit, row.typed));
+            host.ClearMessageBoxes();
+            if (row.message != nullptr)
+                host.QueueAnswer(IDOK);
+            ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
+            if (row.message != nullptr)
+            {
+                EXPECT_EQ(LastMessage(), row.message);
+                EXPECT_EQ(wizard.ActivePage(), &page);
+                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kGainEdit));
+            }
+            else
+            {
+                EXPECT_TRUE(host.MessageBoxes().empty());
+                EXPECT_NE(wizard.ActivePage(), &page);
+            }
+        }
+    }
+}
+
+TEST_F(POTSPortPageTest, SortsItsLists_AndEveryControlMarksTheConfigurationModified)
+{
+    page.m_strRingSignal = "Germany 2";
+    StartOnPage("Overlap");
+    EXPECT_EQ(ItemsOf(kRingFrequencyCombo),
+              (std::vector<std::string>{"16.67 Hz", "20 Hz", "25 Hz"}));
+    const std::vector<std::string> ringSignals = ItemsOf(kRingSignalCombo);
+    EXPECT_EQ(ringSignals.size(), 26u);
+    EXPECT_TRUE(std::is_sorted(ringSignals.begin(), ringSignals.end()));
+    EXPECT_EQ(SelectionOf(kRingSignalCombo), "Germany 2");
+
+    for (int combo : {1171, 1172, 1173, 1175, 1176})
+    {
+        g_bCfgModified = FALSE;
+        ASSERT_TRUE(wizard.Select(combo, 0));
+        EXPECT_TRUE(g_bCfgModified) << combo;
+    }
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(page.m_strRingSignal, "Austria");
+    EXPECT_EQ(page.m_strRingFrequency, "16.67 Hz");
+}
+} // namespace

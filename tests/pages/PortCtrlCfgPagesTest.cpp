@@ -1,0 +1,152 @@
+#include "tests/pages/WizardTest.h"
+
+#include <string>
+#include <vector>
+
+using wizard_testing::WizardTest;
+
+namespace
+{
+constexpr int kDtrDetectEdit = 1026;
+constexpr int kDcdDropEdit = 1027;
+
+class PortCtrlCfgPagesTest : public WizardTest
+{
+protected:
+    void StartOn(CPropertyPage& page, int modelCode = 3, int extModelCode = 13)
+    {
+        // Each start is a new sheet window, so that no other page has to be left on the way.
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
+        TakeAdapter(modelCode, extModelCode);
+        sheet.SetActivePage(&page);
+        ASSERT_TRUE(wizard.Start());
+        ASSERT_EQ(wizard.ActivePage(), &page);
+    }
+};
+
+TEST_F(PortCtrlCfgPagesTest, ChecksBothTimes_WhenTheSignalPageIsLeftEitherWay)
+{
+    struct Row
+    {
+        int edit;
+        const char* typed;
+        const char* message; // nullptr: accepted
+    };
+    const Row rows[] = {
+        {kDtrDetectEdit, "255", nullptr},
+        {kDtrDetectEdit, "0", nullptr},
+        {kDtrDetectEdit, "256", "Data entered is out of range."},
+        {kDtrDetectEdit, "-1", "Data entered is out of range."},
+        {kDtrDetectEdit, "12a", "Please enter an integer."},
+        {kDtrDetectEdit, "", "Please enter an integer."},
+        {kDcdDropEdit, "255", nullptr},
+        {kDcdDropEdit, "256", "Data entered is out of range."},
+        {kDcdDropEdit, "7x", "Please enter an integer."},
+    };
+    for (bool forward : {true, false})
+    {
+        for (const Row& row : rows)
+        {
+            SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
+            StartOn(sheet.m_portCtrlCfgPage1);
+            ASSERT_TRUE(wizard.Type(kDtrDetectEdit, "5"));
+            ASSERT_TRUE(wizard.Type(kDcdDropEdit, "7"));
+            ASSERT_TRUE(wizard.Type(row.edit, row.typed));
+            host.ClearMessageBoxes();
+            if (row.message != nullptr)
+                host.QueueAnswer(IDOK);
+            ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
+            if (row.message != nullptr)
+            {
+                EXPECT_EQ(LastMessage(), row.message);
+                EXPECT_EQ(wizard.ActivePage(), &sheet.m_portCtrlCfgPage1);
+                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(row.edit));
+            }
+            else
+            {
+                EXPECT_TRUE(host.MessageBoxes().empty());
+                EXPECT_EQ(ActivePageName(), forward ? "CPortCtrlCfgPage2" : "CStoredNumbersPage");
+            }
+        }
+    }
+}
+
+TEST_F(PortCtrlCfgPagesTest, TimeEditsTakeNoMoreThanFiveCharacters)
+{
+    StartOn(sheet.m_portCtrlCfgPage1);
+    for (int edit : {kDtrDetectEdit, kDcdDropEdit})
+    {
+        ASSERT_TRUE(wizard.Type(edit, "1234567"));
+        EXPECT_EQ(wizard.Control(edit)->GetWindowText(), "12345");
+    }
+}
+
+TEST_F(PortCtrlCfgPagesTest,
+       SignalListsOfferTheirTexts_AndEveryControlMarksTheConfigurationModified)
+{
+    sheet.m_portCtrlCfgPage1.m_strCTS = "Always On";
+    StartOn(sheet.m_portCtrlCfgPage1);
+    const std::vector<std::string> sameTexts = {"Normal", "Always On", "Momentary Drop"};
+    EXPECT_EQ(ItemsOf(1022), (std::vector<std::string>{"Normal", "Ignore", "Reset On DTR"}));
+    EXPECT_EQ(ItemsOf(1023), sameTexts);
+    EXPECT_EQ(ItemsOf(1024), sameTexts);
+    EXPECT_EQ(ItemsOf(1025), sameTexts);
+    EXPECT_EQ(SelectionOf(1024), "Always On");
+
+    for (int combo : {1022, 1023, 1024, 1025})
+    {
+        g_bCfgModified = FALSE;
+        ASSERT_TRUE(wizard.Select(combo, 2));
+        EXPECT_TRUE(g_bCfgModified) << combo;
+    }
+    for (int edit : {kDtrDetectEdit, kDcdDropEdit})
+    {
+        g_bCfgModified = FALSE;
+        ASSERT_TRUE(wizard.Type(edit, "9"));
+        EXPECT_TRUE(g_bCfgModified) << edit;
+    }
+    ASSERT_TRUE(wizard.Next());
+    EXPECT_EQ(sheet.m_portCtrlCfgPage1.m_strCTS, "Momentary Drop");
+}
+
+TEST_F(PortCtrlCfgPagesTest, FormatPageOffersItsListsAndMarksTheConfigurationModified)
+{
+    sheet.m_portCtrlCfgPage2.m_strBitRate = "57600";
+    StartOn(sheet.m_portCtrlCfgPage2);
+    EXPECT_EQ(ItemsOf(1029), (std::vector<std::string>{"Odd", "Even", "None", "MARK", "Space"}));
+    EXPECT_EQ(ItemsOf(1031), (std::vector<std::string>{"7", "8"}));
+    EXPECT_EQ(SelectionOf(1030), "57600");
+    for (int combo = 1028; combo <= 1033; ++combo)
+    {
+        g_bCfgModified = FALSE;
+        ASSERT_TRUE(wizard.Select(combo, 1));
+        EXPECT_TRUE(g_bCfgModified) << combo;
+    }
+    ASSERT_TRUE(wizard.Back());
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_portCtrlCfgPage1);
+    EXPECT_EQ(sheet.m_portCtrlCfgPage2.m_strBitRate, "1200");
+    EXPECT_EQ(sheet.m_portCtrlCfgPage2.m_strFlowControl, "XON/XOFF");
+}
+
+TEST_F(PortCtrlCfgPagesTest, FormatPageNextSkipsThePotsPort_ForModelsSevenToNineEvenUnmodified)
+{
+    struct Row
+    {
+        int modelCode;
+        int extModelCode;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {7, 18, "CSaveCfgPage"},  {8, 22, "CSaveCfgPage"},  {9, 32, "CSaveCfgPage"},
+        {3, 13, "CPOTSPortPage"}, {4, 31, "CPOTSPortPage"}, {12, 36, "CPOTSPortPage"},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.modelCode);
+        StartOn(sheet.m_portCtrlCfgPage2, row.modelCode, row.extModelCode);
+        ASSERT_TRUE(wizard.Next());
+        EXPECT_EQ(ActivePageName(), row.expected);
+    }
+}
+} // namespace
