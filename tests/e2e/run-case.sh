@@ -11,6 +11,8 @@
 #   #> stderr TEXT         standard error has a line that is exactly TEXT
 #   #> file NAME           after the run, work/NAME exists
 #   #> no-file NAME        after the run, work/NAME does not exist
+#   #> log-has TEXT        after the run, work/log.txt contains TEXT, in which \r, \n and \\
+#                          stand for a carriage return, a line feed and a backslash
 #   #> bin-file NAME       after the run, bin/NAME exists
 #   #> ini FILE            copy FILE (beside the case) to bin/quoran.ini before the run
 #   #> stdin               feed the script on standard input instead of naming it
@@ -108,6 +110,17 @@ has_line() {
     grep -qxF -- "$1" "$2"
 }
 
+# Whether file $2 contains the text $1 (backslash escapes as printf %b reads them). The X keeps
+# the line feeds at the ends, which command substitution would drop.
+has_text() {
+    local text content
+    text=$(printf '%bX' "$1")
+    text=${text%X}
+    content=$(cat -- "$2" 2>/dev/null; printf X)
+    content=${content%X}
+    [[ $content == *"$text"* ]]
+}
+
 [ "$status" -eq "$expected_exit" ] || fail "exit code $status, expected $expected_exit"
 for directive in "${directives[@]}"; do
     word=${directive%% *}
@@ -118,6 +131,7 @@ for directive in "${directives[@]}"; do
     stderr) has_line "$rest" stderr.txt || fail "no error line: $rest" ;;
     file) [ -e "$rest" ] || fail "no file $rest in the working folder" ;;
     no-file) [ -e "$rest" ] && fail "unwanted file $rest in the working folder" ;;
+    log-has) has_text "$rest" log.txt || fail "log.txt lacks: $rest" ;;
     png) [ "$(head -c 8 "$rest" 2>/dev/null | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
         fail "$rest is not a PNG image" ;;
     bin-file) [ -e "../bin/$rest" ] || fail "no file $rest beside the program" ;;
