@@ -69,7 +69,6 @@ void CStoredNumbersPage::DoDataExchange(CDataExchange* pDX)
         DDX_Text(pDX, id, m_strNumber[i]);
         m_strNumber[i] = std::string(platform::TrimBlanks(m_strNumber[i]));
         theParams.ValidateParam(pDX, id);
-        if (CCfgParam* param = theParams.FindParam(id))
-            param->m_bEnabled = m_strNumber[i].empty() ? FALSE : TRUE;
+        EnableParam(id, m_strNumber[i].empty() ? FALSE : TRUE);
     }
 }
