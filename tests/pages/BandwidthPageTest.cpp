@@ -29,39 +29,6 @@ protected:
     CBandwidthPage& page = sheet.m_bandwidthPage;
 };
 
-TEST_F(BandwidthPageTest, RoutesNextAndBackByTheSetupAndTheFlags)
-{
-    struct Row
-    {
-        BOOL express;
-        BOOL teiDisabled;
-        BOOL usSwitchType;
-        const char* next;
-        const char* back;
-    };
-    const Row rows[] = {
-        {FALSE, FALSE, FALSE, "CNetworkCfgPage1", "CNetworkSwitchType"},
-        {FALSE, TRUE, TRUE, "CNetworkCfgPage1", "CNetworkSwitchType"},
-        {TRUE, TRUE, TRUE, "CDataProtocolPage", "CINISectionPage"},
-        {TRUE, FALSE, TRUE, "CNetworkCfgPage2US", "CINISectionPage"},
-        {TRUE, FALSE, FALSE, "CNetworkCfgPage2Europe", "CINISectionPage"},
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(std::to_string(row.express) + std::to_string(row.teiDisabled) +
-                     std::to_string(row.usSwitchType));
-        sheet.m_bExpressSetup = row.express;
-        sheet.m_bTEIDisabled = row.teiDisabled;
-        sheet.m_bUSSwitchType = row.usSwitchType;
-        StartOnPage();
-        ASSERT_TRUE(wizard.Next());
-        EXPECT_EQ(ActivePageName(), row.next);
-        StartOnPage();
-        ASSERT_TRUE(wizard.Back());
-        EXPECT_EQ(ActivePageName(), row.back);
-    }
-}
-
 TEST_F(BandwidthPageTest, ShowsTheValues_AndEveryControlMarksTheConfigurationModified)
 {
     page.m_nHighThreshold = 10;

@@ -53,17 +53,6 @@ TEST_F(DataProtocolPageTest, OffersTheProtocolsOfTheAdaptersRow_InTheRowsOrder)
     }
 }
 
-TEST_F(DataProtocolPageTest, ShowsTheMembersWithBackAndNext_WhenFirstShown)
-{
-    page.m_strDataProtocol = "mlppp";
-    page.m_bAutoDetect = 1;
-    StartOnPage();
-    EXPECT_EQ(SelectionOf(kProtocolCombo), "MLPPP");
-    EXPECT_EQ(dynamic_cast<CButton*>(wizard.Control(kAutoDetectBox))->GetCheck(), BST_CHECKED);
-    EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZBACK));
-    EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZNEXT));
-}
-
 TEST_F(DataProtocolPageTest, StoresAnEmptyProtocol_WhenTheStoredOneIsNotOffered)
 {
     page.m_strDataProtocol = "CLEAR"; // list A has no CLEAR
@@ -107,69 +96,4 @@ TEST_F(DataProtocolPageTest, ExpressNextGoesToTheSavePage_WhenOnlyAutoDetectionW
     EXPECT_EQ(page.m_bAutoDetect, 0);
 }
 
-TEST_F(DataProtocolPageTest, NextFollowsTheSetupAndTheModifiedFlag)
-{
-    struct Row
-    {
-        BOOL express;
-        BOOL modified;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {TRUE, FALSE, "CLoadCfgPage"},
-        {TRUE, TRUE, "CSaveCfgPage"},
-        {FALSE, FALSE, "CStoredNumbersPage"},
-        {FALSE, TRUE, "CStoredNumbersPage"},
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(std::to_string(row.express) + std::to_string(row.modified));
-        StartOnPage();
-        sheet.m_bExpressSetup = row.express;
-        g_bCfgModified = row.modified;
-        ASSERT_TRUE(wizard.Next());
-        EXPECT_EQ(ActivePageName(), row.expected);
-    }
-}
-
-TEST_F(DataProtocolPageTest, ExpressBackReturnsToWhereTheExpressRouteCameFrom)
-{
-    struct Row
-    {
-        int modelCode;
-        int extModelCode;
-        BOOL teiDisabled;
-        BOOL usSwitchType;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {8, 22, TRUE, FALSE, "CINISectionPage"},
-        {8, 22, TRUE, TRUE, "CINISectionPage"},
-        {3, 13, TRUE, TRUE, "CBandwidthPage"},
-        {3, 13, FALSE, TRUE, "CNetworkCfgPage2US"},
-        {8, 22, FALSE, TRUE, "CNetworkCfgPage2US"},
-        {3, 13, FALSE, FALSE, "CNetworkCfgPage2Europe"},
-        {9, 32, FALSE, FALSE, "CNetworkCfgPage2Europe"},
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(std::to_string(row.modelCode) + " " + std::to_string(row.teiDisabled) +
-                     std::to_string(row.usSwitchType));
-        StartOnPage(row.modelCode, row.extModelCode);
-        sheet.m_bExpressSetup = TRUE;
-        sheet.m_bTEIDisabled = row.teiDisabled;
-        sheet.m_bUSSwitchType = row.usSwitchType;
-        ASSERT_TRUE(wizard.Back());
-        EXPECT_EQ(ActivePageName(), row.expected);
-    }
-}
-
-TEST_F(DataProtocolPageTest, CustomBackGoesToTheCallControlPage_WhateverTheFlags)
-{
-    sheet.m_bTEIDisabled = TRUE;
-    sheet.m_bUSSwitchType = TRUE;
-    StartOnPage();
-    ASSERT_TRUE(wizard.Back());
-    EXPECT_EQ(wizard.ActivePage(), &sheet.m_callCtrlCfgPage);
-}
 } // namespace

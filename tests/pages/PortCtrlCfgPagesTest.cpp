@@ -129,24 +129,4 @@ TEST_F(PortCtrlCfgPagesTest, FormatPageOffersItsListsAndMarksTheConfigurationMod
     EXPECT_EQ(sheet.m_portCtrlCfgPage2.m_strFlowControl, "XON/XOFF");
 }
 
-TEST_F(PortCtrlCfgPagesTest, FormatPageNextSkipsThePotsPort_ForModelsSevenToNineEvenUnmodified)
-{
-    struct Row
-    {
-        int modelCode;
-        int extModelCode;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {7, 18, "CSaveCfgPage"},  {8, 22, "CSaveCfgPage"},  {9, 32, "CSaveCfgPage"},
-        {3, 13, "CPOTSPortPage"}, {4, 31, "CPOTSPortPage"}, {12, 36, "CPOTSPortPage"},
-    };
-    for (const Row& row : rows)
-    {
-        SCOPED_TRACE(row.modelCode);
-        StartOn(sheet.m_portCtrlCfgPage2, row.modelCode, row.extModelCode);
-        ASSERT_TRUE(wizard.Next());
-        EXPECT_EQ(ActivePageName(), row.expected);
-    }
-}
 } // namespace

@@ -112,13 +112,4 @@ TEST_F(StoredNumbersPageTest, MarksTheConfigurationModified_WhenANumberIsTyped)
     EXPECT_TRUE(g_bCfgModified);
 }
 
-TEST_F(StoredNumbersPageTest, ShowsTheNumbers_AndGoesBackByOrder)
-{
-    page.m_strNumber[6] = "66";
-    StartOnPage();
-    EXPECT_EQ(wizard.Control(kFirstNumberEdit + 6)->GetWindowText(), "66");
-    EXPECT_FALSE(g_bCfgModified);
-    ASSERT_TRUE(wizard.Back());
-    EXPECT_EQ(wizard.ActivePage(), &sheet.m_dataProtocolPage);
-}
 } // namespace
