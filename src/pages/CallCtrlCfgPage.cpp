@@ -36,8 +36,7 @@ BOOL CCallCtrlCfgPage::OnInitDialog()
     m_strDialingMethodLabel = AfxLoadString(1397);
     m_strRingsLabel = AfxLoadString(1396);
     m_strInactivityLabel = AfxLoadString(1524);
-    FillComboFromChoices(*static_cast<CComboBox*>(GetDlgItem(kDialingMethod)),
-                         kDialingMethodChoices);
+    FillCombo(kDialingMethod, kDialingMethodChoices);
     static_cast<CEdit*>(GetDlgItem(kRingsToAnswer))->LimitText(kRingsMaxChars);
     UpdateData(FALSE);
     return TRUE;

@@ -24,7 +24,7 @@ BOOL CNetworkSwitchType::OnInitDialog()
     const ChoiceEntry* offered = theApp.m_device.modelCode == kDirededeModel
                                      ? kNorthAmericanSwitchTypeChoices
                                      : kSwitchTypeChoices;
-    FillComboFromChoices(*static_cast<CComboBox*>(GetDlgItem(kSwitchTypeCombo)), offered);
+    FillCombo(kSwitchTypeCombo, offered);
     UpdateData(FALSE);
     return TRUE;
 }

@@ -208,7 +208,7 @@ TEST_F(NetworkFields, TheMsnPageShowsTheConfigurationLoadedSinceItsLastVisit)
 
     LoadConfiguration("Second");
     EXPECT_EQ(Leave(true), "");
-    ASSERT_EQ(ActivePage(), "CNetworkCfgPage2Europe");
+    ASSERT_EQ(ActivePageName(), "CNetworkCfgPage2Europe");
     EXPECT_EQ(Text(1042) + "|" + Text(1144), "444|");
     EXPECT_EQ(Text(1187) + "|" + Text(1150), "|"); // stored empty: nothing of the first
     EXPECT_EQ(Text(1043) + "|" + Text(1145), "555|5");

@@ -3,7 +3,6 @@
 // page loads them, and short reads of what the user sees.
 #pragma once
 
-#include "framework/headless/Script.h"
 #include "tests/pages/WizardTest.h"
 
 #include <map>
@@ -42,10 +41,9 @@ protected:
                 sheet.SetActivePage(i);
         }
         ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(ActivePage(), pageClass);
+        ASSERT_EQ(ActivePageName(), pageClass);
     }
 
-    std::string ActivePage() const { return PageClassName(*wizard.ActivePage()); }
     std::string Text(int id) const { return wizard.Control(id)->GetWindowText(); }
     bool IsEnabled(int id) const { return wizard.Control(id)->IsWindowEnabled() != FALSE; }
     bool IsVisible(int id) const { return wizard.Control(id)->IsWindowVisible() != FALSE; }

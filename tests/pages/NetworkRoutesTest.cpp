@@ -96,10 +96,10 @@ TEST_F(NetworkRoutes, EveryNextAndBackLeadsWhereTheSetupModelTEIsAndSwitchSay)
         sheet.m_bUSSwitchType = row.us;
         StartOn(row.start);
         EXPECT_EQ(Leave(row.next), "");
-        EXPECT_EQ(ActivePage(), row.target);
+        EXPECT_EQ(ActivePageName(), row.target);
         if (std::string(row.start) == "CNetworkCfgPage1" && row.next)
         {
-            EXPECT_EQ(sheet.m_bTEIDisabled, ActivePage() == "CCallCtrlCfgPage");
+            EXPECT_EQ(sheet.m_bTEIDisabled, ActivePageName() == "CCallCtrlCfgPage");
         }
         sheet.DestroyWindow();
     }
