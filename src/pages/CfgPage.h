@@ -60,3 +60,28 @@ void EnableParam(int controlId, BOOL bEnable);
 void EnableDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bEnable);
 // Control `controlId` of `dialog` exists and is enabled.
 bool IsDlgItemEnabled(const CWnd& dialog, int controlId);
+
+// One static's text on a page whose labels depend on the model: adapters of models 7, 8 and 9
+// label their fields by position.
+template <class Page> struct ModelText
+{
+    std::string Page::*text;
+    UINT positionalId;          // models 7, 8 and 9: this string, or when 0 ...
+    const char* positionalText; // ... this text
+    UINT stringId;              // every other model
+};
+
+// Sets each row's text on `page` for the adapter being configured (`positional`: model 7-9).
+template <class Page, size_t N>
+void SetModelTexts(Page& page, const ModelText<Page> (&rows)[N], bool positional)
+{
+    for (const ModelText<Page>& row : rows)
+    {
+        if (!positional)
+            page.*row.text = AfxLoadString(row.stringId);
+        else if (row.positionalId != 0)
+            page.*row.text = AfxLoadString(row.positionalId);
+        else
+            page.*row.text = row.positionalText;
+    }
+}

@@ -189,10 +189,7 @@ LRESULT CIDingPage::OnWizardNext()
     if (IsZandiZobraOrPellorAdapter())
     {
         for (int controlId : kPotsAndBandwidthControls)
-        {
-            if (CCfgParam* param = theParams.FindParam(controlId))
-                param->m_bEnabled = FALSE;
-        }
+            EnableParam(controlId, FALSE);
     }
     return 0;
 }

@@ -113,11 +113,6 @@ std::string FillNames(const std::string& format, const std::string& first,
     return text;
 }
 
-void EnableParam(int controlId, bool enable)
-{
-    if (CCfgParam* param = theParams.FindParam(controlId))
-        param->m_bEnabled = enable ? TRUE : FALSE;
-}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CINISectionPage, CCfgPage)

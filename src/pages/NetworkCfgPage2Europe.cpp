@@ -10,16 +10,9 @@ namespace
 using Page = CNetworkCfgPage2Europe;
 
 // The statics' texts: models 7, 8 and 9 label the fields by position.
-struct StaticText
-{
-    std::string Page::*text;
-    UINT positionalId;          // models 7, 8 and 9: this string, or when 0 ...
-    const char* positionalText; // ... this text
-    UINT stringId;              // every other model
-};
 
 // clang-format off
-constexpr StaticText kStaticTexts[] = {
+constexpr ModelText<Page> kStaticTexts[] = {
     {&Page::m_strIntro,            1528, nullptr,              1387},
     {&Page::m_strDataNumberLabel,  0,    "MSN Number 1:",      1388},
     {&Page::m_strDataSubLabel,     0,    "MSN Sub Address 1:", 1436},
@@ -116,15 +109,7 @@ BOOL CNetworkCfgPage2Europe::OnInitDialog()
     if (m_pSheet != nullptr)
     {
         const bool positional = IsZandiZobraOrPellorAdapter();
-        for (const StaticText& row : kStaticTexts)
-        {
-            if (!positional)
-                this->*row.text = AfxLoadString(row.stringId);
-            else if (row.positionalId != 0)
-                this->*row.text = AfxLoadString(row.positionalId);
-            else
-                this->*row.text = row.positionalText;
-        }
+        SetModelTexts(*this, kStaticTexts, positional);
         m_editDataNumber2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
         m_editDataSub2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
         SplitStoredValues();

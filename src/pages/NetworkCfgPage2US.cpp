@@ -10,16 +10,9 @@ namespace
 using Page = CNetworkCfgPage2US;
 
 // The statics' texts: models 7, 8 and 9 label the fields by position.
-struct StaticText
-{
-    std::string Page::*text;
-    UINT positionalId;          // models 7, 8 and 9: this string, or when 0 ...
-    const char* positionalText; // ... this text
-    UINT stringId;              // every other model
-};
 
 // clang-format off
-constexpr StaticText kStaticTexts[] = {
+constexpr ModelText<Page> kStaticTexts[] = {
     {&Page::m_strIntro,          1390, nullptr,               1390},
     {&Page::m_strDataDNLabel,    0,    "Directory Number 1:", 1392},
     {&Page::m_strVoiceDNLabel,   0,    "Directory Number 2:", 1394},
@@ -85,15 +78,7 @@ BOOL CNetworkCfgPage2US::OnInitDialog()
     if (m_pSheet != nullptr)
     {
         const bool positional = IsZandiZobraOrPellorAdapter();
-        for (const StaticText& row : kStaticTexts)
-        {
-            if (!positional)
-                this->*row.text = AfxLoadString(row.stringId);
-            else if (row.positionalId != 0)
-                this->*row.text = AfxLoadString(row.positionalId);
-            else
-                this->*row.text = row.positionalText;
-        }
+        SetModelTexts(*this, kStaticTexts, positional);
         m_editDataDN2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
     }
     UpdateData(FALSE);

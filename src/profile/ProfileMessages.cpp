@@ -2,6 +2,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include "platform/TextRules.h"
 #include "src/profile/ProfileFile.h"
 #include "src/res/Resources.h"
 
@@ -26,7 +27,7 @@ void RequireText(CDataExchange* pDX, const std::string& text, const std::string&
 {
     if (!pDX->m_bSaveAndValidate || !required)
         return;
-    if (text.find_first_not_of(" \t\r\n\v\f") != std::string::npos)
+    if (!platform::TrimBlanks(text).empty())
         return;
     AfxMessageBox(FormatStringResource(1216, label), MB_OK);
     pDX->Fail();

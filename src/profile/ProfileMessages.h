@@ -11,7 +11,7 @@ class CDataExchange;
 std::string FormatStringResource(UINT stringId, const std::string& text);
 
 // Part of a page's data exchange: when saving and `required` is TRUE, a `text` that is empty
-// or only white space shows string 1216 naming `label` and fails the exchange (does not
+// or only blanks shows string 1216 naming `label` and fails the exchange (does not
 // return). Otherwise does nothing.
 void RequireText(CDataExchange* pDX, const std::string& text, const std::string& label,
                  BOOL required);

@@ -6,6 +6,7 @@
 #include "src/profile/ProfileFile.h"
 #include "tests/profile/MessageBoxes.h"
 #include "tests/profile/TempProfile.h"
+#include "tests/support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -248,16 +249,7 @@ TEST_F(Catalogue, NineLinesByteForByte_WhenEuropeanDefaultsWithTwoMsnsPacked)
     ApplyEuropeanRoute();
     ApplyAutoAnswer();
 
-    const std::vector<std::string> expected = {"AT!C0=2!D3=240*!D3=240\r",
-                                               "AT!N1=1234*!N1=5678!N2=$D0\r",
-                                               "AT%A97=0S0=1S50=1S30=0!Z=5\r",
-                                               "ATS52=1&D1&S0&C1S25=5S10=7&R1\r",
-                                               "AT&M0@P3=4$SB115200@P4=8@P6=1\r",
-                                               "AT&E4S44=2S45=2S49=0S51=0\r",
-                                               "ATS66=0S46=0S59=1S60=10S61=52\r",
-                                               "ATS62=10S63=26S64=1\r\n",
-                                               "AT&W0\r\n"};
-    EXPECT_EQ(Pack(), expected);
+    EXPECT_EQ(Pack(), kWorkedExampleLines);
     EXPECT_TRUE(ShownTexts().empty());
 }
 
@@ -384,10 +376,10 @@ TEST_F(Catalogue, DefaultsForEveryParameter_WhenNewConfigurationLoaded)
     m_sheet->m_networkCfgPage2Europe.m_strDataMSN = "1234";
     m_sheet->m_networkCfgPage2Europe.m_strVoiceMSN = "5678";
     Pack();
-    EXPECT_EQ(Packed(), "AT!C0=2!D3=240*!D3=240\rAT!N1=1234*!N1=5678!N2=$D0\r"
-                        "AT%A97=0S0=1S50=1S30=0!Z=5\rATS52=1&D1&S0&C1S25=5S10=7&R1\r"
-                        "AT&M0@P3=4$SB115200@P4=8@P6=1\rAT&E4S44=2S45=2S49=0S51=0\r"
-                        "ATS66=0S46=0S59=1S60=10S61=52\rATS62=10S63=26S64=1\r\nAT&W0\r\n");
+    std::string whole;
+    for (const std::string& line : kWorkedExampleLines)
+        whole += line;
+    EXPECT_EQ(Packed(), whole);
 }
 
 TEST_F(Catalogue, EveryKeyReportedAndDefaulted_WhenSectionHoldsHugeHighByteValues)

@@ -1,6 +1,7 @@
 // The configuration commands: packed lines, value checks, NVRAM storage and restore.
 #include "sim/Adapter.h"
 #include "tests/sim/SimLine.h"
+#include "tests/support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,6 @@ using sim_testing::SimLine;
 
 namespace
 {
-// The nine lines of a whole configuration for a NET3 adapter, as the wizard packs them.
-const char* const kWorkedExample[] = {
-    "AT!C0=2!D3=240*!D3=240\r",
-    "AT!N1=1234*!N1=5678!N2=$D0\r",
-    "AT%A97=0S0=1S50=1S30=0!Z=5\r",
-    "ATS52=1&D1&S0&C1S25=5S10=7&R1\r",
-    "AT&M0@P3=4$SB115200@P4=8@P6=1\r",
-    "AT&E4S44=2S45=2S49=0S51=0\r",
-    "ATS66=0S46=0S59=1S60=10S61=52\r",
-    "ATS62=10S63=26S64=1\r\n",
-    "AT&W0\r\n",
-};
 
 class TemporaryFolder
 {
@@ -72,7 +61,7 @@ TEST(SimConfiguration, AcceptsWorkedExampleLineByLine_AndStoresItInNvram)
     ASSERT_NE(adapter, nullptr);
     SimLine line(adapter->DevicePath());
 
-    for (const char* command : kWorkedExample)
+    for (const std::string& command : kWorkedExampleLines)
     {
         SCOPED_TRACE(command);
         std::string echo = command;
