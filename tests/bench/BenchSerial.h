@@ -3,15 +3,57 @@
 // the wizard's own figures are held against.
 #pragma once
 
+#include "platform/posix/ComPortNames.h"
 #include "platform/win32.h"
+#include "src/serial/log.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace bench_serial
 {
+// A temporary folder that is the working directory (log.txt, open while the object lives) and
+// holds the dosdevices/ that the COM ports resolve through; all of it goes with the object.
+class BenchFolder
+{
+public:
+    explicit BenchFolder(const char* name)
+    {
+        std::string pattern = std::string("/tmp/") + name + "-XXXXXX";
+        if (mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("no temporary folder");
+        path_ = pattern;
+        std::filesystem::create_directory(path_ / "dosdevices");
+        SetComPortFolderForTesting(path_.c_str());
+        std::filesystem::current_path(path_);
+        log_Open();
+    }
+    ~BenchFolder()
+    {
+        log_Close();
+        SetComPortFolderForTesting(nullptr);
+        std::filesystem::current_path("/");
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+
+    // The link that makes a device COM`number`.
+    std::string PortLink(int number) const
+    {
+        return (path_ / "dosdevices" / ("com" + std::to_string(number))).string();
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
 inline double ProcessCpuSeconds()
 {
     timespec now{};

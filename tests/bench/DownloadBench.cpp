@@ -26,16 +26,10 @@ const std::vector<std::string>& kNineLines = kWorkedExampleLines;
 
 int main()
 {
-    char folder[] = "/tmp/download-bench-XXXXXX";
-    if (mkdtemp(folder) == nullptr)
-        return 1;
-    std::filesystem::create_directory(std::filesystem::path(folder) / "dosdevices");
-    SetComPortFolderForTesting(folder);
-    std::filesystem::current_path(folder);
-    log_Open();
+    const bench_serial::BenchFolder folder("download-bench");
 
     const auto adapter = sim::Adapter::Start(sim::Options{});
-    if (!adapter || !adapter->LinkAs(std::string(folder) + "/dosdevices/com1"))
+    if (!adapter || !adapter->LinkAs(folder.PortLink(1)))
     {
         std::fprintf(stderr, "no simulated adapter\n");
         return 1;
@@ -73,9 +67,5 @@ int main()
                 totalWall / kRuns, totalWall / kRuns - floor, totalCpu / kRuns,
                 100.0 * totalCpu / totalWall);
 
-    log_Close();
-    SetComPortFolderForTesting(nullptr);
-    std::filesystem::current_path("/");
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -27,18 +27,12 @@ const std::vector<std::string> kCommands = {"AT\r", "ATE1V1Q0\r", "ATI2\r", "ATI
 
 int main()
 {
-    char folder[] = "/tmp/identify-bench-XXXXXX";
-    if (mkdtemp(folder) == nullptr)
-        return 1;
-    std::filesystem::create_directory(std::filesystem::path(folder) / "dosdevices");
-    SetComPortFolderForTesting(folder);
-    std::filesystem::current_path(folder);
-    log_Open();
+    const bench_serial::BenchFolder folder("identify-bench");
 
     sim::Options options;
     options.model = "ZOBRA-2S without V.110"; // asks AT%I too: five exchanges
     const auto adapter = sim::Adapter::Start(options);
-    if (!adapter || !adapter->LinkAs(std::string(folder) + "/dosdevices/com1"))
+    if (!adapter || !adapter->LinkAs(folder.PortLink(1)))
     {
         std::fprintf(stderr, "no simulated adapter\n");
         return 1;
@@ -75,9 +69,5 @@ int main()
                 totalWall / kRuns, totalCpu / kRuns, 100.0 * totalCpu / totalWall,
                 totalWall / kRuns - floor);
 
-    log_Close();
-    SetComPortFolderForTesting(nullptr);
-    std::filesystem::current_path("/");
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -100,22 +100,15 @@ void Report(const char* scenario, double floor, const std::vector<Figures>& runs
 
 int main()
 {
-    char folder[] = "/tmp/search-bench-XXXXXX";
-    if (mkdtemp(folder) == nullptr)
-        return 1;
-    const std::filesystem::path ports = std::filesystem::path(folder) / "dosdevices";
-    std::filesystem::create_directory(ports);
-    SetComPortFolderForTesting(folder);
-    std::filesystem::current_path(folder);
+    const bench_serial::BenchFolder folder("search-bench");
     theApp.m_bLogEnabled = TRUE;
-    log_Open();
     HeadlessHost host(HeadlessHost::ClockMode::RealTime);
     AfxSetHost(&host);
 
     sim::Options options;
     options.model = "KESTRAST/13"; // no option query: four exchanges
     const auto adapter = sim::Adapter::Start(options);
-    if (!adapter || !adapter->LinkAs((ports / "com1").string()))
+    if (!adapter || !adapter->LinkAs(folder.PortLink(1)))
     {
         std::fprintf(stderr, "no simulated adapter\n");
         return 1;
@@ -139,8 +132,7 @@ int main()
     for (int number = 2; number <= 4; ++number)
     {
         silent.push_back(std::make_unique<testing_support::PseudoTerminal>());
-        std::filesystem::create_symlink(silent.back()->SlavePath(),
-                                        ports / ("com" + std::to_string(number)));
+        std::filesystem::create_symlink(silent.back()->SlavePath(), folder.PortLink(number));
     }
     runs.clear();
     for (int run = 0; run < kRuns; ++run)
@@ -151,9 +143,5 @@ int main()
     Report("1 adapter, 3 silent ports, 32 absent", kSilentPortSeconds, runs);
 
     AfxSetHost(nullptr);
-    log_Close();
-    SetComPortFolderForTesting(nullptr);
-    std::filesystem::current_path("/");
-    std::filesystem::remove_all(folder);
     return 0;
 }
