@@ -72,6 +72,17 @@ printf 'dump\ncancel\n' | "$script_program" >welcome.txt 2>&1
 grep -q "Version $version" welcome.txt || fail "the welcome page does not say Version $version"
 rm -f log.txt
 
+# On the Qt host a script needs no one to watch it: a display that does not answer makes it run
+# offscreen, with one line that says so, instead of ending.
+printf 'expect page CWelcomePage\ncancel\n' |
+    env -i PATH=/usr/bin:/bin HOME="$work" DISPLAY=:$stale "$script_program" --qt >qt.txt 2>qt-err.txt
+status=$?
+[ "$status" -eq 0 ] || fail "--qt on a stale display: status $status: $(cat qt.txt qt-err.txt)"
+grep -qxF "quoran-wizard-script: no window system answers on the display :$stale; the script runs offscreen" qt-err.txt ||
+    fail "--qt on a stale display: stderr '$(cat qt-err.txt)'"
+grep -q "closed (Cancel)" qt.txt || fail "--qt on a stale display: the script did not run: $(cat qt.txt)"
+rm -f log.txt
+
 # tasim --help describes every option its manual page lists.
 "$tasim" --help >tasim-help.txt || fail "tasim --help: status $?"
 "$tasim" --version | grep -qx "tasim $version" || fail "tasim --version"

@@ -1,7 +1,8 @@
 // quoran-wizard-script [--qt] [FILE] (or --help, --version): the wizard driven by a script (FILE,
 // or standard input) instead of a person. The script is checked whole before the wizard starts;
 // then the wizard runs on the headless host in real time (or, with --qt, on the Qt host: offscreen
-// when there is no display), its commands acting as a user would. Both hosts print the same lines.
+// when there is no display or it does not answer), its commands acting as a user would. Both hosts
+// print the same lines.
 //
 // Exit code: 0 when every command ran, 1 at the first command that failed, 2 for a script that
 // cannot be parsed or read, or for bad arguments.
@@ -9,6 +10,7 @@
 #include "framework/headless/HeadlessHost.h"
 #include "framework/headless/Script.h"
 #include "framework/qt/QtHost.h"
+#include "src/app/main/WindowSystem.h"
 
 #include <QApplication>
 
@@ -77,9 +79,18 @@ int RunHeadless(std::vector<ScriptCommand> commands)
 }
 int RunOnQt(std::vector<ScriptCommand> commands, int argc, char** argv)
 {
-    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr)
+    // A script needs no one to watch it: without a display that answers, it runs offscreen.
+    if (NeedsDisplayServer(""))
     {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        const std::string display = DisplayName();
+        if (display.empty())
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        else if (!DisplayAnswers(argv[0]))
+        {
+            std::cerr << kProgram << ": no window system answers on the display " << display
+                      << "; the script runs offscreen\n";
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        }
     }
     QApplication application(argc, argv);
     QtHost host;

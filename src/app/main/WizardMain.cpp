@@ -4,6 +4,7 @@
 // where Qt would abort.
 #include "framework/WinApp.h"
 #include "framework/qt/QtHost.h"
+#include "src/app/main/WindowSystem.h"
 
 #include <QApplication>
 
@@ -111,12 +112,6 @@ Parsed ParseArguments(int argc, char** argv, std::string& platform, int& status)
     return Parsed::Run;
 }
 
-bool IsSet(const char* variable)
-{
-    const char* value = std::getenv(variable);
-    return value != nullptr && *value != '\0';
-}
-
 [[noreturn]] void NoDisplay(const std::string& why)
 {
     std::fprintf(stderr,
@@ -138,24 +133,11 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
         g_startupMessages.push_back(qFormatLogMessage(type, context, message).toStdString());
         return;
     }
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    NoDisplay(std::string("no window system answers on the display ") + (IsSet("DISPLAY") ? display
-                                                                         : IsSet("WAYLAND_DISPLAY")
-                                                                             ? wayland
-                                                                             : "asked for"));
+    const std::string display = DisplayName();
+    NoDisplay("no window system answers on the display " +
+              (display.empty() ? std::string("asked for") : display));
 }
 
-// Whether Qt will need a display server: not for platforms such as offscreen or vnc.
-bool NeedsDisplayServer(std::string platform)
-{
-    if (platform.empty())
-    {
-        const char* chosen = std::getenv("QT_QPA_PLATFORM");
-        platform = chosen != nullptr ? chosen : "";
-    }
-    return platform.empty() || platform.rfind("xcb", 0) == 0 || platform.rfind("wayland", 0) == 0;
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -164,7 +146,7 @@ int main(int argc, char** argv)
     int status = 0;
     if (ParseArguments(argc, argv, platform, status) == Parsed::Exit)
         return status;
-    if (NeedsDisplayServer(platform) && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY"))
+    if (NeedsDisplayServer(platform) && DisplayName().empty())
         NoDisplay("no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
 
     const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
