@@ -80,17 +80,12 @@ int RunHeadless(std::vector<ScriptCommand> commands)
 int RunOnQt(std::vector<ScriptCommand> commands, int argc, char** argv)
 {
     // A script needs no one to watch it: without a display that answers, it runs offscreen.
-    if (NeedsDisplayServer(""))
+    if (NeedsDisplayServer("") && !DisplayAnswers())
     {
-        const std::string display = DisplayName();
-        if (display.empty())
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        else if (!DisplayAnswers(argv[0]))
-        {
-            std::cerr << kProgram << ": no window system answers on the display " << display
+        if (!DisplayName().empty())
+            std::cerr << kProgram << ": no window system answers on the display " << DisplayName()
                       << "; the script runs offscreen\n";
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        }
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
     QApplication application(argc, argv);
     QtHost host;

@@ -42,8 +42,10 @@ std::string DisplayName()
     return {};
 }
 
-bool DisplayAnswers(const char* programName)
+bool DisplayAnswers()
 {
+    if (DisplayName().empty())
+        return false;
     const pid_t child = fork();
     if (child < 0)
         return true; // cannot ask: let Qt itself find out
@@ -51,8 +53,7 @@ bool DisplayAnswers(const char* programName)
     {
         qInstallMessageHandler(EndOnFatalMessage);
         char name[] = "probe";
-        char* arguments[] = {programName != nullptr ? const_cast<char*>(programName) : name,
-                             nullptr};
+        char* arguments[] = {name, nullptr};
         int count = 1;
         QGuiApplication probe(count, arguments);
         _exit(0);

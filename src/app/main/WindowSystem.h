@@ -12,7 +12,7 @@ bool NeedsDisplayServer(std::string platform);
 // The display the window system is asked for: $DISPLAY, else $WAYLAND_DISPLAY, else "".
 std::string DisplayName();
 
-// Whether a window system answers on the display, tried in a child process that starts Qt's
-// graphical side and ends, so that this process keeps no trace of the try. Call it before any
-// thread is started.
-bool DisplayAnswers(const char* programName);
+// Whether a window system answers on the display (never when there is none), tried in a child
+// process that starts Qt's graphical side and ends, so that this process keeps no trace of the
+// try. Call it before any thread is started.
+bool DisplayAnswers();
