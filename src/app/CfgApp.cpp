@@ -6,7 +6,6 @@
 #include "src/serial/log.h"
 
 CCfgApp theApp;
-int g_bCfgModified = FALSE;
 
 namespace
 {

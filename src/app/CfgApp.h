@@ -3,7 +3,7 @@
 #pragma once
 
 #include "framework/Afx.h"
-#include "src/app/DeviceRecord.h"
+#include "src/identify/DeviceRecord.h"
 
 #include <vector>
 
@@ -37,6 +37,3 @@ public:
 };
 
 extern CCfgApp theApp;
-
-// The current configuration was changed since it was last loaded.
-extern int g_bCfgModified;

@@ -20,6 +20,12 @@ public:
     // (which activates the first page); returns the base's result.
     BOOL OnInitDialog() override;
 
+    // Replaces the catalogue (theParams) by the parameters of theApp.m_device's model, each bound
+    // to the member of the page whose control edits it, and to the profile file beside the
+    // executable (g_profilePath is set) or to `profilePath` (g_profilePath is left as it is).
+    void BuildCatalogue();
+    void BuildCatalogue(const std::string& profilePath);
+
     CWelcomePage m_welcomePage;
     CIDingPage m_idingPage;
     CPortPage m_portPage;

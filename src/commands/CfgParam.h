@@ -12,8 +12,23 @@
 #include <string>
 #include <vector>
 
-class CCfgSheet;
 class CDataExchange;
+
+// Where the catalogue's values live: the variable each parameter is bound to, found by the id of
+// the control that edits it, and the variable that names the current configuration (the profile
+// section every setting is read from and written to). The application binds them to the members
+// of its pages.
+class CParamBinding
+{
+public:
+    virtual ~CParamBinding() = default;
+    // The variable of the Integer or yes/no parameter of control `controlId`.
+    virtual int* IntValue(int controlId) const = 0;
+    // The variable of the Text or Choice parameter of control `controlId`.
+    virtual std::string* TextValue(int controlId) const = 0;
+    // The variable that holds the current configuration's name.
+    virtual std::string* Section() const = 0;
+};
 
 // One parameter. It owns its two items, both bound to the same variable; destroying it deletes
 // the profile setting, then the command item. Enabled when built.
@@ -64,13 +79,12 @@ public:
     // Deletes the parameters from the front of the list.
     ~CCfgParamList() override;
 
-    // Replaces the whole catalogue by the 53 parameters of theApp.m_device's model, bound to the
-    // members of pSheet's pages and to the profile file beside the executable (it sets
-    // g_profilePath with GetProfilePath); every parameter enabled. Does not read the profile.
-    void BuildCatalogue(CCfgSheet* pSheet);
-    // The same with the settings bound to the profile file `profilePath`; g_profilePath is left
-    // as it is.
-    void BuildCatalogue(CCfgSheet* pSheet, const std::string& profilePath);
+    // Replaces the whole catalogue by the 53 parameters of the adapter model `modelCode`
+    // (`extModelCode` chooses its switch type's default), bound to the variables of `binding`
+    // and to the profile file `profilePath`; every parameter enabled. Does not read the profile.
+    // Every parameter of the table must have its variable in `binding`.
+    void BuildCatalogue(const CParamBinding& binding, int modelCode, int extModelCode,
+                        const std::string& profilePath);
 
     // Appends a parameter and takes ownership of it.
     void Add(CCfgParam* pParam);
@@ -100,8 +114,6 @@ public:
     // and a control id that is not in the catalogue, pass.
     void ValidateParam(CDataExchange* pDX, int controlId) const;
 
-    // Appends the command lines of the enabled parameters to theApp.m_device.cmdLines.
-    void PackCommandLines() const;
     // Appends the command lines to `cmdLines`: fragments in list order, joined into lines that
     // start with "AT"; a line is closed with "\r" before a fragment that would take it past 29
     // characters, the last one with "\r\n", and "AT&W0\r\n" always follows.

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/win32.h"
-#include "src/app/DeviceRecord.h"
+#include "src/identify/DeviceRecord.h"
 
 // Download results: DeviceRecord::result once the download worker has ended.
 inline constexpr int kDownloadOK = 1; // every line was acknowledged (also when there were none)

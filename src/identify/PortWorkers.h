@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/win32.h"
-#include "src/app/DeviceRecord.h"
+#include "src/identify/DeviceRecord.h"
 #include "src/serial/Urswin32.h"
 
 // Identification statuses beyond those of devid_Identify.

@@ -5,6 +5,7 @@
 #include "src/commands/CfgParam.h"
 #include "src/commands/ChoiceTables.h"
 #include "src/identify/DeviceTable.h"
+#include "src/profile/ProfileFile.h"
 
 namespace
 {

@@ -3,6 +3,7 @@
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/identify/DeviceTable.h"
+#include "src/profile/ProfileFile.h"
 
 namespace
 {

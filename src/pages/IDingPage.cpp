@@ -185,7 +185,7 @@ LRESULT CIDingPage::OnWizardNext()
         return -1;
     }
     theApp.m_device = *theApp.m_devices[static_cast<size_t>(row)];
-    theParams.BuildCatalogue(m_pSheet);
+    m_pSheet->BuildCatalogue();
     if (IsZandiZobraOrPellorAdapter())
     {
         for (int controlId : kPotsAndBandwidthControls)

@@ -4,6 +4,7 @@
 #include "src/app/CfgSheet.h"
 #include "src/commands/CfgParam.h"
 #include "src/download/Download.h"
+#include "src/profile/ProfileFile.h"
 
 namespace
 {
@@ -29,7 +30,7 @@ LRESULT CLoadCfgPage::OnWizardNext()
 {
     // Packing appends; the run ends after one download (no page leads back here), so the list
     // holds this configuration's lines only.
-    theParams.PackCommandLines();
+    theParams.PackCommandLines(theApp.m_device.cmdLines);
     StartDownloadWorker(&theApp.m_device);
     return 0;
 }

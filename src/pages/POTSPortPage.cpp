@@ -1,9 +1,9 @@
 #include "src/pages/POTSPortPage.h"
 
-#include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/commands/CfgParam.h"
 #include "src/commands/ChoiceTables.h"
+#include "src/profile/ProfileFile.h"
 
 namespace
 {

@@ -89,7 +89,7 @@ LRESULT CPortPage::OnWizardNext()
     // Unlike the search page, this route leaves the POTS port and bandwidth parameters of the
     // models 7, 8 and 9 enabled, as the catalogue builds them. The difference is the wizard's
     // own and is kept on purpose.
-    theParams.BuildCatalogue(m_pSheet);
+    m_pSheet->BuildCatalogue();
     return JumpTo(m_pSheet->m_iniSectionPage);
 }
 

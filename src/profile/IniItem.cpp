@@ -1,7 +1,6 @@
 #include "src/profile/IniItem.h"
 
 #include "framework/WinApp.h"
-#include "src/app/CfgApp.h"
 #include "src/profile/CharSet.h"
 #include "src/profile/ProfileFile.h"
 #include "src/profile/ProfileMessages.h"

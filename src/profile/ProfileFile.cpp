@@ -9,6 +9,7 @@
 
 const std::string g_profileFileName = "quoran.ini";
 std::string g_profilePath;
+int g_bCfgModified = 0;
 
 namespace
 {

@@ -11,6 +11,8 @@
 extern const std::string g_profileFileName;
 // The full path of the profile file; empty until GetProfilePath fills it.
 extern std::string g_profilePath;
+// The current configuration was changed since it was last loaded (nonzero) or not (0).
+extern int g_bCfgModified;
 
 // Sets g_profilePath to the folder of the running executable (up to and including its last
 // '\', '/' or ':') followed by g_profileFileName; just the file name when the module path has no

@@ -1,5 +1,6 @@
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
+#include "src/profile/ProfileFile.h"
 #include "src/serial/log.h"
 #include "tests/support/TestHost.h"
 

@@ -18,7 +18,7 @@ void SaveNewConfiguration(benchmark::State& state)
     CCfgSheet sheet("QUORAN Configuration Wizard");
     theApp.m_device.modelCode = 6;
     theApp.m_device.extModelCode = 30;
-    theParams.BuildCatalogue(&sheet, profile.Path());
+    sheet.BuildCatalogue(profile.Path());
     int saved = 0;
     for (auto _ : state)
     {

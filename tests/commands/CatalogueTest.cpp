@@ -42,7 +42,7 @@ protected:
     {
         theApp.m_device.modelCode = modelCode;
         theApp.m_device.extModelCode = extModelCode;
-        theParams.BuildCatalogue(m_sheet.get(), m_profile.Path());
+        m_sheet->BuildCatalogue(m_profile.Path());
     }
 
     // Loads the configuration `name` as the setup page does.
@@ -69,7 +69,7 @@ protected:
     std::vector<std::string> Pack()
     {
         theApp.m_device.cmdLines.clear();
-        theParams.PackCommandLines();
+        theParams.PackCommandLines(theApp.m_device.cmdLines);
         return theApp.m_device.cmdLines;
     }
 
@@ -408,13 +408,13 @@ TEST_F(Catalogue, SaveReportsFailure_WhenProfileFolderIsMissing)
     theApp.m_device.modelCode = 3;
     theApp.m_device.extModelCode = 13;
     const std::string unreachable = m_profile.Folder() + "/gone/quoran.ini";
-    theParams.BuildCatalogue(m_sheet.get(), unreachable);
+    m_sheet->BuildCatalogue(unreachable);
     Load("");
     m_sheet->m_iniSectionPage.m_strConfigName = "Office";
     EXPECT_FALSE(theParams.SaveAll());
     EXPECT_FALSE(std::filesystem::exists(unreachable));
 
-    theParams.BuildCatalogue(m_sheet.get(), m_profile.Path());
+    m_sheet->BuildCatalogue(m_profile.Path());
     EXPECT_TRUE(theParams.SaveAll());
 }
 

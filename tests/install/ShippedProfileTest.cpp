@@ -98,7 +98,7 @@ TEST_F(ShippedProfile, EveryFactoryConfiguration_LoadsCleanlyOnEveryAdapter_AndS
             auto sheet = std::make_unique<CCfgSheet>("QUORAN Configuration Wizard");
             theApp.m_device.modelCode = device->modelCode;
             theApp.m_device.extModelCode = device->extModelCode;
-            theParams.BuildCatalogue(sheet.get(), shipped_.Path());
+            sheet->BuildCatalogue(shipped_.Path());
             sheet->m_iniSectionPage.m_strConfigName = name;
             theParams.LoadAll();
             EXPECT_TRUE(ShownTexts().empty()) << "an invalid stored value was reported";
@@ -114,7 +114,7 @@ TEST_F(ShippedProfile, EveryFactoryConfiguration_LoadsCleanlyOnEveryAdapter_AndS
             if (device != DeviceTable)
                 continue;
             TempProfile copy;
-            theParams.BuildCatalogue(sheet.get(), copy.Path());
+            sheet->BuildCatalogue(copy.Path());
             ASSERT_TRUE(theParams.SaveAll());
             EXPECT_EQ(SectionLines(copy.Read(), name), SectionLines(text, name));
         }

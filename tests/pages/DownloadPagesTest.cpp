@@ -193,7 +193,7 @@ TEST_F(DownloadPages, LoadBack_GoesToSaveWhenModified_OtherwiseToDataProtocolOrP
         SheetController driver(run);
         theApp.m_device.modelCode = row.modelCode;
         theApp.m_device.extModelCode = row.extModelCode;
-        theParams.BuildCatalogue(&run);
+        run.BuildCatalogue();
         g_bCfgModified = row.modified;
         run.m_bExpressSetup = row.express;
         run.SetActivePage(&run.m_loadCfgPage);

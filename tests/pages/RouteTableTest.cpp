@@ -277,7 +277,7 @@ protected:
         std::snprintf(theApp.m_device.portPath, sizeof theApp.m_device.portPath, "\\\\.\\COM1");
         theApp.m_device.modelCode = is.zobra ? 8 : 3;
         theApp.m_device.extModelCode = is.zobra ? 22 : 13;
-        theParams.BuildCatalogue(&run.sheet);
+        run.sheet.BuildCatalogue();
         theParams.LoadAll(); // no section is named "": every value its default
         run.sheet.SetWizardMode();
         run.sheet.m_networkSwitchTypePage.m_strSwitchType = switchType;

@@ -109,7 +109,7 @@ protected:
         theApp.m_device.extModelCode = extModelCode;
         theApp.m_device.status.store(0);
         theApp.m_device.result.store(0);
-        theParams.BuildCatalogue(&sheet);
+        sheet.BuildCatalogue();
     }
 
     // Lets real time pass until no worker writes a record any more; false after `timeoutMs`.

@@ -1,6 +1,6 @@
 #include "src/profile/IniItem.h"
 
-#include "src/app/CfgApp.h"
+#include "src/profile/ProfileFile.h"
 #include "tests/profile/MessageBoxes.h"
 #include "tests/profile/TempProfile.h"
 

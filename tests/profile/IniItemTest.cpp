@@ -1,7 +1,7 @@
 #include "src/profile/IniItem.h"
 
-#include "src/app/CfgApp.h"
 #include "src/commands/ChoiceTables.h"
+#include "src/profile/ProfileFile.h"
 #include "tests/profile/MessageBoxes.h"
 #include "tests/profile/TempProfile.h"
 
