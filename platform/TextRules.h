@@ -58,6 +58,15 @@ constexpr bool EqualsNoCase(std::string_view a, std::string_view b)
     return CompareNoCase(a, b) == 0;
 }
 
+// Orders texts as CompareNoCase does, for sorted containers of names.
+struct LessNoCase
+{
+    constexpr bool operator()(std::string_view a, std::string_view b) const
+    {
+        return CompareNoCase(a, b) < 0;
+    }
+};
+
 constexpr bool BeginsWithNoCase(std::string_view text, std::string_view prefix)
 {
     return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);

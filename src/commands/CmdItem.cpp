@@ -6,14 +6,8 @@ CCmdItem::CCmdItem(const std::string& prefix) : m_prefix(prefix) {}
 
 void CCmdItem::FormatChoice(const std::string& text, const ChoiceEntry* choices)
 {
-    for (const ChoiceEntry* row = choices; row != nullptr && row->stringId != 0; ++row)
-    {
-        if (lstrcmpiA(text.c_str(), AfxLoadString(static_cast<UINT>(row->stringId)).c_str()) == 0)
-        {
-            m_fragment = m_prefix + std::to_string(row->value);
-            return;
-        }
-    }
+    if (const ChoiceEntry* row = FindChoice(choices, text))
+        m_fragment = m_prefix + std::to_string(row->value);
 }
 
 CCmdIntItem::CCmdIntItem(const std::string& prefix, int* value) : CCmdItem(prefix), m_value(value)

@@ -11,15 +11,6 @@ namespace
 {
 constexpr UINT kStringDisabled = 1266; // "Disabled"
 
-bool IsOneOf(const std::string& text, const ChoiceEntry* choices)
-{
-    for (const ChoiceEntry* row = choices; row->stringId != 0; ++row)
-    {
-        if (lstrcmpiA(text.c_str(), AfxLoadString(static_cast<UINT>(row->stringId)).c_str()) == 0)
-            return true;
-    }
-    return false;
-}
 } // namespace
 
 CCfgPage::CCfgPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate) {}
@@ -82,7 +73,7 @@ bool IsDisabledTEI(const std::string& text)
 
 bool IsUSSwitchType(const std::string& text)
 {
-    return IsOneOf(text, kNorthAmericanSwitchTypeChoices);
+    return FindChoice(kNorthAmericanSwitchTypeChoices, text) != nullptr;
 }
 
 void EnableParam(int controlId, BOOL bEnable)

@@ -5,8 +5,8 @@
 namespace
 {
 
-// Conversion to a signed 8-bit value is modular, which is what the comparisons of the specs
-// were written for whatever the signedness of char.
+// Conversion to a signed 8-bit value is modular, which is what the comparisons of the character
+// sets were written for whatever the signedness of char.
 signed char Signed8(char c)
 {
     return static_cast<signed char>(c);
@@ -19,37 +19,37 @@ bool IsDigit(char c)
 
 } // namespace
 
-void ParseCharSetItem(const std::string& spec, size_t& position, signed char& low,
+void ParseCharSetItem(const std::string& charSet, size_t& position, signed char& low,
                       signed char& high)
 {
-    low = Signed8(spec[position]);
+    low = Signed8(charSet[position]);
     ++position;
-    if (position >= spec.size() || spec[position] == ',')
+    if (position >= charSet.size() || charSet[position] == ',')
     {
         high = low;
     }
     else
     {
         ++position;
-        high = position < spec.size() ? Signed8(spec[position]) : low;
+        high = position < charSet.size() ? Signed8(charSet[position]) : low;
         ++position;
     }
-    if (position < spec.size())
+    if (position < charSet.size())
         ++position;
 }
 
-bool CheckCharSet(const std::string& spec, const std::string& text)
+bool CheckCharSet(const std::string& charSet, const std::string& text)
 {
     for (char c : text)
     {
         const signed char value = Signed8(c);
         bool matched = false;
         size_t position = 0;
-        while (!matched && position < spec.size())
+        while (!matched && position < charSet.size())
         {
             signed char low = 0;
             signed char high = 0;
-            ParseCharSetItem(spec, position, low, high);
+            ParseCharSetItem(charSet, position, low, high);
             matched = low <= value && value <= high;
         }
         if (!matched)

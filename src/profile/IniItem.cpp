@@ -1,6 +1,7 @@
 #include "src/profile/IniItem.h"
 
 #include "framework/WinApp.h"
+#include "platform/TextRules.h"
 #include "src/profile/CharSet.h"
 #include "src/profile/ProfileFile.h"
 #include "src/profile/ProfileMessages.h"
@@ -15,11 +16,6 @@ constexpr size_t kIntBufferSize = 5;
 constexpr size_t kChoiceBufferSize = 80;
 
 constexpr const char* kConfigNameCharSet = "a:z,A:Z,0:9,_,(,)";
-
-bool SameText(const std::string& a, const std::string& b)
-{
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
 
 } // namespace
 
@@ -48,7 +44,7 @@ BOOL CIniItem::ValidateConfigName(const std::string& name) const
         AfxMessageBox(1213, MB_OK);
         return FALSE;
     }
-    if (SameText(name, *m_section))
+    if (platform::EqualsNoCase(name, *m_section))
     {
         if (g_bCfgModified && ConfigSectionExists(name, m_profilePath))
             return AfxMessageBox(FormatStringResource(1214, name), MB_YESNO) == IDYES;
@@ -186,12 +182,7 @@ BOOL CIniChoiceItem::Write()
 
 int CIniChoiceItem::Validate()
 {
-    for (const ChoiceEntry* row = m_choices; row != nullptr && row->stringId != 0; ++row)
-    {
-        if (SameText(*m_value, AfxLoadString(static_cast<UINT>(row->stringId))))
-            return 1;
-    }
-    return -3;
+    return FindChoice(m_choices, *m_value) != nullptr ? 1 : -3;
 }
 
 void CIniChoiceItem::SetDefault()
@@ -213,11 +204,11 @@ CIniYesNoItem::CIniYesNoItem(const std::string& profilePath, std::string* sectio
 void CIniYesNoItem::Read()
 {
     const std::string text = ReadText(m_default != 0 ? "Yes" : "No", kChoiceBufferSize);
-    if (SameText(text, "Yes"))
+    if (platform::EqualsNoCase(text, "Yes"))
     {
         *m_value = 1;
     }
-    else if (SameText(text, "No"))
+    else if (platform::EqualsNoCase(text, "No"))
     {
         *m_value = 0;
     }

@@ -1,10 +1,10 @@
 #include "src/profile/ProfileFile.h"
 
+#include "platform/TextRules.h"
 #include "platform/win32.h"
 #include "src/res/StringTable.h"
 
-#include <string_view>
-#include <unordered_set>
+#include <set>
 #include <vector>
 
 const std::string g_profileFileName = "quoran.ini";
@@ -17,11 +17,6 @@ namespace
 constexpr const char* kDefaultConfigsSection = StringText(1344); // "Default Configs"
 constexpr const char* kDefaultConfigKey = StringText(1345);      // "Config"
 constexpr DWORD kFactoryNameBufferSize = 80;
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
-}
 
 std::string ModulePath()
 {
@@ -36,19 +31,6 @@ std::string ModulePath()
             return std::string(buffer.data(), length);
         buffer.resize(buffer.size() * 2);
     }
-}
-
-// The name with ASCII letters in lower case: names that compare equal ignoring case map to the
-// same key.
-std::string CaseKey(std::string_view name)
-{
-    std::string key(name);
-    for (char& c : key)
-    {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return key;
 }
 
 } // namespace
@@ -72,7 +54,7 @@ bool IsFactoryDefaultConfig(const std::string& name)
                                      kFactoryNameBufferSize, g_profilePath.c_str());
         if (length == 0)
             return false;
-        if (SameName(std::string(value, length), name))
+        if (platform::EqualsNoCase(std::string(value, length), name))
             return true;
     }
 }
@@ -107,7 +89,7 @@ bool ConfigSectionExists(const std::string& name, const std::string& profilePath
 {
     for (const std::string& section : ReadSectionNames(profilePath))
     {
-        if (SameName(section, name))
+        if (platform::EqualsNoCase(section, name))
             return true;
     }
     return false;
@@ -116,12 +98,12 @@ bool ConfigSectionExists(const std::string& name, const std::string& profilePath
 std::vector<std::string> ListConfigurations(const std::string& profilePath)
 {
     std::vector<std::string> configurations;
-    std::unordered_set<std::string> listed;
+    std::set<std::string, platform::LessNoCase> listed;
     for (const std::string& section : ReadSectionNames(profilePath))
     {
-        if (SameName(section, kDefaultConfigsSection))
+        if (platform::EqualsNoCase(section, kDefaultConfigsSection))
             continue;
-        if (listed.insert(CaseKey(section)).second)
+        if (listed.insert(section).second)
             configurations.push_back(section);
     }
     return configurations;
