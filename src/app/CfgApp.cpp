@@ -74,6 +74,8 @@ BOOL CCfgApp::InitInstance()
     m_bLogEnabled = TRUE;
     log_Open();
     {
+        // "test" is never seen: a wizard's window shows the caption of its current page. The
+        // sheet's own caption is kept as it always was, for a page without one.
         CCfgSheet sheet("test", nullptr, 0);
         m_pMainWnd = &sheet;
         sheet.m_psh.dwFlags |= PSH_WIZARD;
