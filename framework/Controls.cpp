@@ -1,5 +1,7 @@
 #include "framework/Controls.h"
 
+#include "framework/MessageQueue.h"
+#include "framework/RadioGroups.h"
 #include "framework/WindowState.h"
 #include "platform/TextRules.h"
 

@@ -1,5 +1,6 @@
 #include "framework/DataExchange.h"
 
+#include "framework/RadioGroups.h"
 #include "framework/WinApp.h"
 #include "framework/WindowState.h"
 #include "platform/TextRules.h"

@@ -1,9 +1,12 @@
 #include "framework/PropertySheet.h"
 
 #include "framework/Host.h"
+#include "framework/MessageQueue.h"
 #include "framework/Resources.h"
+#include "framework/Timers.h"
 #include "framework/WinApp.h"
 #include "framework/WindowState.h"
+#include "framework/WindowTree.h"
 
 #include <algorithm>
 
@@ -430,7 +433,7 @@ void CPropertySheet::EndDialog(int nResult)
     }
     m_nResult = nResult;
     m_bEnded = TRUE;
-    afx::KillAllTimers(m_hWnd);
+    afx::StopTimers(m_hWnd);
     ShowWindow(SW_HIDE);
     if (Host* host = AfxGetHost())
     {

@@ -1,6 +1,7 @@
 #include "framework/WinApp.h"
 
 #include "framework/DataExchange.h"
+#include "framework/MessageBox.h"
 
 namespace
 {
@@ -111,13 +112,7 @@ std::string AfxLoadString(UINT nID)
 
 int AfxMessageBox(const std::string& text, UINT nType)
 {
-    Host* host = AfxGetHost();
-    if (host == nullptr)
-    {
-        return (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
-    }
-    std::string caption = g_app != nullptr ? g_app->m_strAppName : std::string();
-    return host->MessageBox(text, caption, nType);
+    return AfxShowMessageBox(text, g_app != nullptr ? g_app->m_strAppName : std::string(), nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType)
