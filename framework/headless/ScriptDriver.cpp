@@ -1,5 +1,7 @@
 #include "framework/headless/Script.h"
 
+#include "framework/MessageBox.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -180,15 +182,6 @@ const char* AnswerName(int answer)
     }
 }
 
-bool AnswerFits(UINT nType, int answer)
-{
-    if ((nType & MB_TYPEMASK) == MB_YESNO)
-    {
-        return answer == IDYES || answer == IDNO;
-    }
-    return answer == IDOK;
-}
-
 // The button a sheet command presses, and its name in messages.
 std::pair<int, const char*> SheetButton(ScriptOp op)
 {
@@ -345,7 +338,7 @@ void ScriptDriver::ReportPage(CPropertySheet& sheet)
 
 int ScriptDriver::OnMessageBox(const std::string& text, UINT nType)
 {
-    int fallback = (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+    int fallback = AfxUnattendedAnswer(nType);
     std::string line = "  message " + QuoteText(text) + " [" + MessageBoxButtons(nType) + "]";
     m_hasMessage = true;
     m_lastMessage = text;
@@ -357,7 +350,7 @@ int ScriptDriver::OnMessageBox(const std::string& text, UINT nType)
     }
     Answer queued = m_answers.front();
     m_answers.pop_front();
-    if (!AnswerFits(nType, queued.answer))
+    if (!AfxAnswerFits(nType, queued.answer))
     {
         Print(line + " -> " + AnswerName(queued.answer) + " does not fit");
         Fail("the answer " + std::string(AnswerName(queued.answer)) + " queued at line " +
