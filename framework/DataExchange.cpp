@@ -20,17 +20,7 @@ namespace
 // A whole decimal integer in int range, blanks allowed around it.
 bool ParseInt(const std::string& text, int& value)
 {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && platform::IsBlank(text[begin]))
-    {
-        ++begin;
-    }
-    while (end > begin && platform::IsBlank(text[end - 1]))
-    {
-        --end;
-    }
-    std::string digits = text.substr(begin, end - begin);
+    std::string digits(platform::TrimBlanks(text));
     size_t first = (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) ? 1 : 0;
     if (digits.size() == first)
     {
@@ -84,23 +74,6 @@ void ExchangeListString(CDataExchange* pDX, int nIDC, std::string& value)
     else if (!value.empty())
     {
         list->SelectString(-1, value);
-    }
-}
-
-void ExchangeListIndex(CDataExchange* pDX, int nIDC, int& index)
-{
-    CListControlBase* list = PrepareList(pDX, nIDC);
-    if (list == nullptr)
-    {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate)
-    {
-        index = list->GetCurSel();
-    }
-    else
-    {
-        list->SetCurSel(index);
     }
 }
 } // namespace
@@ -188,12 +161,19 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value)
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    ExchangeListIndex(pDX, nIDC, index);
-}
-
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
-{
-    ExchangeListIndex(pDX, nIDC, index);
+    CListControlBase* list = PrepareList(pDX, nIDC);
+    if (list == nullptr)
+    {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate)
+    {
+        index = list->GetCurSel();
+    }
+    else
+    {
+        list->SetCurSel(index);
+    }
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
@@ -274,14 +254,5 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int nChars)
         {
             static_cast<CEdit*>(control)->LimitText(nChars);
         }
-    }
-}
-
-void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
-{
-    if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
-    {
-        FailWithMessage(pDX, AfxFormatString2(AfxLoadString(AFX_IDP_PARSE_INT_RANGE),
-                                              std::to_string(minVal), std::to_string(maxVal)));
     }
 }

@@ -126,9 +126,6 @@ public:
     // TRUE.
     virtual BOOL OnInitDialog();
 
-    // The caption given to the constructor (the title shows the active page's caption).
-    const std::string& GetSheetCaption() const { return m_strCaption; }
-
     // The user presses one of the sheet's buttons (ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH,
     // IDCANCEL). FALSE (nothing happens) when that button is hidden or disabled.
     BOOL PressButton(int nID);

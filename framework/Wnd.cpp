@@ -51,19 +51,6 @@ BOOL CWnd::Attach(WindowState* hWnd)
     return TRUE;
 }
 
-WindowState* CWnd::Detach()
-{
-    WindowState* hWnd = m_hWnd;
-    if (hWnd != nullptr && hWnd->primary != this)
-    {
-        std::erase(hWnd->bound, this);
-        m_hWnd = nullptr;
-        return hWnd;
-    }
-    // A window keeps its primary object for as long as it exists.
-    return nullptr;
-}
-
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
     CWnd* control = pParent != nullptr ? pParent->GetDlgItem(static_cast<int>(nID)) : nullptr;
@@ -181,11 +168,6 @@ void CWnd::GetWindowText(std::string& rString) const
     rString = GetWindowText();
 }
 
-int CWnd::GetWindowTextLength() const
-{
-    return static_cast<int>(GetWindowText().size());
-}
-
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
     if (m_hWnd == nullptr)
@@ -299,17 +281,6 @@ void CWnd::GetWindowRect(LPRECT lpRect) const
     lpRect->top = du.top * units.y / 8;
     lpRect->right = du.right * units.x / 4;
     lpRect->bottom = du.bottom * units.y / 8;
-}
-
-void CWnd::GetClientRect(LPRECT lpRect) const
-{
-    if (lpRect == nullptr)
-    {
-        return;
-    }
-    CRect window;
-    GetWindowRect(&window);
-    *lpRect = CRect(0, 0, window.Width(), window.Height());
 }
 
 CRect CWnd::GetDialogRect() const
