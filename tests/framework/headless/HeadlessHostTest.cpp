@@ -1,4 +1,5 @@
 #include "framework/Afx.h"
+#include "framework/headless/SheetController.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>

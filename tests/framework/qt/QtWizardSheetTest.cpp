@@ -1,7 +1,7 @@
 // The wizard's own sheet on the Qt host: its first page from the real templates and artwork,
 // Enter on it, and every text of every page in the fonts a Debian desktop offers.
 #include "framework/MessageBox.h"
-#include "framework/headless/Script.h"
+#include "framework/headless/Wording.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "src/app/CfgSheet.h"
 #include "src/res/Resources.h"

@@ -8,7 +8,7 @@
 // Exit code: 0 when every page was written, 1 when some page could not be shown or written, 2
 // for bad arguments.
 #include "framework/MessageBox.h"
-#include "framework/headless/Script.h"
+#include "framework/headless/Wording.h"
 #include "framework/qt/QtHost.h"
 #include "src/app/CfgSheet.h"
 
