@@ -83,6 +83,22 @@ CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
 {
 }
 
+// A window's side of the exchange lives here, with the exchange it runs, so that windows do not
+// depend on data exchange.
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try
+    {
+        DoDataExchange(&dx);
+    }
+    catch (const afx::DataExchangeFailure&)
+    {
+        return FALSE;
+    }
+    return TRUE;
+}
+
 CWnd* CDataExchange::PrepareCtrl(int nIDC)
 {
     m_idLastControl = nIDC;

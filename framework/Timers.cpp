@@ -15,7 +15,7 @@ void AfxDispatchTimer(CWnd& wnd, UINT_PTR nIDEvent)
         return;
     }
     afx::HandlerScope scope;
-    ws->primary->SendMessage(WM_TIMER, nIDEvent, 0);
+    ws->primary->WindowProc(WM_TIMER, nIDEvent, 0);
 }
 
 namespace afx

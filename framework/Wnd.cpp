@@ -1,6 +1,5 @@
 #include "framework/Wnd.h"
 
-#include "framework/DataExchange.h"
 #include "framework/Focus.h"
 #include "framework/Host.h"
 #include "framework/MessageBox.h"
@@ -372,20 +371,6 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
 int CWnd::MessageBox(const std::string& text, const std::string& caption, UINT nType)
 {
     return caption.empty() ? AfxMessageBox(text, nType) : AfxShowMessageBox(text, caption, nType);
-}
-
-BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    try
-    {
-        DoDataExchange(&dx);
-    }
-    catch (const afx::DataExchangeFailure&)
-    {
-        return FALSE;
-    }
-    return TRUE;
 }
 
 BOOL CWnd::DestroyWindow()
