@@ -310,6 +310,19 @@ bool ParseArguments(LineReader& reader, Arguments arguments, ScriptCommand& comm
         return true;
     };
     std::string value;
+    // A control id and a switch: `on` sets command.flag, `off` clears it.
+    auto idSwitch = [&](const char* on, const char* off) {
+        if (!id() || !word((std::string(on) + " or " + off).c_str(), value))
+        {
+            return false;
+        }
+        if (!ParseSwitch(value, on, off, command.flag))
+        {
+            why = "\"" + value + "\" is neither " + on + " nor " + off;
+            return false;
+        }
+        return true;
+    };
     switch (arguments)
     {
     case Arguments::None:
@@ -334,24 +347,14 @@ bool ParseArguments(LineReader& reader, Arguments arguments, ScriptCommand& comm
         command.items = SplitItems(command.text);
         return true;
     case Arguments::IdSwitch:
-        if (!id() || !word("on or off", value))
+        if (!idSwitch("on", "off"))
         {
-            return false;
-        }
-        if (!ParseSwitch(value, "on", "off", command.flag))
-        {
-            why = "\"" + value + "\" is neither on nor off";
             return false;
         }
         break;
     case Arguments::IdYesNo:
-        if (!id() || !word("yes or no", value))
+        if (!idSwitch("yes", "no"))
         {
-            return false;
-        }
-        if (!ParseSwitch(value, "yes", "no", command.flag))
-        {
-            why = "\"" + value + "\" is neither yes nor no";
             return false;
         }
         break;

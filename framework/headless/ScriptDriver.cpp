@@ -55,6 +55,37 @@ std::string DumpLine(const CWnd& wnd)
     return line + " text " + QuoteText(wnd.GetWindowText());
 }
 
+// Does what an action command says, as a user would; false when a user could not.
+bool Act(SheetController& user, const ScriptCommand& command)
+{
+    using Need = SheetController::ButtonNeed;
+    switch (command.op)
+    {
+    case ScriptOp::Next:
+        return user.Next();
+    case ScriptOp::Back:
+        return user.Back();
+    case ScriptOp::Finish:
+        return user.Finish();
+    case ScriptOp::Cancel:
+        return user.Cancel();
+    case ScriptOp::Set:
+        return user.Type(command.id, command.text);
+    case ScriptOp::Select:
+        return user.SelectText(command.id, command.text);
+    case ScriptOp::Check:
+        return user.Check(command.id, command.flag ? BST_CHECKED : BST_UNCHECKED, Need::CheckBox);
+    case ScriptOp::Radio:
+        return user.Click(command.id, Need::RadioButton);
+    case ScriptOp::Click:
+        return user.Click(command.id);
+    case ScriptOp::Row:
+        return user.SelectRow(command.id, command.number);
+    default:
+        return true;
+    }
+}
+
 const char* MessageBoxButtons(UINT nType)
 {
     return (nType & MB_TYPEMASK) == MB_YESNO ? "Yes,No" : "OK";
@@ -302,44 +333,7 @@ bool ScriptDriver::RunAction(CPropertySheet& sheet, const ScriptCommand& command
 {
     std::string why;
     SheetController user(sheet, [&why](const std::string& failure) { why = failure; });
-    using Need = SheetController::ButtonNeed;
-    bool done = true;
-    switch (command.op)
-    {
-    case ScriptOp::Next:
-        done = user.Next();
-        break;
-    case ScriptOp::Back:
-        done = user.Back();
-        break;
-    case ScriptOp::Finish:
-        done = user.Finish();
-        break;
-    case ScriptOp::Cancel:
-        done = user.Cancel();
-        break;
-    case ScriptOp::Set:
-        done = user.Type(command.id, command.text);
-        break;
-    case ScriptOp::Select:
-        done = user.SelectText(command.id, command.text);
-        break;
-    case ScriptOp::Check:
-        done = user.Check(command.id, command.flag ? BST_CHECKED : BST_UNCHECKED, Need::CheckBox);
-        break;
-    case ScriptOp::Radio:
-        done = user.Click(command.id, Need::RadioButton);
-        break;
-    case ScriptOp::Click:
-        done = user.Click(command.id);
-        break;
-    case ScriptOp::Row:
-        done = user.SelectRow(command.id, command.number);
-        break;
-    default:
-        break;
-    }
-    return done || Fail(why);
+    return Act(user, command) || Fail(why);
 }
 
 bool ScriptDriver::RunExpect(CPropertySheet& sheet, const ScriptCommand& command, std::string& why)
