@@ -7,6 +7,7 @@
 #include "framework/Controls.h"
 #include "framework/DataExchange.h"
 #include "framework/Host.h"
+#include "framework/MessageBox.h"
 #include "framework/MessageMap.h"
 #include "framework/Object.h"
 #include "framework/PropertySheet.h"

@@ -1,5 +1,7 @@
 #include "framework/Controls.h"
 
+#include "framework/MessageQueue.h"
+#include "framework/RadioGroups.h"
 #include "framework/WindowState.h"
 #include "platform/TextRules.h"
 
@@ -389,24 +391,6 @@ int CListCtrl::InsertColumn(int nCol, const std::string& heading, int nFormat, i
     return static_cast<int>(index);
 }
 
-BOOL CListCtrl::DeleteColumn(int nCol)
-{
-    if (m_hWnd == nullptr || nCol < 0 || nCol >= GetColumnCount())
-    {
-        return FALSE;
-    }
-    m_hWnd->columns.erase(m_hWnd->columns.begin() + nCol);
-    for (ListRow& row : m_hWnd->rows)
-    {
-        if (static_cast<size_t>(nCol) < row.cells.size())
-        {
-            row.cells.erase(row.cells.begin() + nCol);
-        }
-    }
-    Changed(WindowChange::Items);
-    return TRUE;
-}
-
 int CListCtrl::GetColumnCount() const
 {
     return m_hWnd != nullptr ? static_cast<int>(m_hWnd->columns.size()) : 0;
@@ -481,25 +465,6 @@ std::string CListCtrl::GetItemText(int nItem, int nSubItem) const
     const auto& cells = m_hWnd->rows[static_cast<size_t>(nItem)].cells;
     return static_cast<size_t>(nSubItem) < cells.size() ? cells[static_cast<size_t>(nSubItem)]
                                                         : std::string();
-}
-
-BOOL CListCtrl::DeleteItem(int nItem)
-{
-    if (!ValidRow(m_hWnd, nItem))
-    {
-        return FALSE;
-    }
-    m_hWnd->rows.erase(m_hWnd->rows.begin() + nItem);
-    if (m_hWnd->selectionMark == nItem)
-    {
-        m_hWnd->selectionMark = -1;
-    }
-    else if (m_hWnd->selectionMark > nItem)
-    {
-        --m_hWnd->selectionMark;
-    }
-    Changed(WindowChange::Items);
-    return TRUE;
 }
 
 BOOL CListCtrl::DeleteAllItems()
@@ -615,17 +580,6 @@ int CListCtrl::GetNextItem(int nItem, int nFlags) const
 int CListCtrl::GetSelectionMark() const
 {
     return m_hWnd != nullptr ? m_hWnd->selectionMark : -1;
-}
-
-int CListCtrl::SetSelectionMark(int iIndex)
-{
-    if (m_hWnd == nullptr)
-    {
-        return -1;
-    }
-    int previous = m_hWnd->selectionMark;
-    m_hWnd->selectionMark = ValidRow(m_hWnd, iIndex) ? iIndex : -1;
-    return previous;
 }
 
 BOOL CListCtrl::UserSelectRow(int nItem)

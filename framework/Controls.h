@@ -134,7 +134,6 @@ public:
     // _CENTER; nWidth in pixels. Returns the new column's index, -1 for nCol < 0.
     int InsertColumn(int nCol, const std::string& heading, int nFormat = LVCFMT_LEFT,
                      int nWidth = -1, int nSubItem = -1);
-    BOOL DeleteColumn(int nCol);
     int GetColumnCount() const;
     std::string GetColumnHeading(int nCol) const;
     int GetColumnFormat(int nCol) const;
@@ -145,7 +144,6 @@ public:
     int InsertItem(int nItem, const std::string& text);
     BOOL SetItemText(int nItem, int nSubItem, const std::string& text);
     std::string GetItemText(int nItem, int nSubItem) const;
-    BOOL DeleteItem(int nItem);
     BOOL DeleteAllItems();
     int GetItemCount() const;
     BOOL SetItemData(int nItem, DWORD_PTR dwData);
@@ -163,9 +161,8 @@ public:
     // The next row after nItem (-1: from the start) with all of nFlags' state (LVNI_SELECTED),
     // or any row (LVNI_ALL); -1 when none.
     int GetNextItem(int nItem, int nFlags) const;
-    // The row the user last selected (or SetSelectionMark); -1 when none.
+    // The row the user last selected; -1 when none.
     int GetSelectionMark() const;
-    int SetSelectionMark(int iIndex);
 
     // The user selects row nItem (it becomes selected and focused, the others not): one
     // LVN_ITEMCHANGED per row whose state changed, the deselected rows first.

@@ -1,5 +1,6 @@
 #include "framework/DataExchange.h"
 
+#include "framework/RadioGroups.h"
 #include "framework/WinApp.h"
 #include "framework/WindowState.h"
 #include "platform/TextRules.h"
@@ -19,17 +20,7 @@ namespace
 // A whole decimal integer in int range, blanks allowed around it.
 bool ParseInt(const std::string& text, int& value)
 {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && platform::IsBlank(text[begin]))
-    {
-        ++begin;
-    }
-    while (end > begin && platform::IsBlank(text[end - 1]))
-    {
-        --end;
-    }
-    std::string digits = text.substr(begin, end - begin);
+    std::string digits(platform::TrimBlanks(text));
     size_t first = (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) ? 1 : 0;
     if (digits.size() == first)
     {
@@ -85,28 +76,27 @@ void ExchangeListString(CDataExchange* pDX, int nIDC, std::string& value)
         list->SelectString(-1, value);
     }
 }
-
-void ExchangeListIndex(CDataExchange* pDX, int nIDC, int& index)
-{
-    CListControlBase* list = PrepareList(pDX, nIDC);
-    if (list == nullptr)
-    {
-        return;
-    }
-    if (pDX->m_bSaveAndValidate)
-    {
-        index = list->GetCurSel();
-    }
-    else
-    {
-        list->SetCurSel(index);
-    }
-}
 } // namespace
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
     : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd)
 {
+}
+
+// A window's side of the exchange lives here, with the exchange it runs, so that windows do not
+// depend on data exchange.
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    try
+    {
+        DoDataExchange(&dx);
+    }
+    catch (const afx::DataExchangeFailure&)
+    {
+        return FALSE;
+    }
+    return TRUE;
 }
 
 CWnd* CDataExchange::PrepareCtrl(int nIDC)
@@ -187,12 +177,19 @@ void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value)
 
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    ExchangeListIndex(pDX, nIDC, index);
-}
-
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
-{
-    ExchangeListIndex(pDX, nIDC, index);
+    CListControlBase* list = PrepareList(pDX, nIDC);
+    if (list == nullptr)
+    {
+        return;
+    }
+    if (pDX->m_bSaveAndValidate)
+    {
+        index = list->GetCurSel();
+    }
+    else
+    {
+        list->SetCurSel(index);
+    }
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
@@ -273,14 +270,5 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int nChars)
         {
             static_cast<CEdit*>(control)->LimitText(nChars);
         }
-    }
-}
-
-void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal)
-{
-    if (pDX->m_bSaveAndValidate && (value < minVal || value > maxVal))
-    {
-        FailWithMessage(pDX, AfxFormatString2(AfxLoadString(AFX_IDP_PARSE_INT_RANGE),
-                                              std::to_string(minVal), std::to_string(maxVal)));
     }
 }

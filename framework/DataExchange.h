@@ -14,11 +14,10 @@
 #include <string>
 
 // The framework's own messages of a failed exchange (looked up like the application's strings).
-inline constexpr UINT AFX_IDP_PARSE_INT = 0xF110; // "Please enter an integer."
-inline constexpr UINT AFX_IDP_PARSE_INT_RANGE =
-    0xF111; // "Please enter an integer between %1 and %2."
-inline constexpr UINT AFX_IDP_PARSE_STRING_SIZE =
-    0xF113; // "Please enter no more than %1 characters."
+// "Please enter an integer."
+inline constexpr UINT AFX_IDP_PARSE_INT = 0xF110;
+// "Please enter no more than %1 characters."
+inline constexpr UINT AFX_IDP_PARSE_STRING_SIZE = 0xF113;
 
 class CDataExchange
 {
@@ -51,9 +50,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 // the selected item's text, "" when nothing is selected.
 void DDX_CBString(CDataExchange* pDX, int nIDC, std::string& value);
 void DDX_LBString(CDataExchange* pDX, int nIDC, std::string& value);
-// Combo box / list box by position; -1 means no selection.
+// Combo box by position; -1 means no selection.
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 
 // Radio group starting at nIDC (the buttons that follow it in the template up to the next
 // WS_GROUP control or non-radio control). value is the index of the checked button in the
@@ -69,6 +67,3 @@ void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 // After a DDX_Text on an edit: loading limits that edit to nChars; saving refuses a longer
 // value with "Please enter no more than <nChars> characters.".
 void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int nChars);
-// Saving refuses a value outside [minVal, maxVal] with "Please enter an integer between
-// <min> and <max>.".
-void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);

@@ -85,7 +85,7 @@ private:
 };
 
 // Installs the host the framework talks to (nullptr: none; windows then exist without a screen,
-// timers never fire and message boxes answer IDOK, or IDNO for MB_YESNO).
+// timers never fire and message boxes take the unattended answer of MessageBox.h).
 void AfxSetHost(Host* host);
 Host* AfxGetHost();
 

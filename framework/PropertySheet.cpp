@@ -1,9 +1,12 @@
 #include "framework/PropertySheet.h"
 
 #include "framework/Host.h"
+#include "framework/MessageQueue.h"
 #include "framework/Resources.h"
+#include "framework/Timers.h"
 #include "framework/WinApp.h"
 #include "framework/WindowState.h"
+#include "framework/WindowTree.h"
 
 #include <algorithm>
 
@@ -430,7 +433,7 @@ void CPropertySheet::EndDialog(int nResult)
     }
     m_nResult = nResult;
     m_bEnded = TRUE;
-    afx::KillAllTimers(m_hWnd);
+    afx::StopTimers(m_hWnd);
     ShowWindow(SW_HIDE);
     if (Host* host = AfxGetHost())
     {
@@ -484,10 +487,10 @@ BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
         switch (LOWORD(wParam))
         {
         case ID_WIZBACK:
-            OnBack();
+            LeavePage(&CPropertyPage::OnWizardBack, -1);
             return TRUE;
         case ID_WIZNEXT:
-            OnNext();
+            LeavePage(&CPropertyPage::OnWizardNext, +1);
             return TRUE;
         case ID_WIZFINISH:
             OnFinish();
@@ -522,38 +525,19 @@ int TargetOf(const CPropertySheet& sheet, LRESULT result, int step)
 }
 } // namespace
 
-void CPropertySheet::OnNext()
+void CPropertySheet::LeavePage(LRESULT (CPropertyPage::*handler)(), int step)
 {
     CPropertyPage* page = GetActivePage();
     if (page == nullptr)
     {
         return;
     }
-    LRESULT result = page->OnWizardNext();
+    LRESULT result = (page->*handler)();
     if (result == -1 || !IsOpen())
     {
         return;
     }
-    int target = TargetOf(*this, result, +1);
-    if (GetPage(target) != nullptr)
-    {
-        SetActivePage(target);
-    }
-}
-
-void CPropertySheet::OnBack()
-{
-    CPropertyPage* page = GetActivePage();
-    if (page == nullptr)
-    {
-        return;
-    }
-    LRESULT result = page->OnWizardBack();
-    if (result == -1 || !IsOpen())
-    {
-        return;
-    }
-    int target = TargetOf(*this, result, -1);
+    int target = TargetOf(*this, result, step);
     if (GetPage(target) != nullptr)
     {
         SetActivePage(target);

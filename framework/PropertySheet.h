@@ -126,9 +126,6 @@ public:
     // TRUE.
     virtual BOOL OnInitDialog();
 
-    // The caption given to the constructor (the title shows the active page's caption).
-    const std::string& GetSheetCaption() const { return m_strCaption; }
-
     // The user presses one of the sheet's buttons (ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH,
     // IDCANCEL). FALSE (nothing happens) when that button is hidden or disabled.
     BOOL PressButton(int nID);
@@ -146,8 +143,9 @@ private:
     // `step` (+1 or -1). FALSE (the current page stays) when no page accepts.
     BOOL ActivatePage(int nPage, int step);
     void ApplyWizardButtons(DWORD dwFlags);
-    void OnBack();
-    void OnNext();
+    // Back (step -1, OnWizardBack) or Next (step +1, OnWizardNext): asks the active page's
+    // handler where to go and goes there.
+    void LeavePage(LRESULT (CPropertyPage::*handler)(), int step);
     void OnFinish();
     void OnCancelButton();
     void RemovePage(CPropertyPage* pPage);

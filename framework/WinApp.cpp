@@ -1,6 +1,7 @@
 #include "framework/WinApp.h"
 
 #include "framework/DataExchange.h"
+#include "framework/MessageBox.h"
 
 namespace
 {
@@ -10,33 +11,9 @@ CWinApp* g_app = nullptr;
 // clang-format off
 constexpr StringResource kFrameworkStrings[] = {
     {AFX_IDP_PARSE_INT,         "Please enter an integer."},
-    {AFX_IDP_PARSE_INT_RANGE,   "Please enter an integer between %1 and %2."},
     {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
 };
 // clang-format on
-
-std::string FormatString(const std::string& format, const std::string* args, size_t count)
-{
-    std::string result;
-    for (size_t i = 0; i < format.size(); ++i)
-    {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] >= '1' &&
-            format[i + 1] <= '9')
-        {
-            size_t index = static_cast<size_t>(format[i + 1] - '1');
-            if (index < count)
-            {
-                result += args[index];
-            }
-            ++i;
-        }
-        else
-        {
-            result += format[i];
-        }
-    }
-    return result;
-}
 } // namespace
 
 CWinApp::CWinApp(const char* pszAppName) : m_strAppName(pszAppName != nullptr ? pszAppName : "")
@@ -111,13 +88,7 @@ std::string AfxLoadString(UINT nID)
 
 int AfxMessageBox(const std::string& text, UINT nType)
 {
-    Host* host = AfxGetHost();
-    if (host == nullptr)
-    {
-        return (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
-    }
-    std::string caption = g_app != nullptr ? g_app->m_strAppName : std::string();
-    return host->MessageBox(text, caption, nType);
+    return AfxShowMessageBox(text, g_app != nullptr ? g_app->m_strAppName : std::string(), nType);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType)
@@ -139,12 +110,22 @@ void AfxRunBusy(const std::function<void()>& work)
 
 std::string AfxFormatString1(const std::string& format, const std::string& s1)
 {
-    return FormatString(format, &s1, 1);
-}
-
-std::string AfxFormatString2(const std::string& format, const std::string& s1,
-                             const std::string& s2)
-{
-    const std::string args[] = {s1, s2};
-    return FormatString(format, args, 2);
+    std::string result;
+    for (size_t i = 0; i < format.size(); ++i)
+    {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] >= '1' &&
+            format[i + 1] <= '9')
+        {
+            if (format[i + 1] == '1')
+            {
+                result += s1;
+            }
+            ++i;
+        }
+        else
+        {
+            result += format[i];
+        }
+    }
+    return result;
 }

@@ -57,7 +57,5 @@ int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 // Runs `work` through the host's RunBusy (a plain call when there is no host).
 void AfxRunBusy(const std::function<void()>& work);
 
-// Replaces %1, %2, ... in the format with the given texts (missing ones become "").
+// Replaces %1 in the format with s1, and %2 ... %9 with "".
 std::string AfxFormatString1(const std::string& format, const std::string& s1);
-std::string AfxFormatString2(const std::string& format, const std::string& s1,
-                             const std::string& s2);

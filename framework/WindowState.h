@@ -59,33 +59,6 @@ struct WindowState
 
 namespace afx
 {
-// Handlers run inside a scope; when the outermost scope ends, the posted messages are handled.
-class HandlerScope
-{
-public:
-    HandlerScope();
-    ~HandlerScope();
-    HandlerScope(const HandlerScope&) = delete;
-    HandlerScope& operator=(const HandlerScope&) = delete;
-};
-
-void Post(WindowState* target, UINT message, WPARAM wParam, LPARAM lParam);
-// Drops the posted messages of a window that goes away.
-void PurgePosted(WindowState* target);
-
-// Tells the host that the window exists, with its complete initial state.
-void AnnounceWindow(WindowState* ws);
-// Destroys a window with its children (see CWnd::DestroyWindow).
-void DestroyWindowState(WindowState* ws);
-// Makes nobody hold the focus when ws had it.
-void DropFocus(WindowState* ws);
-// Stops a window's timers (with the host), as when its sheet ends.
-void KillAllTimers(WindowState* ws);
-
-// The radio buttons of the group that starts at or contains ws (in template order).
-std::vector<WindowState*> RadioGroup(WindowState* ws, bool startsAtWs);
-bool IsRadioButton(const WindowState* ws);
-
 // Thrown by CDataExchange::Fail, caught by UpdateData only.
 struct DataExchangeFailure
 {

@@ -1,229 +1,24 @@
 #include "framework/Wnd.h"
 
-#include "framework/DataExchange.h"
+#include "framework/Focus.h"
 #include "framework/Host.h"
+#include "framework/MessageBox.h"
+#include "framework/MessageQueue.h"
 #include "framework/WinApp.h"
 #include "framework/WindowState.h"
+#include "framework/WindowTree.h"
 #include "platform/TextRules.h"
 
 #include <algorithm>
-#include <cctype>
-#include <deque>
 
 namespace
 {
-Host* g_host = nullptr;
-WindowState* g_focus = nullptr;
-// Windows without a parent (sheets); children are owned by their parent's state.
-std::vector<std::unique_ptr<WindowState>> g_topLevel;
-
-struct PostedMessage
-{
-    WindowState* target;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-std::deque<PostedMessage> g_posted;
-int g_handlerDepth = 0;
-
-void DrainPosted()
-{
-    while (!g_posted.empty())
-    {
-        PostedMessage posted = g_posted.front();
-        g_posted.pop_front();
-        if (posted.target != nullptr && posted.target->primary != nullptr)
-        {
-            posted.target->primary->WindowProc(posted.message, posted.wParam, posted.lParam);
-        }
-    }
-}
-
 BaseUnits CurrentBaseUnits()
 {
-    return g_host != nullptr ? g_host->GetBaseUnits() : BaseUnits{6, 13};
+    Host* host = AfxGetHost();
+    return host != nullptr ? host->GetBaseUnits() : BaseUnits{6, 13};
 }
 } // namespace
-
-void AfxSetHost(Host* host)
-{
-    g_host = host;
-}
-
-Host* AfxGetHost()
-{
-    return g_host;
-}
-
-void AfxPumpMessages()
-{
-    if (g_handlerDepth == 0)
-    {
-        afx::HandlerScope scope;
-    }
-}
-
-size_t AfxPendingMessages()
-{
-    return g_posted.size();
-}
-
-void AfxDispatchTimer(CWnd& wnd, UINT_PTR nIDEvent)
-{
-    WindowState* ws = wnd.m_hWnd;
-    if (ws == nullptr ||
-        std::find(ws->timers.begin(), ws->timers.end(), nIDEvent) == ws->timers.end())
-    {
-        return;
-    }
-    afx::HandlerScope scope;
-    ws->primary->SendMessage(WM_TIMER, nIDEvent, 0);
-}
-
-namespace afx
-{
-HandlerScope::HandlerScope()
-{
-    ++g_handlerDepth;
-}
-
-HandlerScope::~HandlerScope()
-{
-    if (g_handlerDepth == 1)
-    {
-        DrainPosted();
-    }
-    --g_handlerDepth;
-}
-
-void Post(WindowState* target, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    g_posted.push_back({target, message, wParam, lParam});
-}
-
-void PurgePosted(WindowState* target)
-{
-    std::erase_if(g_posted, [target](const PostedMessage& m) { return m.target == target; });
-}
-
-void AnnounceWindow(WindowState* ws)
-{
-    ws->announced = true;
-    if (g_host != nullptr)
-    {
-        g_host->WindowCreated(*ws->primary);
-    }
-}
-
-void DropFocus(WindowState* ws)
-{
-    if (g_focus == ws)
-    {
-        g_focus = nullptr;
-    }
-}
-
-void KillAllTimers(WindowState* ws)
-{
-    for (auto& child : ws->children)
-    {
-        KillAllTimers(child.get());
-    }
-    std::vector<UINT_PTR> timers;
-    timers.swap(ws->timers);
-    if (g_host != nullptr)
-    {
-        for (UINT_PTR id : timers)
-        {
-            g_host->KillTimer(*ws->primary, id);
-        }
-    }
-}
-
-void DestroyWindowState(WindowState* ws)
-{
-    while (!ws->children.empty())
-    {
-        DestroyWindowState(ws->children.back().get());
-    }
-    std::vector<UINT_PTR> timers;
-    timers.swap(ws->timers);
-    if (g_host != nullptr)
-    {
-        for (UINT_PTR id : timers)
-        {
-            g_host->KillTimer(*ws->primary, id);
-        }
-        if (ws->announced)
-        {
-            g_host->WindowDestroyed(*ws->primary);
-        }
-    }
-    PurgePosted(ws);
-    DropFocus(ws);
-    for (CWnd* wnd : ws->bound)
-    {
-        wnd->m_hWnd = nullptr;
-    }
-    ws->bound.clear();
-    // The framework's own object of the window goes after the state that names it.
-    std::unique_ptr<CWnd> owned = std::move(ws->ownedPrimary);
-    auto& siblings = ws->parent != nullptr ? ws->parent->children : g_topLevel;
-    auto it = std::find_if(siblings.begin(), siblings.end(),
-                           [ws](const std::unique_ptr<WindowState>& p) { return p.get() == ws; });
-    if (it != siblings.end())
-    {
-        siblings.erase(it);
-    }
-}
-
-bool IsRadioButton(const WindowState* ws)
-{
-    if (ws->kind != WindowKind::Button)
-    {
-        return false;
-    }
-    DWORD type = ws->style & BS_TYPEMASK;
-    return type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
-}
-
-std::vector<WindowState*> RadioGroup(WindowState* ws, bool startsAtWs)
-{
-    std::vector<WindowState*> group;
-    if (ws == nullptr || ws->parent == nullptr || !IsRadioButton(ws))
-    {
-        return group;
-    }
-    auto& siblings = ws->parent->children;
-    size_t index = 0;
-    while (siblings[index].get() != ws)
-    {
-        ++index;
-    }
-    size_t first = index;
-    if (!startsAtWs)
-    {
-        while (first > 0 && (siblings[first]->style & WS_GROUP) == 0 &&
-               IsRadioButton(siblings[first - 1].get()))
-        {
-            --first;
-        }
-    }
-    group.push_back(siblings[first].get());
-    for (size_t i = first + 1; i < siblings.size(); ++i)
-    {
-        WindowState* next = siblings[i].get();
-        if (!IsRadioButton(next) || (next->style & WS_GROUP) != 0)
-        {
-            break;
-        }
-        group.push_back(next);
-    }
-    return group;
-}
-
-} // namespace afx
 
 CWnd::CWnd() = default;
 
@@ -253,19 +48,6 @@ BOOL CWnd::Attach(WindowState* hWnd)
     m_hWnd = hWnd;
     hWnd->bound.push_back(this);
     return TRUE;
-}
-
-WindowState* CWnd::Detach()
-{
-    WindowState* hWnd = m_hWnd;
-    if (hWnd != nullptr && hWnd->primary != this)
-    {
-        std::erase(hWnd->bound, this);
-        m_hWnd = nullptr;
-        return hWnd;
-    }
-    // A window keeps its primary object for as long as it exists.
-    return nullptr;
 }
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
@@ -385,11 +167,6 @@ void CWnd::GetWindowText(std::string& rString) const
     rString = GetWindowText();
 }
 
-int CWnd::GetWindowTextLength() const
-{
-    return static_cast<int>(GetWindowText().size());
-}
-
 BOOL CWnd::EnableWindow(BOOL bEnable)
 {
     if (m_hWnd == nullptr)
@@ -478,10 +255,9 @@ BOOL CWnd::IsWindowVisible() const
 
 CWnd* CWnd::SetFocus()
 {
-    CWnd* previous = FromHandle(g_focus);
-    if (m_hWnd != nullptr && g_focus != m_hWnd)
+    CWnd* previous = GetFocus();
+    if (m_hWnd != nullptr && afx::TakeFocus(m_hWnd))
     {
-        g_focus = m_hWnd;
         Changed(WindowChange::Focus);
     }
     return previous;
@@ -489,7 +265,7 @@ CWnd* CWnd::SetFocus()
 
 CWnd* CWnd::GetFocus()
 {
-    return FromHandle(g_focus);
+    return FromHandle(afx::FocusedWindow());
 }
 
 void CWnd::GetWindowRect(LPRECT lpRect) const
@@ -504,17 +280,6 @@ void CWnd::GetWindowRect(LPRECT lpRect) const
     lpRect->top = du.top * units.y / 8;
     lpRect->right = du.right * units.x / 4;
     lpRect->bottom = du.bottom * units.y / 8;
-}
-
-void CWnd::GetClientRect(LPRECT lpRect) const
-{
-    if (lpRect == nullptr)
-    {
-        return;
-    }
-    CRect window;
-    GetWindowRect(&window);
-    *lpRect = CRect(0, 0, window.Width(), window.Height());
 }
 
 CRect CWnd::GetDialogRect() const
@@ -576,9 +341,9 @@ UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, void*)
     {
         timers.push_back(nIDEvent);
     }
-    if (g_host != nullptr)
+    if (Host* host = AfxGetHost())
     {
-        g_host->SetTimer(*m_hWnd->primary, nIDEvent, nElapse);
+        host->SetTimer(*m_hWnd->primary, nIDEvent, nElapse);
     }
     return nIDEvent;
 }
@@ -596,38 +361,16 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
         return FALSE;
     }
     timers.erase(it);
-    if (g_host != nullptr)
+    if (Host* host = AfxGetHost())
     {
-        g_host->KillTimer(*m_hWnd->primary, nIDEvent);
+        host->KillTimer(*m_hWnd->primary, nIDEvent);
     }
     return TRUE;
 }
 
 int CWnd::MessageBox(const std::string& text, const std::string& caption, UINT nType)
 {
-    if (caption.empty())
-    {
-        return AfxMessageBox(text, nType);
-    }
-    if (g_host == nullptr)
-    {
-        return (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
-    }
-    return g_host->MessageBox(text, caption, nType);
-}
-
-BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    try
-    {
-        DoDataExchange(&dx);
-    }
-    catch (const afx::DataExchangeFailure&)
-    {
-        return FALSE;
-    }
-    return TRUE;
+    return caption.empty() ? AfxMessageBox(text, nType) : AfxShowMessageBox(text, caption, nType);
 }
 
 BOOL CWnd::DestroyWindow()
@@ -706,15 +449,8 @@ BOOL CWnd::CreateWindowFor(WindowKind kind, CWnd* pParent, int nID, DWORD dwStyl
     ws->primary = this;
     ws->bound.push_back(this);
     m_hWnd = ws.get();
-    if (pParent != nullptr && pParent->m_hWnd != nullptr)
-    {
-        ws->parent = pParent->m_hWnd;
-        pParent->m_hWnd->children.push_back(std::move(ws));
-    }
-    else
-    {
-        g_topLevel.push_back(std::move(ws));
-    }
+    ws->parent = pParent != nullptr ? pParent->m_hWnd : nullptr;
+    afx::AddWindow(std::move(ws));
     return TRUE;
 }
 
@@ -730,8 +466,9 @@ void CWnd::NotifyParent(UINT nCode)
 
 void CWnd::Changed(WindowChange what) const
 {
-    if (m_hWnd != nullptr && m_hWnd->announced && g_host != nullptr)
+    Host* host = AfxGetHost();
+    if (m_hWnd != nullptr && m_hWnd->announced && host != nullptr)
     {
-        g_host->WindowChanged(*m_hWnd->primary, what);
+        host->WindowChanged(*m_hWnd->primary, what);
     }
 }

@@ -75,8 +75,6 @@ public:
     // Binds this object to an existing window. FALSE (nothing changes) when this object is
     // already bound or hWnd is nullptr.
     BOOL Attach(WindowState* hWnd);
-    // Unbinds this object (the window itself stays); returns the window it was bound to.
-    WindowState* Detach();
     // Attach to the child control nID of pParent; FALSE when there is no such control.
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     // The primary object of a window (see above); nullptr for nullptr.
@@ -98,7 +96,6 @@ public:
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
     void GetWindowText(std::string& rString) const;
-    int GetWindowTextLength() const;
 
     // Returns TRUE when the window was disabled before the call.
     BOOL EnableWindow(BOOL bEnable = TRUE);
@@ -119,7 +116,6 @@ public:
     // The window's rectangle in pixels, relative to its parent's client area, from its dialog-unit
     // rectangle and the host's base units (x px = x du * baseX / 4, y px = y du * baseY / 8).
     void GetWindowRect(LPRECT lpRect) const;
-    void GetClientRect(LPRECT lpRect) const; // (0, 0, width, height) in pixels
     // The rectangle in dialog units, as the template gives it.
     CRect GetDialogRect() const;
     // The image resource of an SS_BITMAP / SS_ICON static, else 0.

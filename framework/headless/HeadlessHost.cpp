@@ -1,5 +1,7 @@
 #include "framework/headless/HeadlessHost.h"
 
+#include "framework/MessageBox.h"
+
 #include <algorithm>
 #include <thread>
 
@@ -9,15 +11,6 @@ namespace
 constexpr UINT kMinimumTimerElapse = 10;
 // How often WaitUntil looks at its condition in real time (other threads may change it).
 constexpr uint64_t kRealTimePoll = 50;
-
-bool AnswerFits(UINT nType, int answer)
-{
-    if ((nType & MB_TYPEMASK) == MB_YESNO)
-    {
-        return answer == IDYES || answer == IDNO;
-    }
-    return answer == IDOK;
-}
 } // namespace
 
 HeadlessHost::HeadlessHost(ClockMode mode) : m_mode(mode), m_start(std::chrono::steady_clock::now())
@@ -94,7 +87,7 @@ void HeadlessHost::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
 
 int HeadlessHost::MessageBox(const std::string& text, const std::string& caption, UINT nType)
 {
-    int fallback = (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+    int fallback = AfxUnattendedAnswer(nType);
     MessageBoxRecord record{text, caption, nType, fallback, false};
     if (m_answers.empty())
     {
@@ -104,7 +97,7 @@ int HeadlessHost::MessageBox(const std::string& text, const std::string& caption
     }
     int answer = m_answers.front();
     m_answers.pop_front();
-    if (!AnswerFits(nType, answer))
+    if (!AfxAnswerFits(nType, answer))
     {
         m_messageBoxes.push_back(record);
         ReportError("the queued answer " + std::to_string(answer) +

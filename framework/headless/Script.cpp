@@ -1,13 +1,10 @@
 #include "framework/headless/Script.h"
 
+#include "framework/headless/Wording.h"
 #include "platform/TextRules.h"
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cxxabi.h>
-#include <memory>
-#include <typeinfo>
 
 namespace
 {
@@ -313,6 +310,19 @@ bool ParseArguments(LineReader& reader, Arguments arguments, ScriptCommand& comm
         return true;
     };
     std::string value;
+    // A control id and a switch: `on` sets command.flag, `off` clears it.
+    auto idSwitch = [&](const char* on, const char* off) {
+        if (!id() || !word((std::string(on) + " or " + off).c_str(), value))
+        {
+            return false;
+        }
+        if (!ParseSwitch(value, on, off, command.flag))
+        {
+            why = "\"" + value + "\" is neither " + on + " nor " + off;
+            return false;
+        }
+        return true;
+    };
     switch (arguments)
     {
     case Arguments::None:
@@ -337,24 +347,14 @@ bool ParseArguments(LineReader& reader, Arguments arguments, ScriptCommand& comm
         command.items = SplitItems(command.text);
         return true;
     case Arguments::IdSwitch:
-        if (!id() || !word("on or off", value))
+        if (!idSwitch("on", "off"))
         {
-            return false;
-        }
-        if (!ParseSwitch(value, "on", "off", command.flag))
-        {
-            why = "\"" + value + "\" is neither on nor off";
             return false;
         }
         break;
     case Arguments::IdYesNo:
-        if (!id() || !word("yes or no", value))
+        if (!idSwitch("yes", "no"))
         {
-            return false;
-        }
-        if (!ParseSwitch(value, "yes", "no", command.flag))
-        {
-            why = "\"" + value + "\" is neither yes nor no";
             return false;
         }
         break;
@@ -510,39 +510,6 @@ bool ParseScript(const std::string& script, std::vector<ScriptCommand>& commands
     return true;
 }
 
-std::string QuoteText(const std::string& text)
-{
-    std::string quoted = "\"";
-    for (char c : text)
-    {
-        switch (c)
-        {
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            {
-                char hex[8];
-                std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
-                quoted += hex;
-            }
-            else
-            {
-                quoted += c;
-            }
-            break;
-        }
-    }
-    return quoted + "\"";
-}
-
 std::string FormatButtons(unsigned buttons)
 {
     std::string list;
@@ -601,18 +568,6 @@ std::string FormatCommand(const ScriptCommand& command)
         break;
     }
     return text;
-}
-
-std::string PageClassName(const CPropertyPage& page)
-{
-    const char* mangled = typeid(page).name();
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> demangled(
-        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), std::free);
-    std::string name = status == 0 && demangled ? std::string(demangled.get()) : mangled;
-    // Scripts name a page by its class alone, whatever namespace it was declared in.
-    size_t scope = name.rfind("::");
-    return scope == std::string::npos ? name : name.substr(scope + 2);
 }
 
 unsigned VisibleButtons(const CPropertySheet& sheet)

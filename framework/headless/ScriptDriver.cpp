@@ -1,4 +1,8 @@
-#include "framework/headless/Script.h"
+#include "framework/headless/ScriptDriver.h"
+
+#include "framework/MessageBox.h"
+#include "framework/headless/SheetController.h"
+#include "framework/headless/Wording.h"
 
 #include <algorithm>
 #include <ostream>
@@ -8,127 +12,15 @@ namespace
 // wait-page looks at the current page this often (milliseconds).
 constexpr DWORD kPagePollInterval = 100;
 
-UINT ButtonType(const CWnd& wnd)
-{
-    return wnd.GetStyle() & BS_TYPEMASK;
-}
-
-bool IsCheckBox(const CWnd& wnd)
-{
-    return wnd.GetKind() == WindowKind::Button &&
-           (ButtonType(wnd) == BS_CHECKBOX || ButtonType(wnd) == BS_AUTOCHECKBOX);
-}
-
-bool IsRadio(const CWnd& wnd)
-{
-    return wnd.GetKind() == WindowKind::Button &&
-           (ButtonType(wnd) == BS_RADIOBUTTON || ButtonType(wnd) == BS_AUTORADIOBUTTON);
-}
-
-bool IsList(const CWnd& wnd)
-{
-    return wnd.GetKind() == WindowKind::ComboBox || wnd.GetKind() == WindowKind::ListBox;
-}
-
-std::string KindName(const CWnd& wnd)
-{
-    switch (wnd.GetKind())
-    {
-    case WindowKind::Static:
-        return wnd.GetImageId() != 0 ? "picture" : "static";
-    case WindowKind::Button:
-        if (IsCheckBox(wnd))
-        {
-            return "checkbox";
-        }
-        if (IsRadio(wnd))
-        {
-            return "radio";
-        }
-        return ButtonType(wnd) == BS_GROUPBOX ? "groupbox" : "pushbutton";
-    case WindowKind::Edit:
-        return "edit";
-    case WindowKind::ComboBox:
-        return "combo";
-    case WindowKind::ListBox:
-        return "listbox";
-    case WindowKind::ListView:
-        return "listview";
-    case WindowKind::Sheet:
-        return "sheet";
-    case WindowKind::Page:
-        return "page";
-    case WindowKind::None:
-        break;
-    }
-    return "none";
-}
-
-std::string RowText(const CListCtrl& list, int row)
-{
-    std::string text;
-    int columns = std::max(list.GetColumnCount(), 1);
-    for (int column = 0; column < columns; ++column)
-    {
-        text += (column > 0 ? ", " : "") + list.GetItemText(row, column);
-    }
-    return text;
-}
-
-// Combo and list boxes: the items; list views: the rows.
-std::vector<std::string> Items(const CWnd& wnd)
-{
-    std::vector<std::string> items;
-    if (IsList(wnd))
-    {
-        const auto& list = static_cast<const CListControlBase&>(wnd);
-        for (int i = 0; i < list.GetCount(); ++i)
-        {
-            items.push_back(list.GetItemText(i));
-        }
-    }
-    else if (wnd.GetKind() == WindowKind::ListView)
-    {
-        const auto& list = static_cast<const CListCtrl&>(wnd);
-        for (int row = 0; row < list.GetItemCount(); ++row)
-        {
-            items.push_back(RowText(list, row));
-        }
-    }
-    return items;
-}
-
-std::string SelectedText(const CWnd& wnd)
-{
-    if (IsList(wnd))
-    {
-        const auto& list = static_cast<const CListControlBase&>(wnd);
-        return list.GetCurSel() < 0 ? std::string() : list.GetItemText(list.GetCurSel());
-    }
-    const auto& list = static_cast<const CListCtrl&>(wnd);
-    int row = list.GetNextItem(-1, LVNI_SELECTED);
-    return row < 0 ? std::string() : RowText(list, row);
-}
-
 // What a user reads in the control: the selected item of a combo or list box, else its text.
 std::string ControlText(const CWnd& wnd)
 {
-    return IsList(wnd) ? SelectedText(wnd) : wnd.GetWindowText();
-}
-
-std::string JoinItems(const std::vector<std::string>& items)
-{
-    std::string joined;
-    for (size_t i = 0; i < items.size(); ++i)
-    {
-        joined += (i > 0 ? "|" : "") + items[i];
-    }
-    return joined;
+    return IsItemList(wnd) ? SelectedItemText(wnd) : wnd.GetWindowText();
 }
 
 std::string DumpLine(const CWnd& wnd)
 {
-    std::string line = "control " + std::to_string(wnd.GetDlgCtrlID()) + " " + KindName(wnd);
+    std::string line = "control " + std::to_string(wnd.GetDlgCtrlID()) + " " + ControlKindName(wnd);
     line += wnd.IsWindowEnabled() ? " enabled" : " disabled";
     line += wnd.IsWindowVisible() ? " visible" : " hidden";
     if (wnd.GetKind() == WindowKind::Edit && (wnd.GetStyle() & ES_READONLY) != 0)
@@ -152,14 +44,46 @@ std::string DumpLine(const CWnd& wnd)
             headings.push_back(list.GetColumnHeading(column));
         }
         return line + " columns " + QuoteText(JoinItems(headings)) + " rows " +
-               QuoteText(JoinItems(Items(wnd))) + " selected " + QuoteText(SelectedText(wnd));
+               QuoteText(JoinItems(ItemTexts(wnd))) + " selected " +
+               QuoteText(SelectedItemText(wnd));
     }
-    if (IsList(wnd))
+    if (IsItemList(wnd))
     {
-        return line + " items " + QuoteText(JoinItems(Items(wnd))) + " selected " +
-               QuoteText(SelectedText(wnd));
+        return line + " items " + QuoteText(JoinItems(ItemTexts(wnd))) + " selected " +
+               QuoteText(SelectedItemText(wnd));
     }
     return line + " text " + QuoteText(wnd.GetWindowText());
+}
+
+// Does what an action command says, as a user would; false when a user could not.
+bool Act(SheetController& user, const ScriptCommand& command)
+{
+    using Need = SheetController::ButtonNeed;
+    switch (command.op)
+    {
+    case ScriptOp::Next:
+        return user.Next();
+    case ScriptOp::Back:
+        return user.Back();
+    case ScriptOp::Finish:
+        return user.Finish();
+    case ScriptOp::Cancel:
+        return user.Cancel();
+    case ScriptOp::Set:
+        return user.Type(command.id, command.text);
+    case ScriptOp::Select:
+        return user.SelectText(command.id, command.text);
+    case ScriptOp::Check:
+        return user.Check(command.id, command.flag ? BST_CHECKED : BST_UNCHECKED, Need::CheckBox);
+    case ScriptOp::Radio:
+        return user.Click(command.id, Need::RadioButton);
+    case ScriptOp::Click:
+        return user.Click(command.id);
+    case ScriptOp::Row:
+        return user.SelectRow(command.id, command.number);
+    default:
+        return true;
+    }
 }
 
 const char* MessageBoxButtons(UINT nType)
@@ -178,37 +102,6 @@ const char* AnswerName(int answer)
     default:
         return "OK";
     }
-}
-
-bool AnswerFits(UINT nType, int answer)
-{
-    if ((nType & MB_TYPEMASK) == MB_YESNO)
-    {
-        return answer == IDYES || answer == IDNO;
-    }
-    return answer == IDOK;
-}
-
-// The button a sheet command presses, and its name in messages.
-std::pair<int, const char*> SheetButton(ScriptOp op)
-{
-    switch (op)
-    {
-    case ScriptOp::Back:
-        return {ID_WIZBACK, "Back"};
-    case ScriptOp::Finish:
-        return {ID_WIZFINISH, "Finish"};
-    case ScriptOp::Cancel:
-        return {IDCANCEL, "Cancel"};
-    default:
-        return {ID_WIZNEXT, "Next"};
-    }
-}
-
-std::string CurrentPageName(const CPropertySheet& sheet)
-{
-    CPropertyPage* page = sheet.GetActivePage();
-    return page != nullptr ? PageClassName(*page) : std::string("(none)");
 }
 } // namespace
 
@@ -345,7 +238,7 @@ void ScriptDriver::ReportPage(CPropertySheet& sheet)
 
 int ScriptDriver::OnMessageBox(const std::string& text, UINT nType)
 {
-    int fallback = (nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK;
+    int fallback = AfxUnattendedAnswer(nType);
     std::string line = "  message " + QuoteText(text) + " [" + MessageBoxButtons(nType) + "]";
     m_hasMessage = true;
     m_lastMessage = text;
@@ -357,7 +250,7 @@ int ScriptDriver::OnMessageBox(const std::string& text, UINT nType)
     }
     Answer queued = m_answers.front();
     m_answers.pop_front();
-    if (!AnswerFits(nType, queued.answer))
+    if (!AfxAnswerFits(nType, queued.answer))
     {
         Print(line + " -> " + AnswerName(queued.answer) + " does not fit");
         Fail("the answer " + std::string(AnswerName(queued.answer)) + " queued at line " +
@@ -367,22 +260,6 @@ int ScriptDriver::OnMessageBox(const std::string& text, UINT nType)
     }
     Print(line + " -> " + AnswerName(queued.answer));
     return queued.answer;
-}
-
-CWnd* ScriptDriver::FindControl(CPropertySheet& sheet, int id, std::string& why) const
-{
-    CPropertyPage* page = sheet.GetActivePage();
-    CWnd* control = page != nullptr ? page->GetDlgItem(id) : nullptr;
-    if (control == nullptr)
-    {
-        control = sheet.GetDlgItem(id);
-    }
-    if (control == nullptr || control->GetKind() == WindowKind::Page)
-    {
-        why = "there is no control " + std::to_string(id) + " on " + CurrentPageName(sheet);
-        return nullptr;
-    }
-    return control;
 }
 
 void ScriptDriver::Run(CPropertySheet& sheet, const ScriptCommand& command)
@@ -455,100 +332,8 @@ void ScriptDriver::Run(CPropertySheet& sheet, const ScriptCommand& command)
 bool ScriptDriver::RunAction(CPropertySheet& sheet, const ScriptCommand& command)
 {
     std::string why;
-    if (command.op == ScriptOp::Next || command.op == ScriptOp::Back ||
-        command.op == ScriptOp::Finish || command.op == ScriptOp::Cancel)
-    {
-        auto [id, name] = SheetButton(command.op);
-        CWnd* button = sheet.GetDlgItem(id);
-        if (button == nullptr || !button->IsWindowVisible())
-        {
-            return Fail(std::string("the ") + name + " button is hidden");
-        }
-        if (!button->IsWindowEnabled())
-        {
-            return Fail(std::string("the ") + name + " button is disabled");
-        }
-        return sheet.PressButton(id) != FALSE ||
-               Fail(std::string("the ") + name + " button could not be pressed");
-    }
-    CWnd* control = FindControl(sheet, command.id, why);
-    if (control == nullptr)
-    {
-        return Fail(why);
-    }
-    std::string name = "control " + std::to_string(command.id);
-    auto wrongKind = [&](const char* wanted) {
-        return Fail(name + " is a " + KindName(*control) + ", not " + wanted);
-    };
-    if (!control->IsUserReachable())
-    {
-        return Fail(name + (control->IsWindowVisible() ? " is disabled" : " is hidden"));
-    }
-    switch (command.op)
-    {
-    case ScriptOp::Set:
-        if (control->GetKind() != WindowKind::Edit)
-        {
-            return wrongKind("an edit");
-        }
-        return static_cast<CEdit*>(control)->UserType(command.text) != FALSE ||
-               Fail(name + " is read-only");
-    case ScriptOp::Select: {
-        if (!IsList(*control))
-        {
-            return wrongKind("a combo box or list box");
-        }
-        auto* list = static_cast<CListControlBase*>(control);
-        std::vector<std::string> items = Items(*control);
-        auto exact = std::find(items.begin(), items.end(), command.text);
-        int index = exact != items.end() ? static_cast<int>(exact - items.begin())
-                                         : list->FindStringExact(-1, command.text);
-        if (index < 0)
-        {
-            return Fail(name + " has no item " + QuoteText(command.text) + " (items " +
-                        QuoteText(JoinItems(items)) + ")");
-        }
-        return list->UserSelect(index) != FALSE || Fail(name + " refused the selection");
-    }
-    case ScriptOp::Check:
-        if (!IsCheckBox(*control))
-        {
-            return wrongKind("a check box");
-        }
-        return static_cast<CButton*>(control)->UserCheck(command.flag ? BST_CHECKED
-                                                                      : BST_UNCHECKED) != FALSE ||
-               Fail(name + " could not be clicked");
-    case ScriptOp::Radio:
-        if (!IsRadio(*control))
-        {
-            return wrongKind("a radio button");
-        }
-        return static_cast<CButton*>(control)->UserClick() != FALSE ||
-               Fail(name + " could not be clicked");
-    case ScriptOp::Click:
-        if (control->GetKind() != WindowKind::Button)
-        {
-            return wrongKind("a button");
-        }
-        return static_cast<CButton*>(control)->UserClick() != FALSE ||
-               Fail(name + " could not be clicked");
-    case ScriptOp::Row: {
-        if (control->GetKind() != WindowKind::ListView)
-        {
-            return wrongKind("a list view");
-        }
-        auto* list = static_cast<CListCtrl*>(control);
-        if (command.number >= list->GetItemCount())
-        {
-            return Fail(name + " has no row " + std::to_string(command.number) + " (" +
-                        std::to_string(list->GetItemCount()) + " rows)");
-        }
-        return list->UserSelectRow(command.number) != FALSE ||
-               Fail(name + " refused the selection");
-    }
-    default:
-        return true;
-    }
+    SheetController user(sheet, [&why](const std::string& failure) { why = failure; });
+    return Act(user, command) || Fail(why);
 }
 
 bool ScriptDriver::RunExpect(CPropertySheet& sheet, const ScriptCommand& command, std::string& why)
@@ -575,7 +360,8 @@ bool ScriptDriver::RunExpect(CPropertySheet& sheet, const ScriptCommand& command
     default:
         break;
     }
-    CWnd* control = FindControl(sheet, command.id, why);
+    SheetController user(sheet, [&why](const std::string& failure) { why = failure; });
+    CWnd* control = user.RequireControl(command.id);
     if (control == nullptr)
     {
         return false;
@@ -595,29 +381,29 @@ bool ScriptDriver::RunExpect(CPropertySheet& sheet, const ScriptCommand& command
         why = name + (control->IsWindowVisible() ? " is visible" : " is hidden");
         return (control->IsWindowVisible() != FALSE) == command.flag;
     case ScriptOp::ExpectItems: {
-        if (!IsList(*control) && control->GetKind() != WindowKind::ListView)
+        if (!IsItemList(*control) && control->GetKind() != WindowKind::ListView)
         {
-            why = name + " is a " + KindName(*control) + "; it has no items";
+            why = name + " is a " + ControlKindName(*control) + "; it has no items";
             return false;
         }
-        std::vector<std::string> items = Items(*control);
+        std::vector<std::string> items = ItemTexts(*control);
         why = name + " has the items " + QuoteText(JoinItems(items));
         return items == command.items;
     }
     case ScriptOp::ExpectSelected: {
-        if (!IsList(*control) && control->GetKind() != WindowKind::ListView)
+        if (!IsItemList(*control) && control->GetKind() != WindowKind::ListView)
         {
-            why = name + " is a " + KindName(*control) + "; it has no selection";
+            why = name + " is a " + ControlKindName(*control) + "; it has no selection";
             return false;
         }
-        std::string selected = SelectedText(*control);
+        std::string selected = SelectedItemText(*control);
         why = name + " has " + (selected.empty() ? "nothing" : QuoteText(selected)) + " selected";
         return selected == command.text;
     }
     case ScriptOp::ExpectChecked: {
         if (!IsCheckBox(*control) && !IsRadio(*control))
         {
-            why = name + " is a " + KindName(*control) + "; it cannot be checked";
+            why = name + " is a " + ControlKindName(*control) + "; it cannot be checked";
             return false;
         }
         bool checked = static_cast<CButton*>(control)->GetCheck() == BST_CHECKED;

@@ -1,5 +1,9 @@
-#include "framework/headless/HeadlessHost.h"
+#include "framework/headless/SheetController.h"
 
+#include "framework/headless/HeadlessHost.h"
+#include "framework/headless/Wording.h"
+
+#include <algorithm>
 #include <sstream>
 
 namespace
@@ -105,7 +109,20 @@ std::string DescribeControl(const CWnd& wnd)
     return out.str();
 }
 
-SheetController::SheetController(CPropertySheet& sheet) : m_sheet(sheet) {}
+SheetController::SheetController(CPropertySheet& sheet)
+    : SheetController(sheet, [](const std::string& why) {
+          if (auto* host = dynamic_cast<HeadlessHost*>(AfxGetHost()))
+          {
+              host->ReportError(why);
+          }
+      })
+{
+}
+
+SheetController::SheetController(CPropertySheet& sheet, FailureHandler onFailure)
+    : m_sheet(sheet), m_onFailure(std::move(onFailure))
+{
+}
 
 bool SheetController::Start()
 {
@@ -116,30 +133,31 @@ bool SheetController::Start()
     return true;
 }
 
-bool SheetController::Fail(const std::string& what) const
+bool SheetController::Fail(const std::string& why) const
 {
-    if (auto* host = dynamic_cast<HeadlessHost*>(AfxGetHost()))
+    if (m_onFailure)
     {
-        host->ReportError(what);
+        m_onFailure(why);
     }
     return false;
 }
 
 bool SheetController::Press(int id, const char* name)
 {
+    std::string button = std::string("the ") + name + " button";
     if (!m_sheet.IsOpen())
     {
-        return Fail(std::string("cannot press ") + name + ": the sheet is not open");
+        return Fail(button + " cannot be pressed: the sheet is closed");
     }
     if (!IsButtonVisible(id))
     {
-        return Fail(std::string("cannot press ") + name + ": the button is hidden");
+        return Fail(button + " is hidden");
     }
     if (!IsButtonEnabled(id))
     {
-        return Fail(std::string("cannot press ") + name + ": the button is disabled");
+        return Fail(button + " is disabled");
     }
-    return m_sheet.PressButton(id) != FALSE;
+    return m_sheet.PressButton(id) != FALSE || Fail(button + " could not be pressed");
 }
 
 bool SheetController::IsButtonEnabled(int id) const
@@ -157,90 +175,132 @@ bool SheetController::IsButtonVisible(int id) const
 CWnd* SheetController::Control(int id) const
 {
     CPropertyPage* page = m_sheet.GetActivePage();
-    return page != nullptr ? page->GetDlgItem(id) : nullptr;
-}
-
-template <class T> T* SheetController::Find(int id, WindowKind kind, const char* action) const
-{
-    CWnd* control = Control(id);
-    std::string name = std::string(action) + " control " + std::to_string(id);
+    CWnd* control = page != nullptr ? page->GetDlgItem(id) : nullptr;
     if (control == nullptr)
     {
-        Fail("cannot " + name + ": the active page has no such control");
-        return nullptr;
+        control = m_sheet.GetDlgItem(id);
     }
-    if (control->GetKind() != kind)
+    return control != nullptr && control->GetKind() != WindowKind::Page ? control : nullptr;
+}
+
+CWnd* SheetController::RequireControl(int id) const
+{
+    CWnd* control = Control(id);
+    if (control == nullptr)
     {
-        Fail("cannot " + name + ": it is a " + KindName(control->GetKind()));
+        Fail("there is no control " + std::to_string(id) + " on " + CurrentPageName(m_sheet));
+    }
+    return control;
+}
+
+CWnd* SheetController::Reach(int id, bool (*fits)(const CWnd&), const char* wanted) const
+{
+    CWnd* control = RequireControl(id);
+    if (control == nullptr)
+    {
         return nullptr;
     }
+    std::string name = "control " + std::to_string(id);
     if (!control->IsUserReachable())
     {
-        Fail("cannot " + name + ": it is hidden or disabled");
+        Fail(name + (control->IsWindowVisible() ? " is disabled" : " is hidden"));
         return nullptr;
     }
-    return static_cast<T*>(control);
+    if (!fits(*control))
+    {
+        Fail(name + " is a " + ControlKindName(*control) + ", not " + wanted);
+        return nullptr;
+    }
+    return control;
 }
 
-bool SheetController::Click(int id)
+CButton* SheetController::ReachButton(int id, ButtonNeed need) const
 {
-    CButton* button = Find<CButton>(id, WindowKind::Button, "click");
-    return button != nullptr && (button->UserClick() != FALSE || Fail("click failed"));
+    struct Need
+    {
+        bool (*fits)(const CWnd&);
+        const char* wanted;
+    };
+    // One row per ButtonNeed, in its order.
+    static constexpr Need kNeeds[] = {
+        {[](const CWnd& wnd) { return wnd.GetKind() == WindowKind::Button; }, "a button"},
+        {IsCheckBox, "a check box"},
+        {IsRadio, "a radio button"},
+        {[](const CWnd& wnd) { return IsCheckBox(wnd) || IsRadio(wnd); },
+         "a check box or radio button"},
+    };
+    const Need& wanted = kNeeds[static_cast<size_t>(need)];
+    return static_cast<CButton*>(Reach(id, wanted.fits, wanted.wanted));
 }
 
-bool SheetController::Check(int id, int state)
+CListControlBase* SheetController::ReachItemList(int id) const
 {
-    CButton* button = Find<CButton>(id, WindowKind::Button, "check");
-    return button != nullptr &&
-           (button->UserCheck(state) != FALSE ||
-            Fail("cannot set control " + std::to_string(id) + " to " + std::to_string(state)));
+    return static_cast<CListControlBase*>(Reach(id, IsItemList, "a combo box or list box"));
+}
+
+bool SheetController::Accepted(BOOL done, int id, const char* refusal) const
+{
+    return done != FALSE || Fail("control " + std::to_string(id) + " " + refusal);
+}
+
+bool SheetController::InRange(int id, int index, int count, const char* entry) const
+{
+    return (index >= 0 && index < count) ||
+           Fail("control " + std::to_string(id) + " has no " + entry + " " + std::to_string(index) +
+                " (" + std::to_string(count) + " " + entry + "s)");
+}
+
+bool SheetController::Click(int id, ButtonNeed need)
+{
+    CButton* button = ReachButton(id, need);
+    return button != nullptr && Accepted(button->UserClick(), id, "could not be clicked");
+}
+
+bool SheetController::Check(int id, int state, ButtonNeed need)
+{
+    CButton* button = ReachButton(id, need);
+    return button != nullptr && Accepted(button->UserCheck(state), id, "could not be clicked");
 }
 
 bool SheetController::Type(int id, const std::string& text)
 {
-    CEdit* edit = Find<CEdit>(id, WindowKind::Edit, "type into");
-    return edit != nullptr &&
-           (edit->UserType(text) != FALSE ||
-            Fail("cannot type into control " + std::to_string(id) + ": it is read-only"));
+    auto isEdit = [](const CWnd& wnd) { return wnd.GetKind() == WindowKind::Edit; };
+    auto* edit = static_cast<CEdit*>(Reach(id, isEdit, "an edit"));
+    return edit != nullptr && Accepted(edit->UserType(text), id, "is read-only");
 }
 
 bool SheetController::Select(int id, int index)
 {
-    CWnd* control = Control(id);
-    WindowKind kind = control != nullptr && control->GetKind() == WindowKind::ListBox
-                          ? WindowKind::ListBox
-                          : WindowKind::ComboBox;
-    auto* list = Find<CListControlBase>(id, kind, "select in");
-    return list != nullptr &&
-           (list->UserSelect(index) != FALSE ||
-            Fail("control " + std::to_string(id) + " has no item " + std::to_string(index)));
+    CListControlBase* list = ReachItemList(id);
+    return list != nullptr && InRange(id, index, list->GetCount(), "item") &&
+           Accepted(list->UserSelect(index), id, "refused the selection");
 }
 
 bool SheetController::SelectText(int id, const std::string& text)
 {
-    CWnd* control = Control(id);
-    WindowKind kind = control != nullptr && control->GetKind() == WindowKind::ListBox
-                          ? WindowKind::ListBox
-                          : WindowKind::ComboBox;
-    auto* list = Find<CListControlBase>(id, kind, "select in");
+    CListControlBase* list = ReachItemList(id);
     if (list == nullptr)
     {
         return false;
     }
-    int index = list->FindStringExact(-1, text);
+    std::vector<std::string> items = ItemTexts(*list);
+    auto exact = std::find(items.begin(), items.end(), text);
+    int index = exact != items.end() ? static_cast<int>(exact - items.begin())
+                                     : list->FindStringExact(-1, text);
     if (index < 0)
     {
-        return Fail("control " + std::to_string(id) + " has no item \"" + text + "\"");
+        return Fail("control " + std::to_string(id) + " has no item " + QuoteText(text) +
+                    " (items " + QuoteText(JoinItems(items)) + ")");
     }
-    return list->UserSelect(index) != FALSE;
+    return Accepted(list->UserSelect(index), id, "refused the selection");
 }
 
 bool SheetController::SelectRow(int id, int row)
 {
-    CListCtrl* list = Find<CListCtrl>(id, WindowKind::ListView, "select a row of");
-    return list != nullptr &&
-           (list->UserSelectRow(row) != FALSE ||
-            Fail("control " + std::to_string(id) + " has no row " + std::to_string(row)));
+    auto isListView = [](const CWnd& wnd) { return wnd.GetKind() == WindowKind::ListView; };
+    auto* list = static_cast<CListCtrl*>(Reach(id, isListView, "a list view"));
+    return list != nullptr && InRange(id, row, list->GetItemCount(), "row") &&
+           Accepted(list->UserSelectRow(row), id, "refused the selection");
 }
 
 std::string SheetController::Describe() const

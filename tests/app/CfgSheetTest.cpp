@@ -1,4 +1,5 @@
 #include "src/app/CfgSheet.h"
+#include "framework/headless/SheetController.h"
 #include "src/app/CfgApp.h"
 #include "tests/app/SheetPages.h"
 #include "tests/support/TestHost.h"

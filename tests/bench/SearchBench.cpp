@@ -6,6 +6,7 @@
 // attention, 5 s for the echo command after the pause); the page sees the end at its next
 // 1000 ms tick. The processor time covers the whole search, all 36 workers included.
 #include "framework/headless/HeadlessHost.h"
+#include "framework/headless/SheetController.h"
 #include "platform/posix/ComPortNames.h"
 #include "sim/Adapter.h"
 #include "src/app/CfgApp.h"

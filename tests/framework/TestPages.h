@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Afx.h"
+#include "framework/headless/SheetController.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>

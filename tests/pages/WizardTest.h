@@ -7,7 +7,8 @@
 // on the virtual clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on.
 #pragma once
 
-#include "framework/headless/Script.h"
+#include "framework/headless/SheetController.h"
+#include "framework/headless/Wording.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "sim/Adapter.h"
 #include "src/app/CfgApp.h"

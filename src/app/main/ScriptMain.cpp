@@ -9,6 +9,7 @@
 #include "framework/WinApp.h"
 #include "framework/headless/HeadlessHost.h"
 #include "framework/headless/Script.h"
+#include "framework/headless/ScriptDriver.h"
 #include "framework/qt/QtHost.h"
 #include "src/app/main/WindowSystem.h"
 

@@ -1,4 +1,5 @@
 #include "framework/Afx.h"
+#include "framework/headless/SheetController.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +73,7 @@ TEST_F(HeadlessHostTest, LoadString_FindsApplicationAndFrameworkStrings)
     EXPECT_EQ(AfxLoadString(800), "Save the changes?");
     EXPECT_EQ(AfxLoadString(AFX_IDP_PARSE_INT), "Please enter an integer.");
     EXPECT_EQ(AfxLoadString(12345), "");
-    EXPECT_EQ(AfxFormatString2("%1 of %2 (%3)", "one", "two"), "one of two ()");
+    EXPECT_EQ(AfxFormatString1("%1 of %2", "one"), "one of ");
 }
 
 TEST_F(HeadlessHostTest, RealTimeWait_FiresTimersWhenDue)

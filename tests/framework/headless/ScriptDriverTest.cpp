@@ -1,3 +1,4 @@
+#include "framework/headless/ScriptDriver.h"
 #include "framework/Afx.h"
 #include "framework/headless/Script.h"
 #include "tests/support/TestHost.h"

@@ -1,4 +1,5 @@
 #include "framework/headless/Script.h"
+#include "framework/headless/Wording.h"
 
 #include <gtest/gtest.h>
 

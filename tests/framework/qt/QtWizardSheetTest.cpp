@@ -1,6 +1,7 @@
 // The wizard's own sheet on the Qt host: its first page from the real templates and artwork,
 // Enter on it, and every text of every page in the fonts a Debian desktop offers.
-#include "framework/headless/Script.h"
+#include "framework/MessageBox.h"
+#include "framework/headless/Wording.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "src/app/CfgSheet.h"
 #include "src/res/Resources.h"
@@ -48,7 +49,7 @@ protected:
         AfxSetHost(host.get());
         // Pages on the way may ask; the first button of the box answers.
         host->SetMessageBoxAnswerer([](const std::string&, const std::string&, UINT nType) {
-            return std::optional<int>((nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK);
+            return std::optional<int>(AfxUnattendedAnswer(nType));
         });
         // The sheet loads its icon when it is made: after the wizard's resources are in place.
         sheet = std::make_unique<CCfgSheet>("test", nullptr, start);

@@ -7,7 +7,8 @@
 //
 // Exit code: 0 when every page was written, 1 when some page could not be shown or written, 2
 // for bad arguments.
-#include "framework/headless/Script.h"
+#include "framework/MessageBox.h"
+#include "framework/headless/Wording.h"
 #include "framework/qt/QtHost.h"
 #include "src/app/CfgSheet.h"
 
@@ -89,7 +90,7 @@ int main(int argc, char** argv)
     host.SetMessageBoxAnswerer([](const std::string& text, const std::string&, UINT nType) {
         std::fprintf(stderr, "quoran-page-screenshots: message box \"%s\" answered\n",
                      text.c_str());
-        return std::optional<int>((nType & MB_TYPEMASK) == MB_YESNO ? IDNO : IDOK);
+        return std::optional<int>(AfxUnattendedAnswer(nType));
     });
 
     int failures = 0;
