@@ -109,9 +109,9 @@ public:
     BOOL SaveAll();
 
     // Part of a page's data exchange, right after control `controlId` was exchanged: when
-    // saving, a value with invalid characters shows string 1205 and an out-of-range value 1206,
-    // and either fails the exchange (does not return). A value that is not one of its choices,
-    // and a control id that is not in the catalogue, pass.
+    // saving, a value with invalid characters shows IDS_INVALID_CHARACTERS and an out-of-range
+    // value IDS_OUT_OF_RANGE, and either fails the exchange (does not return). A value that is
+    // not one of its choices, and a control id that is not in the catalogue, pass.
     void ValidateParam(CDataExchange* pDX, int controlId) const;
 
     // Appends the command lines to `cmdLines`: fragments in list order, joined into lines that

@@ -6,13 +6,6 @@
 
 namespace
 {
-constexpr int kHighThroughputEdit = 1179;
-constexpr int kHighThresholdEdit = 1181;
-constexpr int kLowThresholdEdit = 1182;
-constexpr int kLowThroughputEdit = 1183;
-constexpr int kCallBumpingCombo = 1184;
-constexpr int kSchemeCombo = 1185;
-
 // An edit of the page and the member that holds its value.
 struct Threshold
 {
@@ -23,29 +16,29 @@ struct Threshold
 // In the order they are exchanged and checked.
 // clang-format off
 constexpr Threshold kThresholds[] = {
-    {kHighThresholdEdit,  &CBandwidthPage::m_nHighThreshold},
-    {kHighThroughputEdit, &CBandwidthPage::m_nHighThroughput},
-    {kLowThresholdEdit,   &CBandwidthPage::m_nLowThreshold},
-    {kLowThroughputEdit,  &CBandwidthPage::m_nLowThroughput},
+    {IDC_BOD_HIGH_THRESHOLD,  &CBandwidthPage::m_nHighThreshold},
+    {IDC_BOD_HIGH_THROUGHPUT, &CBandwidthPage::m_nHighThroughput},
+    {IDC_BOD_LOW_THRESHOLD,   &CBandwidthPage::m_nLowThreshold},
+    {IDC_BOD_LOW_THROUGHPUT,  &CBandwidthPage::m_nLowThroughput},
 };
 // clang-format on
 } // namespace
 
 BEGIN_MESSAGE_MAP(CBandwidthPage, CCfgPage)
-ON_EN_CHANGE(kHighThresholdEdit, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kHighThroughputEdit, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kLowThresholdEdit, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kLowThroughputEdit, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kCallBumpingCombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kSchemeCombo, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_BOD_HIGH_THRESHOLD, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_BOD_HIGH_THROUGHPUT, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_BOD_LOW_THRESHOLD, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_BOD_LOW_THROUGHPUT, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_CALL_BUMPING, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_BANDWIDTH_SCHEME, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CBandwidthPage::CBandwidthPage() : CCfgPage(IDD) {}
 
 BOOL CBandwidthPage::OnInitDialog()
 {
-    FillCombo(kCallBumpingCombo, kCallBumpingChoices);
-    FillCombo(kSchemeCombo, kBandwidthSchemeChoices);
+    FillCombo(IDC_CALL_BUMPING, kCallBumpingChoices);
+    FillCombo(IDC_BANDWIDTH_SCHEME, kBandwidthSchemeChoices);
     return CCfgPage::OnInitDialog();
 }
 
@@ -64,8 +57,8 @@ void CBandwidthPage::DoDataExchange(CDataExchange* pDX)
         DDX_Text(pDX, threshold.editId, this->*threshold.value);
         theParams.ValidateParam(pDX, threshold.editId);
     }
-    DDX_CBString(pDX, kCallBumpingCombo, m_strCallBumping);
-    DDX_CBString(pDX, kSchemeCombo, m_strDBAScheme);
+    DDX_CBString(pDX, IDC_CALL_BUMPING, m_strCallBumping);
+    DDX_CBString(pDX, IDC_BANDWIDTH_SCHEME, m_strDBAScheme);
 }
 
 LRESULT CBandwidthPage::OnWizardNext()

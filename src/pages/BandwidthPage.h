@@ -10,7 +10,7 @@
 class CBandwidthPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 185;
+    static constexpr UINT IDD = IDD_BANDWIDTH;
 
     CBandwidthPage();
 
@@ -23,12 +23,12 @@ public:
     // Custom setup: 0, the switch type page. Express setup: the setup type page (-1).
     LRESULT OnWizardBack() override;
 
-    int m_nHighThreshold = 0;     // edit 1181, seconds
-    int m_nHighThroughput = 0;    // edit 1179, kbps
-    int m_nLowThreshold = 0;      // edit 1182, seconds
-    int m_nLowThroughput = 0;     // edit 1183, kbps
-    std::string m_strCallBumping; // combo 1184
-    std::string m_strDBAScheme;   // combo 1185
+    int m_nHighThreshold = 0;     // edit IDC_BOD_HIGH_THRESHOLD, seconds
+    int m_nHighThroughput = 0;    // edit IDC_BOD_HIGH_THROUGHPUT, kbps
+    int m_nLowThreshold = 0;      // edit IDC_BOD_LOW_THRESHOLD, seconds
+    int m_nLowThroughput = 0;     // edit IDC_BOD_LOW_THROUGHPUT, kbps
+    std::string m_strCallBumping; // combo IDC_CALL_BUMPING
+    std::string m_strDBAScheme;   // combo IDC_BANDWIDTH_SCHEME
 
 protected:
     // Leaving the page (by Next or by Back) refuses a value that is not an integer, then one

@@ -6,25 +6,19 @@
 
 namespace
 {
-constexpr int kAutoAnswer = 1007;
-constexpr int kPersistentDTR = 1008;
-constexpr int kDialingMethod = 1009;
-constexpr int kRingsToAnswer = 1010;
-constexpr int kCallerId = 1155;
-constexpr int kInactivityTimer = 1178;
-constexpr int kRingsControls[] = {kRingsToAnswer, 1044};
+constexpr int kRingsControls[] = {IDC_RINGS_TO_ANSWER, IDC_RINGS_LABEL};
 constexpr int kRingsMaxChars = 5;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCallCtrlCfgPage, CCfgPage)
-ON_BN_CLICKED(kAutoAnswer, &CCallCtrlCfgPage::OnAutoAnswerClicked)
-ON_BN_CLICKED(kPersistentDTR, &CCfgPage::OnSettingChanged)
+ON_BN_CLICKED(IDC_AUTO_ANSWER, &CCallCtrlCfgPage::OnAutoAnswerClicked)
+ON_BN_CLICKED(IDC_PERSISTENT_DTR, &CCfgPage::OnSettingChanged)
 // Like every other setting: a changed caller identification alone must still be saved
 // before it is sent.
-ON_BN_CLICKED(kCallerId, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kDialingMethod, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kRingsToAnswer, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kInactivityTimer, &CCfgPage::OnSettingChanged)
+ON_BN_CLICKED(IDC_CALLER_ID, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_DIALING_METHOD, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_RINGS_TO_ANSWER, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_INACTIVITY_TIMER, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CCallCtrlCfgPage::CCallCtrlCfgPage() : CCfgPage(IDD) {}
@@ -32,12 +26,12 @@ CCallCtrlCfgPage::CCallCtrlCfgPage() : CCfgPage(IDD) {}
 BOOL CCallCtrlCfgPage::OnInitDialog()
 {
     CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(1395);
-    m_strDialingMethodLabel = AfxLoadString(1397);
-    m_strRingsLabel = AfxLoadString(1396);
-    m_strInactivityLabel = AfxLoadString(1524);
-    FillCombo(kDialingMethod, kDialingMethodChoices);
-    static_cast<CEdit*>(GetDlgItem(kRingsToAnswer))->LimitText(kRingsMaxChars);
+    m_strIntro = AfxLoadString(IDS_CALL_INTRO);
+    m_strDialingMethodLabel = AfxLoadString(IDS_DIALING_METHOD_LABEL);
+    m_strRingsLabel = AfxLoadString(IDS_RINGS_LABEL);
+    m_strInactivityLabel = AfxLoadString(IDS_INACTIVITY_LABEL);
+    FillCombo(IDC_DIALING_METHOD, kDialingMethodChoices);
+    static_cast<CEdit*>(GetDlgItem(IDC_RINGS_TO_ANSWER))->LimitText(kRingsMaxChars);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -70,28 +64,28 @@ LRESULT CCallCtrlCfgPage::OnWizardBack()
 void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kAutoAnswer, m_btnAutoAnswer);
-    DDX_Check(pDX, kAutoAnswer, m_bAutoAnswer);
-    DDX_CBString(pDX, kDialingMethod, m_strDialingMethod);
-    DDX_Check(pDX, kPersistentDTR, m_bPersistentDTR);
-    DDX_Text(pDX, 1088, m_strIntro);
-    DDX_Text(pDX, 1090, m_strDialingMethodLabel);
-    DDX_Text(pDX, 1044, m_strRingsLabel);
-    DDX_Check(pDX, kCallerId, m_bCallerId);
-    DDX_Text(pDX, 1180, m_strInactivityLabel);
+    DDX_Control(pDX, IDC_AUTO_ANSWER, m_btnAutoAnswer);
+    DDX_Check(pDX, IDC_AUTO_ANSWER, m_bAutoAnswer);
+    DDX_CBString(pDX, IDC_DIALING_METHOD, m_strDialingMethod);
+    DDX_Check(pDX, IDC_PERSISTENT_DTR, m_bPersistentDTR);
+    DDX_Text(pDX, IDC_CALL_INTRO, m_strIntro);
+    DDX_Text(pDX, IDC_DIALING_METHOD_LABEL, m_strDialingMethodLabel);
+    DDX_Text(pDX, IDC_RINGS_LABEL, m_strRingsLabel);
+    DDX_Check(pDX, IDC_CALLER_ID, m_bCallerId);
+    DDX_Text(pDX, IDC_INACTIVITY_LABEL, m_strInactivityLabel);
 
-    DDX_Text(pDX, kInactivityTimer, m_nInactivityTimer);
-    DDX_Text(pDX, kRingsToAnswer, m_nRingsToAnswer);
+    DDX_Text(pDX, IDC_INACTIVITY_TIMER, m_nInactivityTimer);
+    DDX_Text(pDX, IDC_RINGS_TO_ANSWER, m_nRingsToAnswer);
     if (!pDX->m_bSaveAndValidate)
         return;
     // The rings are checked before the timer although the timer was exchanged first.
-    pDX->PrepareEditCtrl(kRingsToAnswer);
-    theParams.ValidateParam(pDX, kRingsToAnswer);
-    pDX->PrepareEditCtrl(kInactivityTimer);
-    theParams.ValidateParam(pDX, kInactivityTimer);
+    pDX->PrepareEditCtrl(IDC_RINGS_TO_ANSWER);
+    theParams.ValidateParam(pDX, IDC_RINGS_TO_ANSWER);
+    pDX->PrepareEditCtrl(IDC_INACTIVITY_TIMER);
+    theParams.ValidateParam(pDX, IDC_INACTIVITY_TIMER);
 
-    EnableParam(kAutoAnswer, m_bAutoAnswer == 0);
-    EnableParam(kRingsToAnswer, m_bAutoAnswer != 0);
+    EnableParam(IDC_AUTO_ANSWER, m_bAutoAnswer == 0);
+    EnableParam(IDC_RINGS_TO_ANSWER, m_bAutoAnswer != 0);
 }
 
 void CCallCtrlCfgPage::EnableRingsToAnswer()

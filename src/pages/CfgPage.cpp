@@ -7,12 +7,6 @@
 #include "src/identify/DeviceTable.h"
 #include "src/profile/ProfileFile.h"
 
-namespace
-{
-constexpr UINT kStringDisabled = 1266; // "Disabled"
-
-} // namespace
-
 CCfgPage::CCfgPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate) {}
 
 void CCfgPage::OnSettingChanged()
@@ -68,7 +62,7 @@ void FillComboFromChoices(CComboBox& combo, const ChoiceEntry* choices)
 
 bool IsDisabledTEI(const std::string& text)
 {
-    return lstrcmpiA(text.c_str(), AfxLoadString(kStringDisabled).c_str()) == 0;
+    return lstrcmpiA(text.c_str(), AfxLoadString(IDS_DISABLED).c_str()) == 0;
 }
 
 bool IsUSSwitchType(const std::string& text)

@@ -6,6 +6,7 @@
 
 #include "framework/Afx.h"
 #include "src/profile/ChoiceEntry.h"
+#include "src/res/WizardRes.h"
 
 #include <span>
 #include <string>

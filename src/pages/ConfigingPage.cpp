@@ -9,8 +9,6 @@ namespace
 constexpr UINT kTickMs = 1000;
 constexpr int kTickLimit = 50; // the page gives up at the tick after this one
 
-constexpr UINT kStringConfiguring = 1430;
-constexpr UINT kStringNotFound = 1438;
 } // namespace
 
 CConfigingPage::CConfigingPage() : CCfgPage(IDD) {}
@@ -18,7 +16,7 @@ CConfigingPage::CConfigingPage() : CCfgPage(IDD) {}
 BOOL CConfigingPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strStatus = AfxLoadString(kStringConfiguring);
+    m_strStatus = AfxLoadString(IDS_CONFIGURING);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -39,7 +37,7 @@ void CConfigingPage::OnTimer(UINT_PTR nIDEvent)
     if (m_nTicks > kTickLimit)
     {
         KillTimer(m_nTimerID);
-        m_strStatus = AfxLoadString(kStringNotFound);
+        m_strStatus = AfxLoadString(IDS_NOT_FOUND);
     }
     else
     {
@@ -66,5 +64,5 @@ CPropertyPage& CConfigingPage::OutcomePage(int result) const
 void CConfigingPage::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1132, m_strStatus);
+    DDX_Text(pDX, IDC_CONFIGURING_STATUS, m_strStatus);
 }

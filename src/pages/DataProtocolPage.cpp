@@ -5,31 +5,21 @@
 #include "src/identify/DeviceTable.h"
 #include "src/profile/ProfileFile.h"
 
-namespace
-{
-constexpr int kProtocolCombo = 1011;
-constexpr int kAutoDetectBox = 1156;
-constexpr int kIntroStatic = 1091;
-constexpr int kProtocolLabelStatic = 1093;
-constexpr UINT kIntroText = 1398;
-constexpr UINT kProtocolLabelText = 1399;
-} // namespace
-
 // The auto detection box is bound like every other settings control: without it a change of
 // that box alone would leave the configuration unmodified, the express path would skip the save
 // page, and the adapter would get a value the profile never kept.
 BEGIN_MESSAGE_MAP(CDataProtocolPage, CCfgPage)
-ON_CBN_SELCHANGE(kProtocolCombo, &CCfgPage::OnSettingChanged)
-ON_BN_CLICKED(kAutoDetectBox, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_DATA_PROTOCOL, &CCfgPage::OnSettingChanged)
+ON_BN_CLICKED(IDC_AUTO_DETECT, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CDataProtocolPage::CDataProtocolPage() : CCfgPage(IDD) {}
 
 BOOL CDataProtocolPage::OnInitDialog()
 {
-    m_strIntro = AfxLoadString(kIntroText);
-    m_strProtocolLabel = AfxLoadString(kProtocolLabelText);
-    FillCombo(kProtocolCombo,
+    m_strIntro = AfxLoadString(IDS_PROTOCOL_INTRO);
+    m_strProtocolLabel = AfxLoadString(IDS_DATA_PROTOCOL_LABEL);
+    FillCombo(IDC_DATA_PROTOCOL,
               GetDeviceProtocolChoices(theApp.m_device.modelCode, theApp.m_device.extModelCode));
     // The base initialisation moves the members to the filled controls.
     return CCfgPage::OnInitDialog();
@@ -43,10 +33,10 @@ BOOL CDataProtocolPage::OnSetActive()
 void CDataProtocolPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_CBString(pDX, kProtocolCombo, m_strDataProtocol);
-    DDX_Text(pDX, kIntroStatic, m_strIntro);
-    DDX_Text(pDX, kProtocolLabelStatic, m_strProtocolLabel);
-    DDX_Check(pDX, kAutoDetectBox, m_bAutoDetect);
+    DDX_CBString(pDX, IDC_DATA_PROTOCOL, m_strDataProtocol);
+    DDX_Text(pDX, IDC_PROTOCOL_INTRO, m_strIntro);
+    DDX_Text(pDX, IDC_DATA_PROTOCOL_LABEL, m_strProtocolLabel);
+    DDX_Check(pDX, IDC_AUTO_DETECT, m_bAutoDetect);
 }
 
 LRESULT CDataProtocolPage::OnWizardNext()

@@ -9,7 +9,7 @@
 class CDataProtocolPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 138;
+    static constexpr UINT IDD = IDD_DATA_PROTOCOL;
 
     CDataProtocolPage();
 
@@ -24,10 +24,10 @@ public:
     // call control page.
     LRESULT OnWizardBack() override;
 
-    std::string m_strDataProtocol;  // combo 1011
-    std::string m_strIntro;         // static 1091
-    std::string m_strProtocolLabel; // static 1093
-    int m_bAutoDetect = 0;          // check box 1156, 0 or 1
+    std::string m_strDataProtocol;  // combo IDC_DATA_PROTOCOL
+    std::string m_strIntro;         // static IDC_PROTOCOL_INTRO
+    std::string m_strProtocolLabel; // static IDC_DATA_PROTOCOL_LABEL
+    int m_bAutoDetect = 0;          // check box IDC_AUTO_DETECT, 0 or 1
 
 protected:
     // No checks: a protocol that is not offered leaves the box as it was, and leaving the page

@@ -18,9 +18,6 @@ constexpr int kLastPort = 36;
 constexpr UINT kTickMs = 1000;
 constexpr int kTickLimit = 20; // the search gives up at the tick after this one
 
-constexpr UINT kStringSearching = 1439;
-constexpr UINT kStringNotFound = 1438;
-
 // These texts have no string-table entry of their own.
 constexpr const char* kDevicesFound =
     "Devices have been identified.  Please select a device to configure.";
@@ -32,8 +29,10 @@ constexpr const char* kModelHeading = "Model";
 // The parameters of the POTS port page, then of the bandwidth page: models 7, 8 and 9 have
 // neither, so none of them is sent to such an adapter.
 constexpr int kPotsAndBandwidthControls[] = {
-    1171, 1172, 1174, 1175, 1176, 1173, // POTS port
-    1185, 1181, 1179, 1182, 1183, 1184, // bandwidth
+    IDC_RING_FREQUENCY,        IDC_DIAL_TONE,          IDC_DIAL_TONE_GAIN,
+    IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL,        IDC_PULSE_RECOGNITION, // POTS port
+    IDC_BANDWIDTH_SCHEME,      IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT,
+    IDC_BOD_LOW_THRESHOLD,     IDC_BOD_LOW_THROUGHPUT, IDC_CALL_BUMPING, // bandwidth
 };
 
 // "\\.\COM3" is listed as "COM3".
@@ -45,7 +44,7 @@ CIDingPage::CIDingPage() : CCfgPage(IDD) {}
 BOOL CIDingPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strPrompt = AfxLoadString(kStringSearching);
+    m_strPrompt = AfxLoadString(IDS_SEARCHING);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -132,7 +131,7 @@ void CIDingPage::ShowOutcome()
         ShowDevices();
         return;
     }
-    m_strPrompt = AfxLoadString(kStringNotFound);
+    m_strPrompt = AfxLoadString(IDS_NOT_FOUND);
     // Linux refuses serial devices to users outside their group: say which, in the hint line.
     m_strHint = GetPortPermissionHint();
     UpdateData(FALSE);
@@ -197,8 +196,8 @@ LRESULT CIDingPage::OnWizardNext()
 void CIDingPage::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Control(pDX, 1189, m_listDevices);
-    DDX_Control(pDX, 1190, m_groupDevices);
-    DDX_Text(pDX, 1147, m_strPrompt);
-    DDX_Text(pDX, 1149, m_strHint);
+    DDX_Control(pDX, IDC_DEVICE_LIST, m_listDevices);
+    DDX_Control(pDX, IDC_DEVICE_GROUP, m_groupDevices);
+    DDX_Text(pDX, IDC_SEARCH_PROMPT, m_strPrompt);
+    DDX_Text(pDX, IDC_SEARCH_HINT, m_strHint);
 }

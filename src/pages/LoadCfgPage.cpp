@@ -6,17 +6,12 @@
 #include "src/download/Download.h"
 #include "src/profile/ProfileFile.h"
 
-namespace
-{
-constexpr UINT kStringLoadPrompt = 1429;
-} // namespace
-
 CLoadCfgPage::CLoadCfgPage() : CCfgPage(IDD) {}
 
 BOOL CLoadCfgPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    m_strText = AfxLoadString(kStringLoadPrompt);
+    m_strText = AfxLoadString(IDS_LOAD_PROMPT);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -50,5 +45,5 @@ LRESULT CLoadCfgPage::OnWizardBack()
 void CLoadCfgPage::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1131, m_strText);
+    DDX_Text(pDX, IDC_LOAD_PROMPT, m_strText);
 }

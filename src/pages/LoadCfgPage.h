@@ -9,11 +9,11 @@
 class CLoadCfgPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 143;
+    static constexpr UINT IDD = IDD_LOAD;
 
     CLoadCfgPage();
 
-    // The prompt (string 1429) into the page.
+    // The prompt (IDS_LOAD_PROMPT) into the page.
     BOOL OnInitDialog() override;
     // Back and Next.
     BOOL OnSetActive() override;
@@ -25,5 +25,5 @@ public:
     LRESULT OnWizardBack() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strText; // static 1131
+    std::string m_strText; // static IDC_LOAD_PROMPT
 };

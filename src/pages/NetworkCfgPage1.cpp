@@ -5,9 +5,6 @@
 
 namespace
 {
-constexpr int kDataTEICombo = 1004;
-constexpr int kVoiceTEICombo = 1005;
-
 std::string SelectedText(const CComboBox& combo)
 {
     return combo.GetLBText(combo.GetCurSel());
@@ -15,8 +12,8 @@ std::string SelectedText(const CComboBox& combo)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CNetworkCfgPage1, CCfgPage)
-ON_CBN_SELCHANGE(kDataTEICombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kVoiceTEICombo, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_DATA_TEI, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_VOICE_TEI, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CNetworkCfgPage1::CNetworkCfgPage1() : CCfgPage(IDD) {}
@@ -24,9 +21,9 @@ CNetworkCfgPage1::CNetworkCfgPage1() : CCfgPage(IDD) {}
 BOOL CNetworkCfgPage1::OnInitDialog()
 {
     CCfgPage::OnInitDialog();
-    m_strDataTEILabel = AfxLoadString(1385);
-    m_strIntro = AfxLoadString(1384);
-    m_strVoiceTEILabel = AfxLoadString(1386);
+    m_strDataTEILabel = AfxLoadString(IDS_DATA_TEI_LABEL);
+    m_strIntro = AfxLoadString(IDS_TEI_INTRO);
+    m_strVoiceTEILabel = AfxLoadString(IDS_VOICE_TEI_LABEL);
     FillComboFromChoices(m_cbVoiceTEI, kTeiChoices);
     FillComboFromChoices(m_cbDataTEI, kTeiChoices);
     UpdateData(FALSE);
@@ -63,11 +60,11 @@ LRESULT CNetworkCfgPage1::OnWizardBack()
 void CNetworkCfgPage1::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kVoiceTEICombo, m_cbVoiceTEI);
-    DDX_Control(pDX, kDataTEICombo, m_cbDataTEI);
-    DDX_CBString(pDX, kDataTEICombo, m_strDataTEI);
-    DDX_CBString(pDX, kVoiceTEICombo, m_strVoiceTEI);
-    DDX_Text(pDX, 1081, m_strDataTEILabel);
-    DDX_Text(pDX, 1078, m_strIntro);
-    DDX_Text(pDX, 1082, m_strVoiceTEILabel);
+    DDX_Control(pDX, IDC_VOICE_TEI, m_cbVoiceTEI);
+    DDX_Control(pDX, IDC_DATA_TEI, m_cbDataTEI);
+    DDX_CBString(pDX, IDC_DATA_TEI, m_strDataTEI);
+    DDX_CBString(pDX, IDC_VOICE_TEI, m_strVoiceTEI);
+    DDX_Text(pDX, IDC_DATA_TEI_LABEL, m_strDataTEILabel);
+    DDX_Text(pDX, IDC_TEI_INTRO, m_strIntro);
+    DDX_Text(pDX, IDC_VOICE_TEI_LABEL, m_strVoiceTEILabel);
 }

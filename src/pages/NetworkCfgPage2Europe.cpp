@@ -13,14 +13,14 @@ using Page = CNetworkCfgPage2Europe;
 
 // clang-format off
 constexpr ModelText<Page> kStaticTexts[] = {
-    {&Page::m_strIntro,            1528, nullptr,              1387},
-    {&Page::m_strDataNumberLabel,  0,    "MSN Number 1:",      1388},
-    {&Page::m_strDataSubLabel,     0,    "MSN Sub Address 1:", 1436},
-    {&Page::m_strVoiceNumberLabel, 0,    "MSN Number 2:",      1389},
-    {&Page::m_strVoiceSubLabel,    0,    "MSN Sub Address 2:", 1437},
-    {&Page::m_strDataNumber2Label, 0,    "",                   1521},
-    {&Page::m_strDataSub2Label,    0,    "",                   1522},
-    {&Page::m_strNote,             0,    "",                   1527},
+    {&Page::m_strIntro,            IDS_MSN_POSITIONAL_INTRO, nullptr,              IDS_MSN_INTRO},
+    {&Page::m_strDataNumberLabel,  0,    "MSN Number 1:",      IDS_DATA_MSN_LABEL},
+    {&Page::m_strDataSubLabel,     0,    "MSN Sub Address 1:", IDS_DATA_SUB_LABEL},
+    {&Page::m_strVoiceNumberLabel, 0,    "MSN Number 2:",      IDS_VOICE_MSN_LABEL},
+    {&Page::m_strVoiceSubLabel,    0,    "MSN Sub Address 2:", IDS_VOICE_SUB_LABEL},
+    {&Page::m_strDataNumber2Label, 0,    "",                   IDS_DATA_MSN2_LABEL},
+    {&Page::m_strDataSub2Label,    0,    "",                   IDS_DATA_SUB2_LABEL},
+    {&Page::m_strNote,             0,    "",                   IDS_MSN_NOTE},
 };
 
 // Each stored value and the two fields it is edited in; its catalogue parameter is found by the
@@ -35,16 +35,16 @@ struct NumberPair
 };
 
 constexpr NumberPair kPairs[] = {
-    {&Page::m_strDataMSN,  1042, &Page::m_strDataNumber,  1144, &Page::m_strDataSub},
-    {&Page::m_strDataMSN2, 1187, &Page::m_strDataNumber2, 1150, &Page::m_strDataSub2},
-    {&Page::m_strVoiceMSN, 1043, &Page::m_strVoiceNumber, 1145, &Page::m_strVoiceSub},
+    {&Page::m_strDataMSN,  IDC_DATA_MSN, &Page::m_strDataNumber,  IDC_DATA_SUB, &Page::m_strDataSub},
+    {&Page::m_strDataMSN2, IDC_DATA_MSN2, &Page::m_strDataNumber2, IDC_DATA_SUB2, &Page::m_strDataSub2},
+    {&Page::m_strVoiceMSN, IDC_VOICE_MSN, &Page::m_strVoiceNumber, IDC_VOICE_SUB, &Page::m_strVoiceSub},
 };
 
 // Each channel's fields (labels included) and the parameters they send, switched by its TEI.
-constexpr int kDataControls[] = {1049, 1143, 1042, 1144, 1053, 1148, 1187, 1150};
-constexpr int kDataParams[] = {1042, 1187};
-constexpr int kVoiceControls[] = {1051, 1146, 1043, 1145};
-constexpr int kVoiceParams[] = {1043};
+constexpr int kDataControls[] = {IDC_DATA_MSN_LABEL, IDC_DATA_SUB_LABEL, IDC_DATA_MSN, IDC_DATA_SUB, IDC_DATA_MSN2_LABEL, IDC_DATA_SUB2_LABEL, IDC_DATA_MSN2, IDC_DATA_SUB2};
+constexpr int kDataParams[] = {IDC_DATA_MSN, IDC_DATA_MSN2};
+constexpr int kVoiceControls[] = {IDC_VOICE_MSN_LABEL, IDC_VOICE_SUB_LABEL, IDC_VOICE_MSN, IDC_VOICE_SUB};
+constexpr int kVoiceParams[] = {IDC_VOICE_MSN};
 
 struct Channel
 {
@@ -60,9 +60,8 @@ const Channel kChannels[] = {
 // clang-format on
 
 // The SPID page's numbers: one numbering scheme is sent at a time.
-constexpr int kSpidPageParams[] = {1000, 1001, 1002, 1186, 1003};
-constexpr int kDataNumber2 = 1187;
-constexpr int kDataSub2 = 1150;
+constexpr int kSpidPageParams[] = {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_DATA_DN2,
+                                   IDC_VOICE_DN};
 constexpr int kMaxChars = 25;    // the maximum length of DataMSN
 constexpr int kPellorSModel = 9; // takes no sub-addresses
 } // namespace
@@ -93,12 +92,12 @@ std::string JoinNumberSubAddress(const std::string& number, const std::string& s
 }
 
 BEGIN_MESSAGE_MAP(CNetworkCfgPage2Europe, CCfgPage)
-ON_EN_CHANGE(1042, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1043, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1144, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1145, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1187, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1150, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_MSN, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_VOICE_MSN, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_SUB, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_VOICE_SUB, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_MSN2, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_SUB2, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CNetworkCfgPage2Europe::CNetworkCfgPage2Europe() : CCfgPage(IDD) {}
@@ -137,7 +136,7 @@ BOOL CNetworkCfgPage2Europe::OnSetActive()
         SplitStoredValues();
     }
     if (IsZandiZobraOrPellorAdapter())
-        EnableParam(kDataNumber2, FALSE);
+        EnableParam(IDC_DATA_MSN2, FALSE);
     // Moves the fields just split into the controls (from the second activation on; the first
     // one's were moved by OnInitDialog).
     return CCfgPage::OnSetActive();
@@ -168,16 +167,16 @@ void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX)
     CCfgPage::DoDataExchange(pDX);
     if (m_pSheet == nullptr)
         return;
-    DDX_Control(pDX, kDataSub2, m_editDataSub2);
-    DDX_Control(pDX, kDataNumber2, m_editDataNumber2);
-    DDX_Text(pDX, 1083, m_strIntro);
-    DDX_Text(pDX, 1143, m_strDataSubLabel);
-    DDX_Text(pDX, 1051, m_strVoiceNumberLabel);
-    DDX_Text(pDX, 1049, m_strDataNumberLabel);
-    DDX_Text(pDX, 1146, m_strVoiceSubLabel);
-    DDX_Text(pDX, 1053, m_strDataNumber2Label);
-    DDX_Text(pDX, 1148, m_strDataSub2Label);
-    DDX_Text(pDX, 1188, m_strNote);
+    DDX_Control(pDX, IDC_DATA_SUB2, m_editDataSub2);
+    DDX_Control(pDX, IDC_DATA_MSN2, m_editDataNumber2);
+    DDX_Text(pDX, IDC_MSN_INTRO, m_strIntro);
+    DDX_Text(pDX, IDC_DATA_SUB_LABEL, m_strDataSubLabel);
+    DDX_Text(pDX, IDC_VOICE_MSN_LABEL, m_strVoiceNumberLabel);
+    DDX_Text(pDX, IDC_DATA_MSN_LABEL, m_strDataNumberLabel);
+    DDX_Text(pDX, IDC_VOICE_SUB_LABEL, m_strVoiceSubLabel);
+    DDX_Text(pDX, IDC_DATA_MSN2_LABEL, m_strDataNumber2Label);
+    DDX_Text(pDX, IDC_DATA_SUB2_LABEL, m_strDataSub2Label);
+    DDX_Text(pDX, IDC_MSN_NOTE, m_strNote);
 
     // The numbers first, then the sub-addresses: a too long number is reported before a too
     // long sub-address.

@@ -19,7 +19,7 @@ std::string JoinNumberSubAddress(const std::string& number, const std::string& s
 class CNetworkCfgPage2Europe : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 136;
+    static constexpr UINT IDD = IDD_MSN_NUMBERS;
 
     CNetworkCfgPage2Europe();
 
@@ -43,25 +43,25 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_bForward = 1;                // 1 after Next, 0 after Back
-    CEdit m_editDataSub2;              // control 1150
-    CEdit m_editDataNumber2;           // control 1187
+    CEdit m_editDataSub2;              // control IDC_DATA_SUB2
+    CEdit m_editDataNumber2;           // control IDC_DATA_MSN2
     std::string m_strDataMSN;          // stored data MSN, "number:sub-address"
     std::string m_strDataMSN2;         // stored second data MSN
     std::string m_strVoiceMSN;         // stored voice MSN
-    std::string m_strIntro;            // static 1083
-    std::string m_strDataSubLabel;     // static 1143
-    std::string m_strVoiceNumberLabel; // static 1051
-    std::string m_strDataNumberLabel;  // static 1049
-    std::string m_strDataSub;          // edit 1144
-    std::string m_strDataNumber;       // edit 1042
-    std::string m_strVoiceSubLabel;    // static 1146
-    std::string m_strVoiceSub;         // edit 1145
-    std::string m_strVoiceNumber;      // edit 1043
-    std::string m_strDataNumber2Label; // static 1053
-    std::string m_strDataNumber2;      // edit 1187
-    std::string m_strDataSub2Label;    // static 1148
-    std::string m_strDataSub2;         // edit 1150
-    std::string m_strNote;             // static 1188
+    std::string m_strIntro;            // static IDC_MSN_INTRO
+    std::string m_strDataSubLabel;     // static IDC_DATA_SUB_LABEL
+    std::string m_strVoiceNumberLabel; // static IDC_VOICE_MSN_LABEL
+    std::string m_strDataNumberLabel;  // static IDC_DATA_MSN_LABEL
+    std::string m_strDataSub;          // edit IDC_DATA_SUB
+    std::string m_strDataNumber;       // edit IDC_DATA_MSN
+    std::string m_strVoiceSubLabel;    // static IDC_VOICE_SUB_LABEL
+    std::string m_strVoiceSub;         // edit IDC_VOICE_SUB
+    std::string m_strVoiceNumber;      // edit IDC_VOICE_MSN
+    std::string m_strDataNumber2Label; // static IDC_DATA_MSN2_LABEL
+    std::string m_strDataNumber2;      // edit IDC_DATA_MSN2
+    std::string m_strDataSub2Label;    // static IDC_DATA_SUB2_LABEL
+    std::string m_strDataSub2;         // edit IDC_DATA_SUB2
+    std::string m_strNote;             // static IDC_MSN_NOTE
 
 private:
     // Exchanges one edit field; an enabled one is limited to 25 characters and trimmed.

@@ -13,12 +13,12 @@ using Page = CNetworkCfgPage2US;
 
 // clang-format off
 constexpr ModelText<Page> kStaticTexts[] = {
-    {&Page::m_strIntro,          1390, nullptr,               1390},
-    {&Page::m_strDataDNLabel,    0,    "Directory Number 1:", 1392},
-    {&Page::m_strVoiceDNLabel,   0,    "Directory Number 2:", 1394},
-    {&Page::m_strDataDN2Label,   0,    "",                    1523},
-    {&Page::m_strDataSPIDLabel,  0,    "SPID 1:",             1391},
-    {&Page::m_strVoiceSPIDLabel, 0,    "SPID 2:",             1393},
+    {&Page::m_strIntro,          IDS_SPID_INTRO, nullptr,               IDS_SPID_INTRO},
+    {&Page::m_strDataDNLabel,    0,    "Directory Number 1:", IDS_DATA_DN_LABEL},
+    {&Page::m_strVoiceDNLabel,   0,    "Directory Number 2:", IDS_VOICE_DN_LABEL},
+    {&Page::m_strDataDN2Label,   0,    "",                    IDS_DATA_DN2_LABEL},
+    {&Page::m_strDataSPIDLabel,  0,    "SPID 1:",             IDS_DATA_SPID_LABEL},
+    {&Page::m_strVoiceSPIDLabel, 0,    "SPID 2:",             IDS_VOICE_SPID_LABEL},
 };
 
 // The number fields in the order they are exchanged, which decides whose message comes first.
@@ -31,18 +31,18 @@ struct NumberField
 };
 
 constexpr NumberField kNumberFields[] = {
-    {1002, &Page::m_strDataDN,    25, nullptr},
-    {1003, &Page::m_strVoiceDN,   25, nullptr},
-    {1186, &Page::m_strDataDN2,   25, nullptr},
-    {1000, &Page::m_strDataSPID,  20, "DataSPID"},
-    {1001, &Page::m_strVoiceSPID, 20, "VoiceSPID"},
+    {IDC_DATA_DN, &Page::m_strDataDN,    25, nullptr},
+    {IDC_VOICE_DN, &Page::m_strVoiceDN,   25, nullptr},
+    {IDC_DATA_DN2, &Page::m_strDataDN2,   25, nullptr},
+    {IDC_DATA_SPID, &Page::m_strDataSPID,  20, "DataSPID"},
+    {IDC_VOICE_SPID, &Page::m_strVoiceSPID, 20, "VoiceSPID"},
 };
 
 // Each channel's fields (labels included) and the parameters they send, switched by its TEI.
-constexpr int kDataControls[] = {1045, 1000, 1046, 1002, 1050, 1186};
-constexpr int kDataParams[] = {1000, 1002, 1186};
-constexpr int kVoiceControls[] = {1047, 1001, 1048, 1003};
-constexpr int kVoiceParams[] = {1001, 1003};
+constexpr int kDataControls[] = {IDC_DATA_SPID_LABEL, IDC_DATA_SPID, IDC_DATA_DN_LABEL, IDC_DATA_DN, IDC_DATA_DN2_LABEL, IDC_DATA_DN2};
+constexpr int kDataParams[] = {IDC_DATA_SPID, IDC_DATA_DN, IDC_DATA_DN2};
+constexpr int kVoiceControls[] = {IDC_VOICE_SPID_LABEL, IDC_VOICE_SPID, IDC_VOICE_DN_LABEL, IDC_VOICE_DN};
+constexpr int kVoiceParams[] = {IDC_VOICE_SPID, IDC_VOICE_DN};
 
 struct Channel
 {
@@ -58,16 +58,15 @@ const Channel kChannels[] = {
 // clang-format on
 
 // The MSN page's numbers: one numbering scheme is sent at a time.
-constexpr int kMsnParams[] = {1042, 1187, 1043};
-constexpr int kDataDN2 = 1186;
+constexpr int kMsnParams[] = {IDC_DATA_MSN, IDC_DATA_MSN2, IDC_VOICE_MSN};
 } // namespace
 
 BEGIN_MESSAGE_MAP(CNetworkCfgPage2US, CCfgPage)
-ON_EN_CHANGE(1000, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1001, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1002, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1003, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1186, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_SPID, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_VOICE_SPID, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_DN, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_VOICE_DN, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_DN2, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CNetworkCfgPage2US::CNetworkCfgPage2US() : CCfgPage(IDD) {}
@@ -101,7 +100,7 @@ BOOL CNetworkCfgPage2US::OnSetActive()
         }
     }
     if (IsZandiZobraOrPellorAdapter())
-        EnableParam(kDataDN2, FALSE);
+        EnableParam(IDC_DATA_DN2, FALSE);
     return CCfgPage::OnSetActive();
 }
 
@@ -128,13 +127,13 @@ LRESULT CNetworkCfgPage2US::OnWizardBack()
 void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kDataDN2, m_editDataDN2);
-    DDX_Text(pDX, 1046, m_strDataDNLabel);
-    DDX_Text(pDX, 1045, m_strDataSPIDLabel);
-    DDX_Text(pDX, 1085, m_strIntro);
-    DDX_Text(pDX, 1048, m_strVoiceDNLabel);
-    DDX_Text(pDX, 1047, m_strVoiceSPIDLabel);
-    DDX_Text(pDX, 1050, m_strDataDN2Label);
+    DDX_Control(pDX, IDC_DATA_DN2, m_editDataDN2);
+    DDX_Text(pDX, IDC_DATA_DN_LABEL, m_strDataDNLabel);
+    DDX_Text(pDX, IDC_DATA_SPID_LABEL, m_strDataSPIDLabel);
+    DDX_Text(pDX, IDC_SPID_INTRO, m_strIntro);
+    DDX_Text(pDX, IDC_VOICE_DN_LABEL, m_strVoiceDNLabel);
+    DDX_Text(pDX, IDC_VOICE_SPID_LABEL, m_strVoiceSPIDLabel);
+    DDX_Text(pDX, IDC_DATA_DN2_LABEL, m_strDataDN2Label);
     for (const NumberField& field : kNumberFields)
     {
         std::string& value = this->*field.value;

@@ -10,7 +10,7 @@
 class CNetworkCfgPage2US : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 135;
+    static constexpr UINT IDD = IDD_SPID_NUMBERS;
 
     CNetworkCfgPage2US();
 
@@ -32,18 +32,18 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_bForward = 1;  // 1 after Next, 0 after Back: data are validated only on the way forward
-    CEdit m_editDataDN2; // control 1186
-    std::string m_strDataDN;         // edit 1002
-    std::string m_strDataSPID;       // edit 1000
-    std::string m_strVoiceDN;        // edit 1003
-    std::string m_strVoiceSPID;      // edit 1001
-    std::string m_strDataDNLabel;    // static 1046
-    std::string m_strDataSPIDLabel;  // static 1045
-    std::string m_strIntro;          // static 1085
-    std::string m_strVoiceDNLabel;   // static 1048
-    std::string m_strVoiceSPIDLabel; // static 1047
-    std::string m_strDataDN2Label;   // static 1050
-    std::string m_strDataDN2;        // edit 1186
+    CEdit m_editDataDN2; // control IDC_DATA_DN2
+    std::string m_strDataDN;         // edit IDC_DATA_DN
+    std::string m_strDataSPID;       // edit IDC_DATA_SPID
+    std::string m_strVoiceDN;        // edit IDC_VOICE_DN
+    std::string m_strVoiceSPID;      // edit IDC_VOICE_SPID
+    std::string m_strDataDNLabel;    // static IDC_DATA_DN_LABEL
+    std::string m_strDataSPIDLabel;  // static IDC_DATA_SPID_LABEL
+    std::string m_strIntro;          // static IDC_SPID_INTRO
+    std::string m_strVoiceDNLabel;   // static IDC_VOICE_DN_LABEL
+    std::string m_strVoiceSPIDLabel; // static IDC_VOICE_SPID_LABEL
+    std::string m_strDataDN2Label;   // static IDC_DATA_DN2_LABEL
+    std::string m_strDataDN2;        // edit IDC_DATA_DN2
 
     DECLARE_MESSAGE_MAP()
 };

@@ -7,11 +7,10 @@
 namespace
 {
 constexpr int kDirededeModel = 6; // sold for North American lines only
-constexpr int kSwitchTypeCombo = 1006;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CNetworkSwitchType, CCfgPage)
-ON_CBN_SELCHANGE(kSwitchTypeCombo, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_SWITCH_TYPE, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CNetworkSwitchType::CNetworkSwitchType() : CCfgPage(IDD) {}
@@ -19,12 +18,12 @@ CNetworkSwitchType::CNetworkSwitchType() : CCfgPage(IDD) {}
 BOOL CNetworkSwitchType::OnInitDialog()
 {
     CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(1382);
-    m_strSwitchLabel = AfxLoadString(1383);
+    m_strIntro = AfxLoadString(IDS_SWITCH_INTRO);
+    m_strSwitchLabel = AfxLoadString(IDS_SWITCH_TYPE_LABEL);
     const ChoiceEntry* offered = theApp.m_device.modelCode == kDirededeModel
                                      ? kNorthAmericanSwitchTypeChoices
                                      : kSwitchTypeChoices;
-    FillCombo(kSwitchTypeCombo, offered);
+    FillCombo(IDC_SWITCH_TYPE, offered);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -45,9 +44,9 @@ void CNetworkSwitchType::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
     // A text that no item begins with leaves the previous selection, which saving then takes.
-    DDX_CBString(pDX, kSwitchTypeCombo, m_strSwitchType);
-    DDX_Text(pDX, 1076, m_strIntro);
-    DDX_Text(pDX, 1075, m_strSwitchLabel);
+    DDX_CBString(pDX, IDC_SWITCH_TYPE, m_strSwitchType);
+    DDX_Text(pDX, IDC_SWITCH_INTRO, m_strIntro);
+    DDX_Text(pDX, IDC_SWITCH_TYPE_LABEL, m_strSwitchLabel);
     if (pDX->m_bSaveAndValidate && m_pSheet != nullptr)
         m_pSheet->m_bUSSwitchType = IsUSSwitchType(m_strSwitchType);
 }

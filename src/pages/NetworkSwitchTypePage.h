@@ -10,7 +10,7 @@
 class CNetworkSwitchType : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 133;
+    static constexpr UINT IDD = IDD_SWITCH_TYPE;
 
     CNetworkSwitchType();
 
@@ -24,9 +24,9 @@ public:
     // chosen text; nothing chosen counts as no North American switch.
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strSwitchType;  // the chosen switch type, combo 1006
-    std::string m_strIntro;       // static 1076
-    std::string m_strSwitchLabel; // static 1075
+    std::string m_strSwitchType;  // the chosen switch type, combo IDC_SWITCH_TYPE
+    std::string m_strIntro;       // static IDC_SWITCH_INTRO
+    std::string m_strSwitchLabel; // static IDC_SWITCH_TYPE_LABEL
 
     DECLARE_MESSAGE_MAP()
 };

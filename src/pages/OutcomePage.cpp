@@ -3,11 +3,6 @@
 #include "src/app/CfgApp.h"
 #include "src/identify/DeviceTable.h"
 
-namespace
-{
-constexpr UINT kStringNotFound = 1438;
-} // namespace
-
 COutcomePage::COutcomePage(UINT nIDTemplate, int nMessageControl)
     : CCfgPage(nIDTemplate), m_nMessageControl(nMessageControl)
 {
@@ -38,6 +33,6 @@ UINT COutcomePage::FailureMessageId(UINT failureId)
 {
     if (theApp.m_device.modelCode == devid_kUnknown ||
         theApp.m_device.extModelCode == devid_kUnknown)
-        return kStringNotFound;
+        return IDS_NOT_FOUND;
     return failureId;
 }

@@ -7,15 +7,6 @@
 
 namespace
 {
-constexpr int kRingFrequencyCombo = 1171;
-constexpr int kDialToneCombo = 1172;
-constexpr int kPulseCombo = 1173;
-constexpr int kGainEdit = 1174;
-constexpr int kSuppressionCombo = 1175;
-constexpr int kRingSignalCombo = 1176;
-constexpr UINT kEnblocText = 1231;
-constexpr UINT kCentralOfficeDialToneText = 1484;
-
 // This message has no entry in the string table; its text is the page's own.
 constexpr const char* kEnblocRuleMessage =
     "Use Central Office Dial Tone is not allowed with En-bloc sending";
@@ -38,31 +29,31 @@ struct PortList
 
 // clang-format off
 constexpr Label kLabels[] = {
-    {1170, 1519, &CPOTSPortPage::m_strRingSignalLabel},
-    {1168, 1518, &CPOTSPortPage::m_strGainLabel},
-    {1169, 1517, &CPOTSPortPage::m_strSuppressionLabel},
-    {1166, 1516, &CPOTSPortPage::m_strDialToneLabel},
-    {1165, 1515, &CPOTSPortPage::m_strRingFreqLabel},
-    {1167, 1520, &CPOTSPortPage::m_strPulseLabel},
+    {IDC_RING_SIGNAL_LABEL, IDS_RING_SIGNAL_LABEL, &CPOTSPortPage::m_strRingSignalLabel},
+    {IDC_DIAL_TONE_GAIN_LABEL, IDS_DIAL_TONE_GAIN_LABEL, &CPOTSPortPage::m_strGainLabel},
+    {IDC_DIAL_TONE_SUPPRESSION_LABEL, IDS_DIAL_TONE_SUPPRESSION_LABEL, &CPOTSPortPage::m_strSuppressionLabel},
+    {IDC_DIAL_TONE_LABEL, IDS_DIAL_TONE_LABEL, &CPOTSPortPage::m_strDialToneLabel},
+    {IDC_RING_FREQUENCY_LABEL, IDS_RING_FREQUENCY_LABEL, &CPOTSPortPage::m_strRingFreqLabel},
+    {IDC_PULSE_RECOGNITION_LABEL, IDS_PULSE_RECOGNITION_LABEL, &CPOTSPortPage::m_strPulseLabel},
 };
 
 // The lists whose choices never change, in the order they are filled; the boxes sort them.
 constexpr PortList kFixedLists[] = {
-    {kPulseCombo,         kPulseRecognitionChoices, &CPOTSPortPage::m_strPulseRecognition},
-    {kRingSignalCombo,    kRingSignalChoices,       &CPOTSPortPage::m_strRingSignal},
-    {kSuppressionCombo,   kSuppressionChoices,      &CPOTSPortPage::m_strSuppression},
-    {kRingFrequencyCombo, kRingFrequencyChoices,    &CPOTSPortPage::m_strRingFrequency},
+    {IDC_PULSE_RECOGNITION,         kPulseRecognitionChoices, &CPOTSPortPage::m_strPulseRecognition},
+    {IDC_RING_SIGNAL,    kRingSignalChoices,       &CPOTSPortPage::m_strRingSignal},
+    {IDC_DIAL_TONE_SUPPRESSION,   kSuppressionChoices,      &CPOTSPortPage::m_strSuppression},
+    {IDC_RING_FREQUENCY, kRingFrequencyChoices,    &CPOTSPortPage::m_strRingFrequency},
 };
 // clang-format on
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPOTSPortPage, CCfgPage)
-ON_CBN_SELCHANGE(kRingFrequencyCombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kDialToneCombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kPulseCombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kSuppressionCombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kRingSignalCombo, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kGainEdit, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_RING_FREQUENCY, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_DIAL_TONE, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_PULSE_RECOGNITION, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_DIAL_TONE_SUPPRESSION, &CCfgPage::OnSettingChanged)
+ON_CBN_SELCHANGE(IDC_RING_SIGNAL, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DIAL_TONE_GAIN, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CPOTSPortPage::CPOTSPortPage() : CCfgPage(IDD) {}
@@ -70,7 +61,7 @@ CPOTSPortPage::CPOTSPortPage() : CCfgPage(IDD) {}
 bool CPOTSPortPage::IsEnblocDialing() const
 {
     return m_pSheet != nullptr &&
-           m_pSheet->m_callCtrlCfgPage.m_strDialingMethod == AfxLoadString(kEnblocText);
+           m_pSheet->m_callCtrlCfgPage.m_strDialingMethod == AfxLoadString(IDS_ENBLOC);
 }
 
 BOOL CPOTSPortPage::OnInitDialog()
@@ -79,7 +70,7 @@ BOOL CPOTSPortPage::OnInitDialog()
         this->*label.text = AfxLoadString(label.textId);
     for (const PortList& list : kFixedLists)
         FillCombo(list.comboId, list.choices);
-    FillCombo(kDialToneCombo, IsEnblocDialing() ? kEnblocDialToneChoices : kDialToneChoices);
+    FillCombo(IDC_DIAL_TONE, IsEnblocDialing() ? kEnblocDialToneChoices : kDialToneChoices);
     // The base initialisation is the one move of the members to the filled controls: a second
     // one would show a failing En-bloc rule twice.
     return CCfgPage::OnInitDialog();
@@ -95,15 +86,15 @@ void CPOTSPortPage::DoDataExchange(CDataExchange* pDX)
     CCfgPage::DoDataExchange(pDX);
     for (const Label& label : kLabels)
         DDX_Text(pDX, label.staticId, this->*label.text);
-    DDX_Text(pDX, kGainEdit, m_nDialToneGain);
+    DDX_Text(pDX, IDC_DIAL_TONE_GAIN, m_nDialToneGain);
     // A gain outside its range would be saved and sent, the adapter would refuse the line, and
     // the next load would replace it with its default.
-    theParams.ValidateParam(pDX, kGainEdit);
+    theParams.ValidateParam(pDX, IDC_DIAL_TONE_GAIN);
     for (const PortList& list : kFixedLists)
         DDX_CBString(pDX, list.comboId, this->*list.text);
-    DDX_CBString(pDX, kDialToneCombo, m_strDialTone);
+    DDX_CBString(pDX, IDC_DIAL_TONE, m_strDialTone);
 
-    if (IsEnblocDialing() && m_strDialTone == AfxLoadString(kCentralOfficeDialToneText))
+    if (IsEnblocDialing() && m_strDialTone == AfxLoadString(IDS_CENTRAL_OFFICE_DIAL_TONE))
     {
         AfxMessageBox(kEnblocRuleMessage, MB_OK);
         pDX->Fail();

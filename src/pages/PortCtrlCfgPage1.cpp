@@ -5,12 +5,6 @@
 
 namespace
 {
-constexpr int kDtrCombo = 1022;
-constexpr int kDsrCombo = 1023;
-constexpr int kCtsCombo = 1024;
-constexpr int kDcdCombo = 1025;
-constexpr int kDtrDetectEdit = 1026;
-constexpr int kDcdDropEdit = 1027;
 constexpr int kTimeEditLimit = 5;
 
 // A static of the page, the string it shows and the member that holds it.
@@ -32,21 +26,21 @@ struct SignalList
 
 // clang-format off
 constexpr Label kLabels[] = {
-    {1109, 1413, &CPortCtrlCfgPage1::m_strIntro},
-    {1112, 1414, &CPortCtrlCfgPage1::m_strDTRDetectLabel},
-    {1114, 1416, &CPortCtrlCfgPage1::m_strDTRLabel},
-    {1115, 1417, &CPortCtrlCfgPage1::m_strDSRLabel},
-    {1113, 1415, &CPortCtrlCfgPage1::m_strDCDDropLabel},
-    {1117, 1419, &CPortCtrlCfgPage1::m_strDCDLabel},
-    {1116, 1418, &CPortCtrlCfgPage1::m_strCTSLabel},
+    {IDC_SIGNALS_INTRO, IDS_SIGNALS_INTRO, &CPortCtrlCfgPage1::m_strIntro},
+    {IDC_DTR_DETECT_LABEL, IDS_DTR_DETECT_LABEL, &CPortCtrlCfgPage1::m_strDTRDetectLabel},
+    {IDC_DTR_LABEL, IDS_DTR_LABEL, &CPortCtrlCfgPage1::m_strDTRLabel},
+    {IDC_DSR_LABEL, IDS_DSR_LABEL, &CPortCtrlCfgPage1::m_strDSRLabel},
+    {IDC_DCD_DROP_LABEL, IDS_DCD_DROP_LABEL, &CPortCtrlCfgPage1::m_strDCDDropLabel},
+    {IDC_DCD_LABEL, IDS_DCD_LABEL, &CPortCtrlCfgPage1::m_strDCDLabel},
+    {IDC_CTS_LABEL, IDS_CTS_LABEL, &CPortCtrlCfgPage1::m_strCTSLabel},
 };
 
 // In the order the lists are filled.
 constexpr SignalList kSignalLists[] = {
-    {kDtrCombo, kDtrChoices, &CPortCtrlCfgPage1::m_strDTR},
-    {kDsrCombo, kDsrChoices, &CPortCtrlCfgPage1::m_strDSR},
-    {kCtsCombo, kCtsChoices, &CPortCtrlCfgPage1::m_strCTS},
-    {kDcdCombo, kDcdChoices, &CPortCtrlCfgPage1::m_strDCD},
+    {IDC_DTR_SIGNAL, kDtrChoices, &CPortCtrlCfgPage1::m_strDTR},
+    {IDC_DSR_SIGNAL, kDsrChoices, &CPortCtrlCfgPage1::m_strDSR},
+    {IDC_CTS_SIGNAL, kCtsChoices, &CPortCtrlCfgPage1::m_strCTS},
+    {IDC_DCD_SIGNAL, kDcdChoices, &CPortCtrlCfgPage1::m_strDCD},
 };
 // clang-format on
 
@@ -59,9 +53,9 @@ void LimitEdit(const CWnd& page, int id, int chars)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPortCtrlCfgPage1, CCfgPage)
-ON_CONTROL_RANGE(CBN_SELCHANGE, kDtrCombo, kDcdCombo, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kDtrDetectEdit, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kDcdDropEdit, &CCfgPage::OnSettingChanged)
+ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_DTR_SIGNAL, IDC_DCD_SIGNAL, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DTR_DETECT_TIME, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DCD_DROP_TIME, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CPortCtrlCfgPage1::CPortCtrlCfgPage1() : CCfgPage(IDD) {}
@@ -88,11 +82,11 @@ void CPortCtrlCfgPage1::DoDataExchange(CDataExchange* pDX)
     for (const Label& label : kLabels)
         DDX_Text(pDX, label.staticId, this->*label.text);
 
-    DDX_Text(pDX, kDtrDetectEdit, m_nDTRDetectTime);
-    LimitEdit(*this, kDtrDetectEdit, kTimeEditLimit);
-    theParams.ValidateParam(pDX, kDtrDetectEdit);
+    DDX_Text(pDX, IDC_DTR_DETECT_TIME, m_nDTRDetectTime);
+    LimitEdit(*this, IDC_DTR_DETECT_TIME, kTimeEditLimit);
+    theParams.ValidateParam(pDX, IDC_DTR_DETECT_TIME);
 
-    DDX_Text(pDX, kDcdDropEdit, m_nDCDDropTime);
-    LimitEdit(*this, kDcdDropEdit, kTimeEditLimit);
-    theParams.ValidateParam(pDX, kDcdDropEdit);
+    DDX_Text(pDX, IDC_DCD_DROP_TIME, m_nDCDDropTime);
+    LimitEdit(*this, IDC_DCD_DROP_TIME, kTimeEditLimit);
+    theParams.ValidateParam(pDX, IDC_DCD_DROP_TIME);
 }

@@ -5,9 +5,6 @@
 
 namespace
 {
-constexpr int kSyncModeCombo = 1028;
-constexpr int kFlowControlCombo = 1033;
-
 // A static of the page, the string it shows and the member that holds it.
 struct Label
 {
@@ -27,29 +24,29 @@ struct FormatList
 
 // clang-format off
 constexpr Label kLabels[] = {
-    {1123, 1422, &CPortCtrlCfgPage2::m_strBitRateLabel},
-    {1124, 1423, &CPortCtrlCfgPage2::m_strDataBitsLabel},
-    {1126, 1425, &CPortCtrlCfgPage2::m_strFlowControlLabel},
-    {1122, 1421, &CPortCtrlCfgPage2::m_strParityLabel},
-    {1118, 1420, &CPortCtrlCfgPage2::m_strIntro},
-    {1125, 1424, &CPortCtrlCfgPage2::m_strStopBitsLabel},
-    {1127, 1426, &CPortCtrlCfgPage2::m_strSyncModeLabel},
+    {IDC_BIT_RATE_LABEL, IDS_BIT_RATE_LABEL, &CPortCtrlCfgPage2::m_strBitRateLabel},
+    {IDC_DATA_BITS_LABEL, IDS_DATA_BITS_LABEL, &CPortCtrlCfgPage2::m_strDataBitsLabel},
+    {IDC_FLOW_CONTROL_LABEL, IDS_FLOW_CONTROL_LABEL, &CPortCtrlCfgPage2::m_strFlowControlLabel},
+    {IDC_PARITY_LABEL, IDS_PARITY_LABEL, &CPortCtrlCfgPage2::m_strParityLabel},
+    {IDC_FORMAT_INTRO, IDS_FORMAT_INTRO, &CPortCtrlCfgPage2::m_strIntro},
+    {IDC_STOP_BITS_LABEL, IDS_STOP_BITS_LABEL, &CPortCtrlCfgPage2::m_strStopBitsLabel},
+    {IDC_SYNC_MODE_LABEL, IDS_SYNC_MODE_LABEL, &CPortCtrlCfgPage2::m_strSyncModeLabel},
 };
 
 // In the order the lists are filled.
 constexpr FormatList kFormatLists[] = {
-    {kSyncModeCombo,    kSyncModeChoices,    &CPortCtrlCfgPage2::m_strSyncMode},
-    {1029,              kParityChoices,      &CPortCtrlCfgPage2::m_strParity},
-    {1030,              kBitRateChoices,     &CPortCtrlCfgPage2::m_strBitRate},
-    {kFlowControlCombo, kFlowControlChoices, &CPortCtrlCfgPage2::m_strFlowControl},
-    {1031,              kDataBitsChoices,    &CPortCtrlCfgPage2::m_strDataBits},
-    {1032,              kStopBitsChoices,    &CPortCtrlCfgPage2::m_strStopBits},
+    {IDC_SYNC_MODE,    kSyncModeChoices,    &CPortCtrlCfgPage2::m_strSyncMode},
+    {IDC_PARITY,              kParityChoices,      &CPortCtrlCfgPage2::m_strParity},
+    {IDC_BIT_RATE,              kBitRateChoices,     &CPortCtrlCfgPage2::m_strBitRate},
+    {IDC_FLOW_CONTROL, kFlowControlChoices, &CPortCtrlCfgPage2::m_strFlowControl},
+    {IDC_DATA_BITS,              kDataBitsChoices,    &CPortCtrlCfgPage2::m_strDataBits},
+    {IDC_STOP_BITS,              kStopBitsChoices,    &CPortCtrlCfgPage2::m_strStopBits},
 };
 // clang-format on
 } // namespace
 
 BEGIN_MESSAGE_MAP(CPortCtrlCfgPage2, CCfgPage)
-ON_CONTROL_RANGE(CBN_SELCHANGE, kSyncModeCombo, kFlowControlCombo, &CCfgPage::OnSettingChanged)
+ON_CONTROL_RANGE(CBN_SELCHANGE, IDC_SYNC_MODE, IDC_FLOW_CONTROL, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
 CPortCtrlCfgPage2::CPortCtrlCfgPage2() : CCfgPage(IDD) {}

@@ -9,7 +9,7 @@
 class CPortPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 182;
+    static constexpr UINT IDD = IDD_COM_PORT;
 
     CPortPage();
 
@@ -25,9 +25,9 @@ public:
     LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strSection; // profile section of the stored port (string 1344)
-    std::string m_strKey;     // profile key of the stored port (string 1445)
-    int m_nPortIndex = -1;    // selected entry of combo 1161, 0 = COM1; -1 when none
-    std::string m_strPrompt;  // static 1163
-    std::string m_strLabel;   // static 1162
+    std::string m_strSection; // profile section of the stored port (IDS_DEFAULT_CONFIGS_SECTION)
+    std::string m_strKey;     // profile key of the stored port (IDS_PORT_KEY)
+    int m_nPortIndex = -1;    // selected entry of combo IDC_PORT, 0 = COM1; -1 when none
+    std::string m_strPrompt;  // static IDC_PORT_PROMPT
+    std::string m_strLabel;   // static IDC_PORT_LABEL
 };

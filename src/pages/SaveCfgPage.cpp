@@ -9,22 +9,14 @@
 
 namespace
 {
-constexpr int kIdName = 1041;
-constexpr int kIdIntro = 1128;
-constexpr int kIdNameLabel = 1130;
-constexpr UINT kStringIntro = 1427;
-constexpr UINT kStringNameLabel = 1428;
-constexpr UINT kStringFactoryDefault = 1212;
-constexpr UINT kStringUntitled = 1435;
 constexpr int kMaxNameLength = 32;
 
 // The setting through which the page reaches the current configuration name: every setting's
 // section is that name, and this one's is used. nullptr while there is no catalogue.
-constexpr int kIdNameSetting = 1000; // DataSPID
 
 CIniItem* NameSetting()
 {
-    CCfgParam* param = theParams.FindParam(kIdNameSetting);
+    CCfgParam* param = theParams.FindParam(IDC_DATA_SPID);
     return param != nullptr ? param->GetIniItem() : nullptr;
 }
 } // namespace
@@ -34,8 +26,8 @@ CSaveCfgPage::CSaveCfgPage() : CCfgPage(IDD) {}
 BOOL CSaveCfgPage::OnInitDialog()
 {
     CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(kStringIntro);
-    m_strNameLabel = AfxLoadString(kStringNameLabel);
+    m_strIntro = AfxLoadString(IDS_SAVE_INTRO);
+    m_strNameLabel = AfxLoadString(IDS_CONFIG_NAME_LABEL);
     return TRUE;
 }
 
@@ -43,7 +35,7 @@ BOOL CSaveCfgPage::OnSetActive()
 {
     const CIniItem* setting = NameSetting();
     const std::string current = setting != nullptr ? *setting->Section() : std::string();
-    m_strName = IsFactoryDefaultConfig(current) ? AfxLoadString(kStringUntitled) : current;
+    m_strName = IsFactoryDefaultConfig(current) ? AfxLoadString(IDS_UNTITLED) : current;
     // Every activation, the first included: the name is proposed afresh each time.
     UpdateData(FALSE);
     RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
@@ -71,10 +63,10 @@ LRESULT CSaveCfgPage::OnWizardBack()
 void CSaveCfgPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Text(pDX, kIdIntro, m_strIntro);
-    DDX_Text(pDX, kIdNameLabel, m_strNameLabel);
+    DDX_Text(pDX, IDC_SAVE_INTRO, m_strIntro);
+    DDX_Text(pDX, IDC_CONFIG_NAME_LABEL, m_strNameLabel);
     // The name field last, so that a refusal below focuses it.
-    DDX_Text(pDX, kIdName, m_strName);
+    DDX_Text(pDX, IDC_CONFIG_NAME, m_strName);
     DDV_MaxChars(pDX, m_strName, kMaxNameLength);
     if (pDX->m_bSaveAndValidate && m_bForward == 1 && !SaveConfiguration())
         pDX->Fail();
@@ -85,7 +77,7 @@ BOOL CSaveCfgPage::SaveConfiguration()
     m_strName = std::string(platform::TrimBlanks(m_strName));
     if (IsFactoryDefaultConfig(m_strName))
     {
-        AfxMessageBox(kStringFactoryDefault, MB_OK);
+        AfxMessageBox(IDS_FACTORY_DEFAULT_NAME, MB_OK);
         return FALSE;
     }
     CIniItem* setting = NameSetting();

@@ -10,7 +10,7 @@
 class CSaveCfgPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 142;
+    static constexpr UINT IDD = IDD_SAVE;
 
     CSaveCfgPage();
 
@@ -33,9 +33,9 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_bForward = 1;    // 1 after Next, 0 after Back: data are validated only on the way forward
-    std::string m_strName; // edit 1041
-    std::string m_strIntro;     // static 1128
-    std::string m_strNameLabel; // static 1130
+    std::string m_strName; // edit IDC_CONFIG_NAME
+    std::string m_strIntro;     // static IDC_SAVE_INTRO
+    std::string m_strNameLabel; // static IDC_CONFIG_NAME_LABEL
 
 private:
     // The save sequence for m_strName; FALSE after its message.

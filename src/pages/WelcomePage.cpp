@@ -4,9 +4,6 @@
 
 namespace
 {
-constexpr int kIdYes = 1159;
-constexpr int kIdIntro = 1057;
-constexpr UINT kStringIntro = 1370;
 constexpr int kChoiceYes = 0;
 } // namespace
 
@@ -15,7 +12,7 @@ CWelcomePage::CWelcomePage() : CCfgPage(IDD) {}
 BOOL CWelcomePage::OnInitDialog()
 {
     CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(kStringIntro);
+    m_strIntro = AfxLoadString(IDS_WELCOME_INTRO);
     m_nSearchChoice = kChoiceYes;
     UpdateData(FALSE);
     return TRUE;
@@ -45,7 +42,7 @@ LRESULT CWelcomePage::OnWizardNext()
 void CWelcomePage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kIdYes, m_btnYes);
-    DDX_Text(pDX, kIdIntro, m_strIntro);
-    DDX_Radio(pDX, kIdYes, m_nSearchChoice);
+    DDX_Control(pDX, IDC_SEARCH_YES, m_btnYes);
+    DDX_Text(pDX, IDC_WELCOME_INTRO, m_strIntro);
+    DDX_Radio(pDX, IDC_SEARCH_YES, m_nSearchChoice);
 }
