@@ -12,20 +12,12 @@
 namespace
 {
 
-enum class Kind
-{
-    Integer,
-    Text,
-    Choice,
-    YesNo,
-};
-
 struct CatalogueRow
 {
     const char* key;
     int controlId;
     const char* prefix;
-    Kind kind;
+    ParamKind kind;
     const char* defaultText; // Text and Choice; nullptr: the adapter's default switch type
     int defaultValue;        // Integer and YesNo
     int minimum;             // Integer
@@ -39,25 +31,27 @@ constexpr const char* kAdapterSwitchType = nullptr;
 constexpr CatalogueRow Integer(const char* key, int controlId, const char* prefix, int defaultValue,
                                int minimum, int maximum)
 {
-    return {key, controlId, prefix, Kind::Integer, "", defaultValue, minimum, maximum, "", nullptr};
+    return {key,     controlId, prefix, ParamKind::Integer, "", defaultValue, minimum,
+            maximum, "",        nullptr};
 }
 
 constexpr CatalogueRow Text(const char* key, int controlId, const char* prefix,
                             const char* defaultText, int maxLength, const char* charSet)
 {
-    return {key, controlId, prefix, Kind::Text, defaultText, 0, 0, maxLength, charSet, nullptr};
+    return {key, controlId, prefix,    ParamKind::Text, defaultText,
+            0,   0,         maxLength, charSet,         nullptr};
 }
 
 constexpr CatalogueRow Choice(const char* key, int controlId, const char* prefix,
                               const char* defaultText, const ChoiceEntry* choices)
 {
-    return {key, controlId, prefix, Kind::Choice, defaultText, 0, 0, 0, "", choices};
+    return {key, controlId, prefix, ParamKind::Choice, defaultText, 0, 0, 0, "", choices};
 }
 
 constexpr CatalogueRow YesNo(const char* key, int controlId, const char* prefix, int defaultValue,
                              const ChoiceEntry* choices)
 {
-    return {key, controlId, prefix, Kind::YesNo, "", defaultValue, 0, 0, "", choices};
+    return {key, controlId, prefix, ParamKind::YesNo, "", defaultValue, 0, 0, "", choices};
 }
 
 // clang-format off
@@ -135,6 +129,16 @@ const ModelVariant kModelVariants[] = {
 };
 // clang-format on
 
+const CatalogueRow* FindRow(int controlId)
+{
+    for (const CatalogueRow& row : kCatalogue)
+    {
+        if (row.controlId == controlId)
+            return &row;
+    }
+    return nullptr;
+}
+
 const ModelVariant* FindVariant(int controlId, int modelCode)
 {
     for (const ModelVariant& variant : kModelVariants)
@@ -146,6 +150,18 @@ const ModelVariant* FindVariant(int controlId, int modelCode)
 }
 
 } // namespace
+
+ParamKind CatalogueParamKind(int controlId)
+{
+    const CatalogueRow* row = FindRow(controlId);
+    return row != nullptr ? row->kind : ParamKind::None;
+}
+
+int CatalogueMaxLength(int controlId)
+{
+    const CatalogueRow* row = FindRow(controlId);
+    return row != nullptr && row->kind == ParamKind::Text ? row->maximum : 0;
+}
 
 void CCfgParamList::BuildCatalogue(const CParamBinding& binding, int modelCode, int extModelCode,
                                    const std::string& profilePath)
@@ -167,23 +183,25 @@ void CCfgParamList::BuildCatalogue(const CParamBinding& binding, int modelCode, 
         }
         switch (row.kind)
         {
-        case Kind::Integer:
+        case ParamKind::Integer:
             Add(new CCfgParam(profilePath, section, key, row.controlId, row.defaultValue,
                               binding.IntValue(row.controlId), row.minimum, row.maximum,
                               row.prefix));
             break;
-        case Kind::Text:
+        case ParamKind::Text:
             Add(new CCfgParam(profilePath, section, key, row.controlId, defaultText,
                               binding.TextValue(row.controlId), row.maximum, row.charSet,
                               row.prefix));
             break;
-        case Kind::Choice:
+        case ParamKind::Choice:
             Add(new CCfgParam(profilePath, section, key, row.controlId, defaultText,
                               binding.TextValue(row.controlId), row.choices, row.prefix));
             break;
-        case Kind::YesNo:
+        case ParamKind::YesNo:
             Add(new CCfgParam(profilePath, section, key, row.controlId, row.defaultValue,
                               binding.IntValue(row.controlId), row.choices, row.prefix));
+            break;
+        case ParamKind::None:
             break;
         }
     }

@@ -30,6 +30,22 @@ public:
     virtual std::string* Section() const = 0;
 };
 
+// What a parameter holds, which also says what edits it: an edit box an Integer or a Text, a
+// drop-down list a Choice, a check box a YesNo.
+enum class ParamKind
+{
+    None, // no parameter
+    Integer,
+    Text,
+    Choice,
+    YesNo,
+};
+
+// The catalogue's table, whatever the adapter: the kind of the parameter that control
+// `controlId` edits (None when it edits none) and, for a Text, its longest text (0 for any other).
+ParamKind CatalogueParamKind(int controlId);
+int CatalogueMaxLength(int controlId);
+
 // One parameter. It owns its two items, both bound to the same variable; destroying it deletes
 // the profile setting, then the command item. Enabled when built.
 class CCfgParam : public CObject

@@ -21,30 +21,21 @@ constexpr Threshold kThresholds[] = {
     {IDC_BOD_LOW_THRESHOLD,   &CBandwidthPage::m_nLowThreshold},
     {IDC_BOD_LOW_THROUGHPUT,  &CBandwidthPage::m_nLowThroughput},
 };
+
+// In the order they are filled and exchanged.
+constexpr ChoiceList kLists[] = {
+    {IDC_CALL_BUMPING,     kCallBumpingChoices,     TextOf<&CBandwidthPage::m_strCallBumping>()},
+    {IDC_BANDWIDTH_SCHEME, kBandwidthSchemeChoices, TextOf<&CBandwidthPage::m_strDBAScheme>()},
+};
 // clang-format on
 } // namespace
-
-BEGIN_MESSAGE_MAP(CBandwidthPage, CCfgPage)
-ON_EN_CHANGE(IDC_BOD_HIGH_THRESHOLD, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(IDC_BOD_HIGH_THROUGHPUT, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(IDC_BOD_LOW_THRESHOLD, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(IDC_BOD_LOW_THROUGHPUT, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(IDC_CALL_BUMPING, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(IDC_BANDWIDTH_SCHEME, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
 
 CBandwidthPage::CBandwidthPage() : CCfgPage(IDD) {}
 
 BOOL CBandwidthPage::OnInitDialog()
 {
-    FillCombo(IDC_CALL_BUMPING, kCallBumpingChoices);
-    FillCombo(IDC_BANDWIDTH_SCHEME, kBandwidthSchemeChoices);
+    FillChoiceLists(kLists);
     return CCfgPage::OnInitDialog();
-}
-
-BOOL CBandwidthPage::OnSetActive()
-{
-    return ActivateSettingsPage();
 }
 
 void CBandwidthPage::DoDataExchange(CDataExchange* pDX)
@@ -57,24 +48,24 @@ void CBandwidthPage::DoDataExchange(CDataExchange* pDX)
         DDX_Text(pDX, threshold.editId, this->*threshold.value);
         theParams.ValidateParam(pDX, threshold.editId);
     }
-    DDX_CBString(pDX, IDC_CALL_BUMPING, m_strCallBumping);
-    DDX_CBString(pDX, IDC_BANDWIDTH_SCHEME, m_strDBAScheme);
+    ExchangeChoiceLists(pDX, kLists);
 }
 
 LRESULT CBandwidthPage::OnWizardNext()
 {
-    if (m_pSheet == nullptr || !m_pSheet->m_bExpressSetup)
+    CCfgSheet& sheet = Sheet();
+    if (!sheet.m_bExpressSetup)
         return 0;
-    if (m_pSheet->m_bTEIDisabled)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
-    if (m_pSheet->m_bUSSwitchType)
-        return JumpTo(m_pSheet->m_networkCfgPage2US);
-    return JumpTo(m_pSheet->m_networkCfgPage2Europe);
+    if (sheet.m_bTEIDisabled)
+        return JumpTo(sheet.m_dataProtocolPage);
+    if (sheet.m_bUSSwitchType)
+        return JumpTo(sheet.m_networkCfgPage2US);
+    return JumpTo(sheet.m_networkCfgPage2Europe);
 }
 
 LRESULT CBandwidthPage::OnWizardBack()
 {
-    if (m_pSheet != nullptr && m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_iniSectionPage);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_iniSectionPage);
     return 0;
 }

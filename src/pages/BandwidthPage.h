@@ -14,9 +14,8 @@ public:
 
     CBandwidthPage();
 
-    // Fills the two lists, then moves the members to the controls.
+    // Fills the two lists.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // Custom setup: 0, the TEI page. Express setup: the first numbers page that applies, or the
     // data protocol page when both TEIs are disabled (-1).
     LRESULT OnWizardNext() override;
@@ -35,6 +34,4 @@ protected:
     // outside its parameter's range, in the order high threshold, high throughput, low
     // threshold, low throughput.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 };

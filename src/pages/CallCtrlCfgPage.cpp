@@ -6,39 +6,36 @@
 
 namespace
 {
+using Page = CCallCtrlCfgPage;
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_CALL_INTRO,           IDS_CALL_INTRO,           TextOf<&Page::m_strIntro>()},
+    {IDC_DIALING_METHOD_LABEL, IDS_DIALING_METHOD_LABEL, TextOf<&Page::m_strDialingMethodLabel>()},
+    {IDC_RINGS_LABEL,          IDS_RINGS_LABEL,          TextOf<&Page::m_strRingsLabel>()},
+    {IDC_INACTIVITY_LABEL,     IDS_INACTIVITY_LABEL,     TextOf<&Page::m_strInactivityLabel>()},
+};
+// clang-format on
+
 constexpr int kRingsControls[] = {IDC_RINGS_TO_ANSWER, IDC_RINGS_LABEL};
-constexpr int kRingsMaxChars = 5;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCallCtrlCfgPage, CCfgPage)
 ON_BN_CLICKED(IDC_AUTO_ANSWER, &CCallCtrlCfgPage::OnAutoAnswerClicked)
-ON_BN_CLICKED(IDC_PERSISTENT_DTR, &CCfgPage::OnSettingChanged)
-// Like every other setting: a changed caller identification alone must still be saved
-// before it is sent.
-ON_BN_CLICKED(IDC_CALLER_ID, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(IDC_DIALING_METHOD, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(IDC_RINGS_TO_ANSWER, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(IDC_INACTIVITY_TIMER, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
-CCallCtrlCfgPage::CCallCtrlCfgPage() : CCfgPage(IDD) {}
+CCallCtrlCfgPage::CCallCtrlCfgPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CCallCtrlCfgPage::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(IDS_CALL_INTRO);
-    m_strDialingMethodLabel = AfxLoadString(IDS_DIALING_METHOD_LABEL);
-    m_strRingsLabel = AfxLoadString(IDS_RINGS_LABEL);
-    m_strInactivityLabel = AfxLoadString(IDS_INACTIVITY_LABEL);
     FillCombo(IDC_DIALING_METHOD, kDialingMethodChoices);
-    static_cast<CEdit*>(GetDlgItem(IDC_RINGS_TO_ANSWER))->LimitText(kRingsMaxChars);
-    UpdateData(FALSE);
-    return TRUE;
+    LimitNumberField(IDC_RINGS_TO_ANSWER);
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL CCallCtrlCfgPage::OnSetActive()
 {
-    const BOOL bActive = ActivateSettingsPage();
+    const BOOL bActive = CCfgPage::OnSetActive();
     // After the members were shown: a configuration loaded since may have changed auto answer.
     EnableRingsToAnswer();
     return bActive;
@@ -52,12 +49,10 @@ void CCallCtrlCfgPage::OnAutoAnswerClicked()
 
 LRESULT CCallCtrlCfgPage::OnWizardBack()
 {
-    if (m_pSheet == nullptr)
-        return 0;
-    if (m_pSheet->m_bTEIDisabled)
-        return JumpTo(m_pSheet->m_networkCfgPage1);
-    if (m_pSheet->m_bUSSwitchType)
-        return JumpTo(m_pSheet->m_networkCfgPage2US);
+    if (Sheet().m_bTEIDisabled)
+        return JumpTo(Sheet().m_networkCfgPage1);
+    if (Sheet().m_bUSSwitchType)
+        return JumpTo(Sheet().m_networkCfgPage2US);
     return 0;
 }
 
@@ -68,11 +63,7 @@ void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_AUTO_ANSWER, m_bAutoAnswer);
     DDX_CBString(pDX, IDC_DIALING_METHOD, m_strDialingMethod);
     DDX_Check(pDX, IDC_PERSISTENT_DTR, m_bPersistentDTR);
-    DDX_Text(pDX, IDC_CALL_INTRO, m_strIntro);
-    DDX_Text(pDX, IDC_DIALING_METHOD_LABEL, m_strDialingMethodLabel);
-    DDX_Text(pDX, IDC_RINGS_LABEL, m_strRingsLabel);
     DDX_Check(pDX, IDC_CALLER_ID, m_bCallerId);
-    DDX_Text(pDX, IDC_INACTIVITY_LABEL, m_strInactivityLabel);
 
     DDX_Text(pDX, IDC_INACTIVITY_TIMER, m_nInactivityTimer);
     DDX_Text(pDX, IDC_RINGS_TO_ANSWER, m_nRingsToAnswer);

@@ -14,7 +14,7 @@ public:
 
     CCallCtrlCfgPage();
 
-    // Loads the texts, fills the dialing methods and limits the rings field to 5 characters.
+    // Fills the dialing methods and limits the rings field to a number field's characters.
     BOOL OnInitDialog() override;
     // Shows the members, then greys the rings field unless auto answer is checked.
     BOOL OnSetActive() override;
@@ -22,12 +22,13 @@ public:
     // the SPID page for a North American switch, else the MSN page.
     LRESULT OnWizardBack() override;
     // Whenever the page is left: both numbers must be integers within their parameters'
-    // ranges (the rings are checked even while greyed), and auto answer decides which of
-    // parameters IDC_AUTO_ANSWER and IDC_RINGS_TO_ANSWER is sent. The first failure shows its
-    // message and keeps the page on that field.
+    // ranges (the rings are checked even while greyed), and auto answer decides which of its
+    // own parameter and the rings' is sent. The first failure shows its message and keeps the
+    // page on that field.
     void DoDataExchange(CDataExchange* pDX) override;
 
-    // A click on the auto answer box: a setting changed, and the rings field follows the box.
+    // A click on the auto answer box: a setting changed (this handler takes the page base's
+    // place for the box), then the rings field follows the box.
     void OnAutoAnswerClicked();
 
     CButton m_btnAutoAnswer;             // check box IDC_AUTO_ANSWER

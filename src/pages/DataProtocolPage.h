@@ -13,10 +13,9 @@ public:
 
     CDataProtocolPage();
 
-    // Loads the texts and offers the data protocols of the adapter's row of the device table
-    // (none for an adapter without a row), then moves the members to the controls.
+    // Offers the data protocols of the adapter's row of the device table (none for an adapter
+    // without a row).
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // Express setup: the load page when nothing was modified since the configuration was
     // opened, else the save page (-1). Custom setup: 0, the stored numbers page.
     LRESULT OnWizardNext() override;
@@ -33,6 +32,4 @@ protected:
     // No checks: a protocol that is not offered leaves the box as it was, and leaving the page
     // stores the selected text, empty when nothing is selected.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -28,38 +28,38 @@ constexpr const char* kModelHeading = "Model";
 
 // The parameters of the POTS port page, then of the bandwidth page: models 7, 8 and 9 have
 // neither, so none of them is sent to such an adapter.
+// clang-format off
 constexpr int kPotsAndBandwidthControls[] = {
-    IDC_RING_FREQUENCY,        IDC_DIAL_TONE,          IDC_DIAL_TONE_GAIN,
-    IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL,        IDC_PULSE_RECOGNITION, // POTS port
-    IDC_BANDWIDTH_SCHEME,      IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT,
-    IDC_BOD_LOW_THRESHOLD,     IDC_BOD_LOW_THROUGHPUT, IDC_CALL_BUMPING, // bandwidth
+    // POTS port
+    IDC_RING_FREQUENCY,   IDC_DIAL_TONE,          IDC_DIAL_TONE_GAIN,
+    IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL,   IDC_PULSE_RECOGNITION,
+    // bandwidth
+    IDC_BANDWIDTH_SCHEME, IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT,
+    IDC_BOD_LOW_THRESHOLD, IDC_BOD_LOW_THROUGHPUT, IDC_CALL_BUMPING,
 };
+// clang-format on
 
 // "\\.\COM3" is listed as "COM3".
 constexpr size_t kDevicePrefixLength = 4;
+
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SEARCH_PROMPT, IDS_SEARCHING, TextOf<&CIDingPage::m_strPrompt>()},
+};
 } // namespace
 
-CIDingPage::CIDingPage() : CCfgPage(IDD) {}
-
-BOOL CIDingPage::OnInitDialog()
-{
-    CPropertyPage::OnInitDialog();
-    m_strPrompt = AfxLoadString(IDS_SEARCHING);
-    UpdateData(FALSE);
-    return TRUE;
-}
+CIDingPage::CIDingPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CIDingPage::OnSetActive()
 {
     if (!m_bSearchPending)
-        return ActivateSettingsPage();
+        return CCfgPage::OnSetActive();
     m_bSearchPending = FALSE;
     m_strHint.clear();
     RequestButtons(PSWIZB_DISABLEDFINISH);
     StartSearch();
     m_nTicks = 0;
     SetTimer(m_nTimerID, kTickMs);
-    return CPropertyPage::OnSetActive();
+    return DefaultActivation();
 }
 
 void CIDingPage::StartSearch()
@@ -171,7 +171,7 @@ void CIDingPage::FillDeviceList()
 
 LRESULT CIDingPage::OnWizardBack()
 {
-    return JumpTo(m_pSheet->m_welcomePage);
+    return JumpTo(Sheet().m_welcomePage);
 }
 
 LRESULT CIDingPage::OnWizardNext()
@@ -184,7 +184,7 @@ LRESULT CIDingPage::OnWizardNext()
         return -1;
     }
     theApp.m_device = *theApp.m_devices[static_cast<size_t>(row)];
-    m_pSheet->BuildCatalogue();
+    Sheet().BuildCatalogue();
     if (IsZandiZobraOrPellorAdapter())
     {
         for (int controlId : kPotsAndBandwidthControls)
@@ -195,9 +195,8 @@ LRESULT CIDingPage::OnWizardNext()
 
 void CIDingPage::DoDataExchange(CDataExchange* pDX)
 {
-    CPropertyPage::DoDataExchange(pDX);
+    CCfgPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_DEVICE_LIST, m_listDevices);
     DDX_Control(pDX, IDC_DEVICE_GROUP, m_groupDevices);
-    DDX_Text(pDX, IDC_SEARCH_PROMPT, m_strPrompt);
     DDX_Text(pDX, IDC_SEARCH_HINT, m_strHint);
 }

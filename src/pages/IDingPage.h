@@ -17,8 +17,6 @@ public:
 
     CIDingPage();
 
-    // The search prompt (IDS_SEARCHING) into the page.
-    BOOL OnInitDialog() override;
     // First activation: disabled Finish only, the search starts. Later ones: Back and Next.
     BOOL OnSetActive() override;
     // A tick of the search timer: when every worker has ended, or at the 21st tick, drops the
@@ -37,7 +35,7 @@ public:
     BYTE m_bSearchPending = TRUE; // TRUE until the first activation starts the search
     CListCtrl m_listDevices;      // control IDC_DEVICE_LIST, the adapters found
     CButton m_groupDevices;       // control IDC_DEVICE_GROUP, group box around the list
-    std::string m_strPrompt;      // static IDC_SEARCH_PROMPT
+    std::string m_strPrompt;      // static IDC_SEARCH_PROMPT, first IDS_SEARCHING
     std::string m_strHint;        // static IDC_SEARCH_HINT
 
 private:

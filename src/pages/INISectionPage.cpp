@@ -20,6 +20,14 @@ const ChoiceEntry kSetupTypeChoices[] = {
     {0, 0},
 };
 
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SETUP_INTRO,       IDS_SETUP_INTRO,       TextOf<&CINISectionPage::m_strIntro>()},
+    {IDC_SETUP_TYPE_LABEL,  IDS_SETUP_TYPE_LABEL,  TextOf<&CINISectionPage::m_strSetupLabel>()},
+    {IDC_CONFIG_LIST_LABEL, IDS_CONFIG_LIST_LABEL, TextOf<&CINISectionPage::m_strConfigLabel>()},
+};
+// clang-format on
+
 // The questions before modifications are dropped. The loaded and the chosen setup are either
 // "Custom (New)" or not (an existing configuration, or nothing loaded yet); the two names, of
 // the loaded and the chosen configuration, are compared with letter case. The first row that
@@ -103,26 +111,22 @@ ON_CBN_SELCHANGE(IDC_SETUP_TYPE, &CINISectionPage::OnSelchangeSetup)
 ON_BN_CLICKED(IDC_DELETE_CONFIG, &CINISectionPage::OnDeleteConfig)
 END_MESSAGE_MAP()
 
-CINISectionPage::CINISectionPage() : CCfgPage(IDD) {}
+CINISectionPage::CINISectionPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CINISectionPage::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    FillComboFromChoices(m_cbSetup, kSetupTypeChoices);
-    m_cbSetup.SetCurSel(kSetupExpressExisting);
+    FillCombo(IDC_SETUP_TYPE, kSetupTypeChoices);
+    // The combo's selection is no member of the exchange: the page sets it.
+    static_cast<CComboBox*>(GetDlgItem(IDC_SETUP_TYPE))->SetCurSel(kSetupExpressExisting);
     m_nSetupType = kSetupExpressExisting;
-    m_strIntro = AfxLoadString(IDS_SETUP_INTRO);
-    m_strSetupLabel = AfxLoadString(IDS_SETUP_TYPE_LABEL);
-    m_strConfigLabel = AfxLoadString(IDS_CONFIG_LIST_LABEL);
-    UpdateData(FALSE);
-    return TRUE;
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL CINISectionPage::OnSetActive()
 {
-    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
     if (ReadSectionNames(g_profilePath).empty())
     {
+        RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
         m_cbSetup.SetCurSel(kSetupCustomNew);
         m_nSetupType = kSetupCustomNew;
         EnableConfigChoice(FALSE);
@@ -218,8 +222,6 @@ LRESULT CINISectionPage::OnWizardNext()
     {
         m_strConfigName.clear();
     }
-    if (m_pSheet == nullptr)
-        return 0;
 
     if (m_nSetupType != m_nLoadedSetupType || m_strConfigName != m_strLoadedConfig ||
         g_bCfgModified)
@@ -236,10 +238,10 @@ LRESULT CINISectionPage::OnWizardNext()
         }
     }
 
-    m_pSheet->m_bExpressSetup = FALSE;
+    Sheet().m_bExpressSetup = FALSE;
     if (m_nSetupType != kSetupExpressExisting)
         return 0;
-    m_pSheet->m_bExpressSetup = TRUE;
+    Sheet().m_bExpressSetup = TRUE;
     PrepareExpressSetup();
     return JumpTo(ExpressTarget());
 }
@@ -247,8 +249,8 @@ LRESULT CINISectionPage::OnWizardNext()
 LRESULT CINISectionPage::OnWizardBack()
 {
     m_bForward = 0;
-    if (m_pSheet != nullptr && !m_pSheet->m_welcomePage.m_bSearch)
-        return JumpTo(m_pSheet->m_portPage);
+    if (!Sheet().m_welcomePage.m_bSearch)
+        return JumpTo(Sheet().m_portPage);
     return 0;
 }
 
@@ -258,9 +260,6 @@ void CINISectionPage::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_CONFIG_LIST, m_lbConfigs);
     DDX_Control(pDX, IDC_SETUP_TYPE, m_cbSetup);
     DDX_Control(pDX, IDC_DELETE_CONFIG, m_btnDelete);
-    DDX_Text(pDX, IDC_SETUP_INTRO, m_strIntro);
-    DDX_Text(pDX, IDC_CONFIG_LIST_LABEL, m_strConfigLabel);
-    DDX_Text(pDX, IDC_SETUP_TYPE_LABEL, m_strSetupLabel);
     // A new configuration has no name until it is saved: the item the disabled list still
     // shows selected must not become the section that the settings are written to.
     if (!pDX->m_bSaveAndValidate || m_nSetupType != kSetupCustomNew)
@@ -285,7 +284,7 @@ void CINISectionPage::EnableConfigChoice(BOOL bEnable)
 
 void CINISectionPage::PrepareExpressSetup()
 {
-    CCfgSheet& sheet = *m_pSheet;
+    CCfgSheet& sheet = Sheet();
     // Auto answer and rings to answer make the same adapter setting: exactly one is sent.
     const bool autoAnswer = sheet.m_callCtrlCfgPage.m_bAutoAnswer == 1;
     EnableParam(IDC_AUTO_ANSWER, !autoAnswer);
@@ -303,11 +302,12 @@ void CINISectionPage::PrepareExpressSetup()
 
 CPropertyPage& CINISectionPage::ExpressTarget() const
 {
+    CCfgSheet& sheet = Sheet();
     if (!IsZandiZobraOrPellorAdapter())
-        return m_pSheet->m_bandwidthPage;
-    if (m_pSheet->m_bTEIDisabled)
-        return m_pSheet->m_dataProtocolPage;
-    if (m_pSheet->m_bUSSwitchType)
-        return m_pSheet->m_networkCfgPage2US;
-    return m_pSheet->m_networkCfgPage2Europe;
+        return sheet.m_bandwidthPage;
+    if (sheet.m_bTEIDisabled)
+        return sheet.m_dataProtocolPage;
+    if (sheet.m_bUSSwitchType)
+        return sheet.m_networkCfgPage2US;
+    return sheet.m_networkCfgPage2Europe;
 }

@@ -23,7 +23,7 @@ public:
 
     CINISectionPage();
 
-    // The setup types into the combo box, "Express (Existing)" chosen, the texts.
+    // The setup types into the combo box, "Express (Existing)" chosen.
     BOOL OnInitDialog() override;
     // Back and Next; lists the configurations of the profile (new ones are added, the list
     // never loses an item here) and selects the first, then the default activation, which

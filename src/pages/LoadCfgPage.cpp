@@ -6,20 +6,14 @@
 #include "src/download/Download.h"
 #include "src/profile/ProfileFile.h"
 
-CLoadCfgPage::CLoadCfgPage() : CCfgPage(IDD) {}
-
-BOOL CLoadCfgPage::OnInitDialog()
+namespace
 {
-    CPropertyPage::OnInitDialog();
-    m_strText = AfxLoadString(IDS_LOAD_PROMPT);
-    UpdateData(FALSE);
-    return TRUE;
-}
+constexpr StaticText kStaticTexts[] = {
+    {IDC_LOAD_PROMPT, IDS_LOAD_PROMPT, TextOf<&CLoadCfgPage::m_strText>()},
+};
+} // namespace
 
-BOOL CLoadCfgPage::OnSetActive()
-{
-    return ActivateSettingsPage();
-}
+CLoadCfgPage::CLoadCfgPage() : CCfgPage(IDD, kStaticTexts) {}
 
 LRESULT CLoadCfgPage::OnWizardNext()
 {
@@ -32,18 +26,12 @@ LRESULT CLoadCfgPage::OnWizardNext()
 
 LRESULT CLoadCfgPage::OnWizardBack()
 {
-    if (m_pSheet == nullptr || g_bCfgModified)
+    if (g_bCfgModified)
         return 0;
     // A custom setup goes back to the POTS port page for models 7, 8 and 9 as well, although
     // their route forward left it out; this is the wizard's route as designed (the page's
     // parameters stay disabled for them, so nothing it shows is sent), not a slip.
-    if (m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
-    return JumpTo(m_pSheet->m_potsPortPage);
-}
-
-void CLoadCfgPage::DoDataExchange(CDataExchange* pDX)
-{
-    CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_LOAD_PROMPT, m_strText);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_dataProtocolPage);
+    return JumpTo(Sheet().m_potsPortPage);
 }

@@ -13,17 +13,12 @@ public:
 
     CLoadCfgPage();
 
-    // The prompt (IDS_LOAD_PROMPT) into the page.
-    BOOL OnInitDialog() override;
-    // Back and Next.
-    BOOL OnSetActive() override;
     // Packs the enabled parameters into theApp.m_device.cmdLines and starts the download worker
     // on theApp.m_device; the configuring page follows.
     LRESULT OnWizardNext() override;
     // Modified: the save page. Unmodified: the data protocol page (express setup) or the POTS
     // port page (custom setup, whatever the model).
     LRESULT OnWizardBack() override;
-    void DoDataExchange(CDataExchange* pDX) override;
 
     std::string m_strText; // static IDC_LOAD_PROMPT
 };

@@ -5,55 +5,49 @@
 
 namespace
 {
+using Page = CNetworkCfgPage1;
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_DATA_TEI_LABEL,  IDS_DATA_TEI_LABEL,  TextOf<&Page::m_strDataTEILabel>()},
+    {IDC_TEI_INTRO,       IDS_TEI_INTRO,       TextOf<&Page::m_strIntro>()},
+    {IDC_VOICE_TEI_LABEL, IDS_VOICE_TEI_LABEL, TextOf<&Page::m_strVoiceTEILabel>()},
+};
+// clang-format on
+
 std::string SelectedText(const CComboBox& combo)
 {
     return combo.GetLBText(combo.GetCurSel());
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(CNetworkCfgPage1, CCfgPage)
-ON_CBN_SELCHANGE(IDC_DATA_TEI, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(IDC_VOICE_TEI, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
-
-CNetworkCfgPage1::CNetworkCfgPage1() : CCfgPage(IDD) {}
+CNetworkCfgPage1::CNetworkCfgPage1() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CNetworkCfgPage1::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strDataTEILabel = AfxLoadString(IDS_DATA_TEI_LABEL);
-    m_strIntro = AfxLoadString(IDS_TEI_INTRO);
-    m_strVoiceTEILabel = AfxLoadString(IDS_VOICE_TEI_LABEL);
-    FillComboFromChoices(m_cbVoiceTEI, kTeiChoices);
-    FillComboFromChoices(m_cbDataTEI, kTeiChoices);
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-BOOL CNetworkCfgPage1::OnSetActive()
-{
-    return ActivateSettingsPage();
+    FillCombo(IDC_VOICE_TEI, kTeiChoices);
+    FillCombo(IDC_DATA_TEI, kTeiChoices);
+    return CCfgPage::OnInitDialog();
 }
 
 LRESULT CNetworkCfgPage1::OnWizardNext()
 {
-    if (m_pSheet == nullptr)
-        return 0;
+    CCfgSheet& sheet = Sheet();
     if (IsDisabledTEI(SelectedText(m_cbDataTEI)) && IsDisabledTEI(SelectedText(m_cbVoiceTEI)))
     {
-        m_pSheet->m_bTEIDisabled = TRUE;
-        return JumpTo(m_pSheet->m_callCtrlCfgPage);
+        sheet.m_bTEIDisabled = TRUE;
+        return JumpTo(sheet.m_callCtrlCfgPage);
     }
-    m_pSheet->m_bTEIDisabled = FALSE;
-    if (m_pSheet->m_bUSSwitchType)
+    sheet.m_bTEIDisabled = FALSE;
+    if (sheet.m_bUSSwitchType)
         return 0;
-    return JumpTo(m_pSheet->m_networkCfgPage2Europe);
+    return JumpTo(sheet.m_networkCfgPage2Europe);
 }
 
 LRESULT CNetworkCfgPage1::OnWizardBack()
 {
-    if (m_pSheet != nullptr && IsZandiZobraOrPellorAdapter())
-        return JumpTo(m_pSheet->m_networkSwitchTypePage);
+    if (IsZandiZobraOrPellorAdapter())
+        return JumpTo(Sheet().m_networkSwitchTypePage);
     return 0;
 }
 
@@ -64,7 +58,4 @@ void CNetworkCfgPage1::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_DATA_TEI, m_cbDataTEI);
     DDX_CBString(pDX, IDC_DATA_TEI, m_strDataTEI);
     DDX_CBString(pDX, IDC_VOICE_TEI, m_strVoiceTEI);
-    DDX_Text(pDX, IDC_DATA_TEI_LABEL, m_strDataTEILabel);
-    DDX_Text(pDX, IDC_TEI_INTRO, m_strIntro);
-    DDX_Text(pDX, IDC_VOICE_TEI_LABEL, m_strVoiceTEILabel);
 }

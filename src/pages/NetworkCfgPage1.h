@@ -14,9 +14,8 @@ public:
 
     CNetworkCfgPage1();
 
-    // Loads the texts and fills both combo boxes with the TEI list.
+    // Fills both combo boxes with the TEI list.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // Routes by the TEIs selected now (not by the members, which the move has not saved yet):
     // both "Disabled": the call control page; otherwise the SPID page for a North American
     // switch, the MSN page for any other. A combo box without a selection is not "Disabled".
@@ -33,6 +32,4 @@ public:
     std::string m_strDataTEILabel;  // static IDC_DATA_TEI_LABEL
     std::string m_strIntro;         // static IDC_TEI_INTRO
     std::string m_strVoiceTEILabel; // static IDC_VOICE_TEI_LABEL
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -23,8 +23,8 @@ public:
 
     CNetworkCfgPage2Europe();
 
-    // Labels by model: models 7, 8 and 9 number the fields by position and have no second data
-    // number; then the stored values into the fields.
+    // Models 7, 8 and 9 have no second data number (its fields are hidden) and label the fields
+    // by position; the stored values into the fields.
     BOOL OnInitDialog() override;
     // Switches the SPID page's numbers off and the fields and numbers of each channel on or off
     // by its TEI (the second data number always off for models 7, 8 and 9), then shows the
@@ -36,15 +36,13 @@ public:
     // On the express route back to where it came from: the setup type page for models 7, 8 and
     // 9, the bandwidth page for the others; otherwise the TEI page.
     LRESULT OnWizardBack() override;
-    // Whenever the page is left: the enabled fields are trimmed of blanks and limited to 25
-    // characters; the pairs are joined into the stored values (PELLOR-S keeps no sub-addresses);
-    // the stored value of each enabled number is checked for its length and its characters.
-    // The first failure shows its message and keeps the page on that field.
+    // Whenever the page is left: the enabled fields are trimmed of blanks and limited to the
+    // length of their number's parameter; the pairs are joined into the stored values (PELLOR-S
+    // keeps no sub-addresses); the stored value of each enabled number is checked for its length
+    // and its characters. The first failure shows its message and keeps the page on that field.
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_bForward = 1;                // 1 after Next, 0 after Back
-    CEdit m_editDataSub2;              // control IDC_DATA_SUB2
-    CEdit m_editDataNumber2;           // control IDC_DATA_MSN2
     std::string m_strDataMSN;          // stored data MSN, "number:sub-address"
     std::string m_strDataMSN2;         // stored second data MSN
     std::string m_strVoiceMSN;         // stored voice MSN
@@ -64,8 +62,8 @@ public:
     std::string m_strNote;             // static IDC_MSN_NOTE
 
 private:
-    // Exchanges one edit field; an enabled one is limited to 25 characters and trimmed.
-    void ExchangeField(CDataExchange* pDX, int controlId, std::string& value);
+    // Exchanges one edit field; an enabled one is limited to `maxChars` characters and trimmed.
+    void ExchangeField(CDataExchange* pDX, int controlId, std::string& value, int maxChars);
     // Each stored value into its number and sub-address fields (the members); an empty stored
     // value empties both.
     void SplitStoredValues();

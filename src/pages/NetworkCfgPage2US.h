@@ -14,8 +14,8 @@ public:
 
     CNetworkCfgPage2US();
 
-    // Labels by model: models 7, 8 and 9 number the fields by position and have no second data
-    // directory number.
+    // Models 7, 8 and 9 have no second data directory number (its field is hidden) and label
+    // the fields by position.
     BOOL OnInitDialog() override;
     // Switches the MSNs off and the fields and numbers of each channel on or off by its TEI
     // (the second data directory number always off for models 7, 8 and 9), then shows the
@@ -31,8 +31,7 @@ public:
     // The first failure shows its message and keeps the page on that field.
     void DoDataExchange(CDataExchange* pDX) override;
 
-    int m_bForward = 1;  // 1 after Next, 0 after Back: data are validated only on the way forward
-    CEdit m_editDataDN2; // control IDC_DATA_DN2
+    int m_bForward = 1; // 1 after Next, 0 after Back: data are validated only on the way forward
     std::string m_strDataDN;         // edit IDC_DATA_DN
     std::string m_strDataSPID;       // edit IDC_DATA_SPID
     std::string m_strVoiceDN;        // edit IDC_VOICE_DN
@@ -44,6 +43,4 @@ public:
     std::string m_strVoiceSPIDLabel; // static IDC_VOICE_SPID_LABEL
     std::string m_strDataDN2Label;   // static IDC_DATA_DN2_LABEL
     std::string m_strDataDN2;        // edit IDC_DATA_DN2
-
-    DECLARE_MESSAGE_MAP()
 };

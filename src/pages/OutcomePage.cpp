@@ -10,22 +10,20 @@ COutcomePage::COutcomePage(UINT nIDTemplate, int nMessageControl)
 
 BOOL COutcomePage::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
     m_strMessage = AfxLoadString(MessageId());
-    UpdateData(FALSE);
-    return TRUE;
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL COutcomePage::OnSetActive()
 {
     RequestButtons(PSWIZB_FINISH);
     EnableCancel(FALSE);
-    return CPropertyPage::OnSetActive();
+    return DefaultActivation();
 }
 
 void COutcomePage::DoDataExchange(CDataExchange* pDX)
 {
-    CPropertyPage::DoDataExchange(pDX);
+    CCfgPage::DoDataExchange(pDX);
     DDX_Text(pDX, m_nMessageControl, m_strMessage);
 }
 

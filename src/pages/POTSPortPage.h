@@ -13,11 +13,10 @@ public:
 
     CPOTSPortPage();
 
-    // Loads the labels and fills the five lists, then moves the members to the controls. The
-    // dial tone list is chosen here, once, from the dialing method of the call control page at
-    // this moment: without "Use Central Office Dial Tone" for "Enbloc", with it otherwise.
+    // Fills the five lists. The dial tone list is chosen here, once, from the dialing method of
+    // the call control page at this moment: without "Use Central Office Dial Tone" for "Enbloc",
+    // with it otherwise.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // 0 (the save page) when the configuration was modified; otherwise the load page (-1).
     LRESULT OnWizardNext() override;
 
@@ -40,8 +39,6 @@ protected:
     // the En-bloc rule: dial tone "Use Central Office Dial Tone" with dialing method "Enbloc"
     // shows its message and fails, so that the page stays when it is being left.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 
 private:
     // The dialing method of the call control page is "Enbloc" (exactly, in this letter case).

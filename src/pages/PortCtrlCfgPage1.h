@@ -13,9 +13,8 @@ public:
 
     CPortCtrlCfgPage1();
 
-    // Loads the texts and fills the four signal lists, then moves the members to the controls.
+    // Fills the four signal lists and limits the two times to a number field's characters.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
 
     std::string m_strCTS;            // combo IDC_CTS_SIGNAL
     std::string m_strDCD;            // combo IDC_DCD_SIGNAL
@@ -33,9 +32,6 @@ public:
 
 protected:
     // Leaving the page (by Next or by Back) refuses a time that is not an integer, then one
-    // outside its parameter's range; the DTR detect time is checked first. The edits take at
-    // most 5 characters.
+    // outside its parameter's range; the DTR detect time is checked first.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 };

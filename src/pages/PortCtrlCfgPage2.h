@@ -13,9 +13,8 @@ public:
 
     CPortCtrlCfgPage2();
 
-    // Loads the texts and fills the six lists, then moves the members to the controls.
+    // Fills the six lists.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // Adapters of model 7, 8 or 9 have no POTS port: the save page (-1), modified or not.
     // Others: 0, the POTS port page.
     LRESULT OnWizardNext() override;
@@ -37,6 +36,4 @@ public:
 protected:
     // No checks.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -30,22 +30,23 @@ const ChoiceEntry kPortChoices[] = {
     {ComPortStringId(33), 32}, {ComPortStringId(34), 33}, {ComPortStringId(35), 34}, {ComPortStringId(36), 35},
     {0, 0},
 };
+
+constexpr StaticText kStaticTexts[] = {
+    {IDC_PORT_PROMPT, IDS_PORT_PROMPT, TextOf<&CPortPage::m_strPrompt>()},
+    {IDC_PORT_LABEL,  IDS_PORT_LABEL,  TextOf<&CPortPage::m_strLabel>()},
+};
 // clang-format on
 } // namespace
 
 CPortPage::CPortPage()
-    : CCfgPage(IDD), m_strSection(AfxLoadString(IDS_DEFAULT_CONFIGS_SECTION)),
+    : CCfgPage(IDD, kStaticTexts), m_strSection(AfxLoadString(IDS_DEFAULT_CONFIGS_SECTION)),
       m_strKey(AfxLoadString(IDS_PORT_KEY))
 {
 }
 
 BOOL CPortPage::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strPrompt = AfxLoadString(IDS_PORT_PROMPT);
-    m_strLabel = AfxLoadString(IDS_PORT_LABEL);
-    if (auto* ports = static_cast<CComboBox*>(GetDlgItem(IDC_PORT)))
-        FillComboFromChoices(*ports, kPortChoices);
+    FillCombo(IDC_PORT, kPortChoices);
 
     // The catalogue, which fills g_profilePath, is not built before an adapter is confirmed,
     // and this page comes before that on the first visit; the path is taken here so that the
@@ -56,13 +57,7 @@ BOOL CPortPage::OnInitDialog()
                              kStoredPortBufferSize, g_profilePath.c_str());
     // Anything but digits gives -1, and an index past COM36 selects nothing either.
     m_nPortIndex = ParseDecimal(stored);
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-BOOL CPortPage::OnSetActive()
-{
-    return ActivateSettingsPage();
+    return CCfgPage::OnInitDialog();
 }
 
 LRESULT CPortPage::OnWizardNext()
@@ -85,14 +80,12 @@ LRESULT CPortPage::OnWizardNext()
     // Unlike the search page, this route leaves the POTS port and bandwidth parameters of the
     // models 7, 8 and 9 enabled, as the catalogue builds them. The difference is the wizard's
     // own and is kept on purpose.
-    m_pSheet->BuildCatalogue();
-    return JumpTo(m_pSheet->m_iniSectionPage);
+    Sheet().BuildCatalogue();
+    return JumpTo(Sheet().m_iniSectionPage);
 }
 
 void CPortPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
     DDX_CBIndex(pDX, IDC_PORT, m_nPortIndex);
-    DDX_Text(pDX, IDC_PORT_PROMPT, m_strPrompt);
-    DDX_Text(pDX, IDC_PORT_LABEL, m_strLabel);
 }

@@ -13,12 +13,10 @@ public:
 
     CPortPage();
 
-    // Texts, the 36 port names COM1 to COM36, and the port stored under "Default Configs",
+    // The 36 port names COM1 to COM36, and the port stored under "Default Configs",
     // key "Port", of the profile beside the executable preselected (no entry when the stored
     // index is not 0 to 35 or not a number). The stored port is never written back.
     BOOL OnInitDialog() override;
-    // Back and Next, then the default activation.
-    BOOL OnSetActive() override;
     // Identifies the adapter on the chosen port now, while the window waits busy. Identified:
     // it becomes theApp.m_device, the catalogue is rebuilt for it and the setup type page is
     // made current. Otherwise "Error invalid device." and the page stays. Returns -1 either way.

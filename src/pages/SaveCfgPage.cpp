@@ -11,9 +11,15 @@ namespace
 {
 constexpr int kMaxNameLength = 32;
 
-// The setting through which the page reaches the current configuration name: every setting's
-// section is that name, and this one's is used. nullptr while there is no catalogue.
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SAVE_INTRO,        IDS_SAVE_INTRO,        TextOf<&CSaveCfgPage::m_strIntro>()},
+    {IDC_CONFIG_NAME_LABEL, IDS_CONFIG_NAME_LABEL, TextOf<&CSaveCfgPage::m_strNameLabel>()},
+};
+// clang-format on
 
+// The setting through which the page reaches the current configuration name: every setting's
+// section is that name, and the data SPID's is used. nullptr while there is no catalogue.
 CIniItem* NameSetting()
 {
     CCfgParam* param = theParams.FindParam(IDC_DATA_SPID);
@@ -21,15 +27,7 @@ CIniItem* NameSetting()
 }
 } // namespace
 
-CSaveCfgPage::CSaveCfgPage() : CCfgPage(IDD) {}
-
-BOOL CSaveCfgPage::OnInitDialog()
-{
-    CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(IDS_SAVE_INTRO);
-    m_strNameLabel = AfxLoadString(IDS_CONFIG_NAME_LABEL);
-    return TRUE;
-}
+CSaveCfgPage::CSaveCfgPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CSaveCfgPage::OnSetActive()
 {
@@ -51,20 +49,16 @@ LRESULT CSaveCfgPage::OnWizardNext()
 LRESULT CSaveCfgPage::OnWizardBack()
 {
     m_bForward = 0;
-    if (m_pSheet == nullptr)
-        return 0;
-    if (m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_dataProtocolPage);
     if (IsZandiZobraOrPellorAdapter())
-        return JumpTo(m_pSheet->m_portCtrlCfgPage2);
+        return JumpTo(Sheet().m_portCtrlCfgPage2);
     return 0;
 }
 
 void CSaveCfgPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_SAVE_INTRO, m_strIntro);
-    DDX_Text(pDX, IDC_CONFIG_NAME_LABEL, m_strNameLabel);
     // The name field last, so that a refusal below focuses it.
     DDX_Text(pDX, IDC_CONFIG_NAME, m_strName);
     DDV_MaxChars(pDX, m_strName, kMaxNameLength);

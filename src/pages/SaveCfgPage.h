@@ -14,8 +14,6 @@ public:
 
     CSaveCfgPage();
 
-    // The two texts.
-    BOOL OnInitDialog() override;
     // On every activation: proposes the current configuration name ("Untitled" instead of a
     // factory default, nothing for a new configuration), shows it, requests Back and Next.
     BOOL OnSetActive() override;

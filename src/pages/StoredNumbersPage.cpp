@@ -5,53 +5,36 @@
 
 namespace
 {
-constexpr int kLastNumberEdit = IDC_STORED_NUMBER_0 + kStoredNumberCount - 1;
+using Page = CStoredNumbersPage;
 
-// The longest number the profile keeps, which is the limit of number 0 for all ten; 0 when
-// there is no catalogue to say.
-int NumberMaxLength()
-{
-    const CCfgParam* param = theParams.FindParam(IDC_STORED_NUMBER_0);
-    const auto* setting =
-        param != nullptr ? dynamic_cast<const CIniStringItem*>(param->GetIniItem()) : nullptr;
-    return setting != nullptr ? setting->GetMaxLength() : 0;
-}
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_STORED_NUMBER_LABEL_0, IDS_STORED_NUMBER_LABEL_0, ElementOf<&Page::m_strDigitLabel, 0>()},
+    {IDC_STORED_NUMBER_LABEL_1, IDS_STORED_NUMBER_LABEL_1, ElementOf<&Page::m_strDigitLabel, 1>()},
+    {IDC_STORED_NUMBER_LABEL_2, IDS_STORED_NUMBER_LABEL_2, ElementOf<&Page::m_strDigitLabel, 2>()},
+    {IDC_STORED_NUMBER_LABEL_3, IDS_STORED_NUMBER_LABEL_3, ElementOf<&Page::m_strDigitLabel, 3>()},
+    {IDC_STORED_NUMBER_LABEL_4, IDS_STORED_NUMBER_LABEL_4, ElementOf<&Page::m_strDigitLabel, 4>()},
+    {IDC_STORED_NUMBER_LABEL_5, IDS_STORED_NUMBER_LABEL_5, ElementOf<&Page::m_strDigitLabel, 5>()},
+    {IDC_STORED_NUMBER_LABEL_6, IDS_STORED_NUMBER_LABEL_6, ElementOf<&Page::m_strDigitLabel, 6>()},
+    {IDC_STORED_NUMBER_LABEL_7, IDS_STORED_NUMBER_LABEL_7, ElementOf<&Page::m_strDigitLabel, 7>()},
+    {IDC_STORED_NUMBER_LABEL_8, IDS_STORED_NUMBER_LABEL_8, ElementOf<&Page::m_strDigitLabel, 8>()},
+    {IDC_STORED_NUMBER_LABEL_9, IDS_STORED_NUMBER_LABEL_9, ElementOf<&Page::m_strDigitLabel, 9>()},
+    {IDC_NUMBERS_INTRO,         IDS_NUMBERS_INTRO,         TextOf<&Page::m_strIntro>()},
+    {IDC_NUMBERS_NOTE,          IDS_NUMBERS_NOTE,          TextOf<&Page::m_strNote>()},
+};
+// clang-format on
 } // namespace
 
-BEGIN_MESSAGE_MAP(CStoredNumbersPage, CCfgPage)
-ON_CONTROL_RANGE(EN_CHANGE, IDC_STORED_NUMBER_0, kLastNumberEdit, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
-
-CStoredNumbersPage::CStoredNumbersPage() : CCfgPage(IDD) {}
-
-BOOL CStoredNumbersPage::OnInitDialog()
-{
-    for (int i = 0; i < kStoredNumberCount; ++i)
-        m_strDigitLabel[i] = AfxLoadString(IDS_STORED_NUMBER_LABEL_0 + static_cast<UINT>(i));
-    m_strIntro = AfxLoadString(IDS_NUMBERS_INTRO);
-    m_strNote = AfxLoadString(IDS_NUMBERS_NOTE);
-    return CCfgPage::OnInitDialog();
-}
-
-BOOL CStoredNumbersPage::OnSetActive()
-{
-    return ActivateSettingsPage();
-}
+CStoredNumbersPage::CStoredNumbersPage() : CCfgPage(IDD, kStaticTexts) {}
 
 void CStoredNumbersPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    const int maxLength = NumberMaxLength();
     for (int i = 0; i < kStoredNumberCount; ++i)
     {
         DDX_Text(pDX, IDC_STORED_NUMBER_0 + i, m_strNumber[i]);
-        if (maxLength > 0)
-            DDV_MaxChars(pDX, m_strNumber[i], maxLength);
+        DDV_MaxChars(pDX, m_strNumber[i], CatalogueMaxLength(IDC_STORED_NUMBER_0 + i));
     }
-    for (int i = 0; i < kStoredNumberCount; ++i)
-        DDX_Text(pDX, IDC_STORED_NUMBER_LABEL_0 + i, m_strDigitLabel[i]);
-    DDX_Text(pDX, IDC_NUMBERS_INTRO, m_strIntro);
-    DDX_Text(pDX, IDC_NUMBERS_NOTE, m_strNote);
 
     if (!pDX->m_bSaveAndValidate)
         return;

@@ -14,7 +14,7 @@ public:
 
     CWelcomePage();
 
-    // The introduction into its static and "Yes" checked, on the page's first display.
+    // "Yes" checked on the page's first display.
     BOOL OnInitDialog() override;
     // Next only (Back disabled) and the sheet's Cancel button enabled, then the default
     // activation.
