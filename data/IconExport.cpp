@@ -1,8 +1,9 @@
-// quoran-icon-export FOLDER: writes the program's icon (resource 128, the picture the window
+// quoran-icon-export FOLDER: writes the program's icon (IDI_WIZARD, the picture the window
 // shows) into FOLDER in the layout of the hicolor icon theme: scalable/apps/quoran-wizard.svg and
 // NxN/apps/quoran-wizard.png for the usual sizes. The build runs it, so that the installed icon
 // is always the artwork of the program itself.
 #include "src/res/Resources.h"
+#include "src/res/WizardRes.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,14 +18,13 @@
 
 namespace
 {
-constexpr UINT kProgramIcon = 128;
 constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 const char* IconSvg()
 {
     for (const ImageResource& image : WizardImages())
     {
-        if (image.id == kProgramIcon)
+        if (image.id == IDI_WIZARD)
             return image.svg;
     }
     return nullptr;

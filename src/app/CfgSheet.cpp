@@ -7,7 +7,7 @@ IMPLEMENT_DYNAMIC(CCfgSheet, CPropertySheet)
 CCfgSheet::CCfgSheet(const std::string& caption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(caption, pParentWnd, iSelectPage)
 {
-    m_hIcon = theApp.LoadIcon(128);
+    m_hIcon = theApp.LoadIcon(IDI_WIZARD);
     m_bExpressSetup = FALSE;
     m_bUSSwitchType = FALSE;
     m_bTEIDisabled = FALSE;

@@ -11,12 +11,12 @@ class CCfgSheet : public CPropertySheet
     DECLARE_DYNAMIC(CCfgSheet)
 
 public:
-    // Builds the pages, loads icon 128, clears the three flags, adds the pages in wizard order
-    // (welcome page first, timeout page last) and hands every page its sheet.
+    // Builds the pages, loads the program icon (IDI_WIZARD), clears the three flags, adds the pages
+    // in wizard order (welcome page first, timeout page last) and hands every page its sheet.
     CCfgSheet(const std::string& caption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
     ~CCfgSheet() override;
 
-    // Gives the sheet window icon 128 as big and small icon, then the base initialisation
+    // Gives the sheet window the program icon as big and small icon, then the base initialisation
     // (which activates the first page); returns the base's result.
     BOOL OnInitDialog() override;
 
@@ -51,5 +51,5 @@ public:
     BOOL m_bExpressSetup = FALSE; // the setup type is "Express (Existing)"
     BOOL m_bUSSwitchType = FALSE; // the switch type is a North American one
     BOOL m_bTEIDisabled = FALSE;  // data and voice TEI are both "Disabled"
-    HICON m_hIcon = nullptr;      // icon 128
+    HICON m_hIcon = nullptr;      // IDI_WIZARD
 };

@@ -3,6 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 #include "platform/ProfileBatch.h"
+#include "src/res/WizardRes.h"
 
 CCfgParamList theParams;
 
@@ -128,10 +129,10 @@ void CCfgParamList::ValidateParam(CDataExchange* pDX, int controlId) const
     switch (pParam->GetIniItem()->Validate())
     {
     case -1:
-        AfxMessageBox(1205, MB_OK);
+        AfxMessageBox(IDS_INVALID_CHARACTERS, MB_OK);
         pDX->Fail();
     case -2:
-        AfxMessageBox(1206, MB_OK);
+        AfxMessageBox(IDS_OUT_OF_RANGE, MB_OK);
         pDX->Fail();
     default:
         break;

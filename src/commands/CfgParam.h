@@ -30,6 +30,22 @@ public:
     virtual std::string* Section() const = 0;
 };
 
+// What a parameter holds, which also says what edits it: an edit box an Integer or a Text, a
+// drop-down list a Choice, a check box a YesNo.
+enum class ParamKind
+{
+    None, // no parameter
+    Integer,
+    Text,
+    Choice,
+    YesNo,
+};
+
+// The catalogue's table, whatever the adapter: the kind of the parameter that control
+// `controlId` edits (None when it edits none) and, for a Text, its longest text (0 for any other).
+ParamKind CatalogueParamKind(int controlId);
+int CatalogueMaxLength(int controlId);
+
 // One parameter. It owns its two items, both bound to the same variable; destroying it deletes
 // the profile setting, then the command item. Enabled when built.
 class CCfgParam : public CObject
@@ -109,9 +125,9 @@ public:
     BOOL SaveAll();
 
     // Part of a page's data exchange, right after control `controlId` was exchanged: when
-    // saving, a value with invalid characters shows string 1205 and an out-of-range value 1206,
-    // and either fails the exchange (does not return). A value that is not one of its choices,
-    // and a control id that is not in the catalogue, pass.
+    // saving, a value with invalid characters shows IDS_INVALID_CHARACTERS and an out-of-range
+    // value IDS_OUT_OF_RANGE, and either fails the exchange (does not return). A value that is
+    // not one of its choices, and a control id that is not in the catalogue, pass.
     void ValidateParam(CDataExchange* pDX, int controlId) const;
 
     // Appends the command lines to `cmdLines`: fragments in list order, joined into lines that

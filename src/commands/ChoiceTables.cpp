@@ -1,209 +1,219 @@
 #include "src/commands/ChoiceTables.h"
 
+#include "src/res/WizardRes.h"
+
 // clang-format off
 const ChoiceEntry kSwitchTypeChoices[] = {
-    {1224, 0},  // "AT&T 5ESS"
-    {1225, 1},  // "DMS-100"
-    {1226, 5},  // "NI - 1"
-    {1227, 2},  // "NET3"
-    {1228, 6},  // "VN4"
-    {1230, 4},  // "INS64"
+    {IDS_SWITCH_5ESS, 0},
+    {IDS_SWITCH_DMS100, 1},
+    {IDS_SWITCH_NI1, 5},
+    {IDS_SWITCH_NET3, 2},
+    {IDS_SWITCH_VN4, 6},
+    {IDS_SWITCH_INS64, 4},
     {0, 0},
 };
 
 const ChoiceEntry kNorthAmericanSwitchTypeChoices[] = {
-    {1224, 0},  // "AT&T 5ESS"
-    {1225, 1},  // "DMS-100"
-    {1226, 5},  // "NI - 1"
+    {IDS_SWITCH_5ESS, 0},
+    {IDS_SWITCH_DMS100, 1},
+    {IDS_SWITCH_NI1, 5},
     {0, 0},
 };
 
 const ChoiceEntry kTeiChoices[] = {
-    {1265, 240},  // "Auto TEI"
-    {1266, 241},  // "Disabled"
-    // "0" to "63"
-    {1267,  0}, {1268,  1}, {1269,  2}, {1270,  3}, {1271,  4}, {1272,  5}, {1273,  6}, {1274,  7},
-    {1275,  8}, {1276,  9}, {1277, 10}, {1278, 11}, {1279, 12}, {1280, 13}, {1281, 14}, {1282, 15},
-    {1283, 16}, {1284, 17}, {1285, 18}, {1286, 19}, {1287, 20}, {1288, 21}, {1289, 22}, {1290, 23},
-    {1291, 24}, {1292, 25}, {1293, 26}, {1294, 27}, {1295, 28}, {1296, 29}, {1297, 30}, {1298, 31},
-    {1299, 32}, {1300, 33}, {1301, 34}, {1302, 35}, {1303, 36}, {1304, 37}, {1305, 38}, {1306, 39},
-    {1307, 40}, {1308, 41}, {1309, 42}, {1310, 43}, {1311, 44}, {1312, 45}, {1313, 46}, {1314, 47},
-    {1315, 48}, {1316, 49}, {1317, 50}, {1318, 51}, {1319, 52}, {1320, 53}, {1321, 54}, {1322, 55},
-    {1323, 56}, {1324, 57}, {1325, 58}, {1326, 59}, {1327, 60}, {1328, 61}, {1329, 62}, {1330, 63},
+    {IDS_AUTO_TEI, 240},
+    {IDS_DISABLED, 241},
+    // "0" to "63", each as itself
+    {NumberStringId(0), 0},  {NumberStringId(1), 1},  {NumberStringId(2), 2},  {NumberStringId(3), 3},
+    {NumberStringId(4), 4},  {NumberStringId(5), 5},  {NumberStringId(6), 6},  {NumberStringId(7), 7},
+    {NumberStringId(8), 8},  {NumberStringId(9), 9},  {NumberStringId(10), 10}, {NumberStringId(11), 11},
+    {NumberStringId(12), 12}, {NumberStringId(13), 13}, {NumberStringId(14), 14}, {NumberStringId(15), 15},
+    {NumberStringId(16), 16}, {NumberStringId(17), 17}, {NumberStringId(18), 18}, {NumberStringId(19), 19},
+    {NumberStringId(20), 20}, {NumberStringId(21), 21}, {NumberStringId(22), 22}, {NumberStringId(23), 23},
+    {NumberStringId(24), 24}, {NumberStringId(25), 25}, {NumberStringId(26), 26}, {NumberStringId(27), 27},
+    {NumberStringId(28), 28}, {NumberStringId(29), 29}, {NumberStringId(30), 30}, {NumberStringId(31), 31},
+    {NumberStringId(32), 32}, {NumberStringId(33), 33}, {NumberStringId(34), 34}, {NumberStringId(35), 35},
+    {NumberStringId(36), 36}, {NumberStringId(37), 37}, {NumberStringId(38), 38}, {NumberStringId(39), 39},
+    {NumberStringId(40), 40}, {NumberStringId(41), 41}, {NumberStringId(42), 42}, {NumberStringId(43), 43},
+    {NumberStringId(44), 44}, {NumberStringId(45), 45}, {NumberStringId(46), 46}, {NumberStringId(47), 47},
+    {NumberStringId(48), 48}, {NumberStringId(49), 49}, {NumberStringId(50), 50}, {NumberStringId(51), 51},
+    {NumberStringId(52), 52}, {NumberStringId(53), 53}, {NumberStringId(54), 54}, {NumberStringId(55), 55},
+    {NumberStringId(56), 56}, {NumberStringId(57), 57}, {NumberStringId(58), 58}, {NumberStringId(59), 59},
+    {NumberStringId(60), 60}, {NumberStringId(61), 61}, {NumberStringId(62), 62}, {NumberStringId(63), 63},
     {0, 0},
 };
 
 const ChoiceEntry kYesNoChoices[] = {
-    {1343, 0},  // "NO"
-    {1342, 1},  // "YES"
+    {IDS_NO, 0},
+    {IDS_YES, 1},
     {0, 0},
 };
 
 const ChoiceEntry kDialingMethodChoices[] = {
-    {1231, 0},  // "Enbloc"
-    {1232, 1},  // "Overlap"
+    {IDS_ENBLOC, 0},
+    {IDS_OVERLAP, 1},
     {0, 0},
 };
 
 const ChoiceEntry kDataProtocolChoices[] = {
-    {1234, 5},   // "V.120"
-    {1233, 6},   // "V.110"
-    {1235, 9},   // "MLPPP"
-    {1237, 12},  // "X.75"
-    {1479, 11},  // "CLEAR"
+    {IDS_V120, 5},
+    {IDS_V110, 6},
+    {IDS_MLPPP, 9},
+    {IDS_X75, 12},
+    {IDS_CLEAR, 11},
     {0, 0},
 };
 
 const ChoiceEntry kDtrChoices[] = {
-    {1239, 1},  // "Normal"
-    {1240, 0},  // "Ignore"
-    {1241, 3},  // "Reset On DTR"
+    {IDS_NORMAL, 1},
+    {IDS_IGNORE, 0},
+    {IDS_RESET_ON_DTR, 3},
     {0, 0},
 };
 
 const ChoiceEntry kDsrChoices[] = {
-    {1239, 1},  // "Normal"
-    {1242, 0},  // "Always On"
-    {1243, 2},  // "Momentary Drop"
+    {IDS_NORMAL, 1},
+    {IDS_ALWAYS_ON, 0},
+    {IDS_MOMENTARY_DROP, 2},
     {0, 0},
 };
 
 const ChoiceEntry kDcdChoices[] = {
-    {1239, 1},  // "Normal"
-    {1242, 0},  // "Always On"
-    {1243, 2},  // "Momentary Drop"
+    {IDS_NORMAL, 1},
+    {IDS_ALWAYS_ON, 0},
+    {IDS_MOMENTARY_DROP, 2},
     {0, 0},
 };
 
 const ChoiceEntry kCtsChoices[] = {
-    {1239, 0},  // "Normal"
-    {1242, 1},  // "Always On"
-    {1243, 2},  // "Momentary Drop"
+    {IDS_NORMAL, 0},
+    {IDS_ALWAYS_ON, 1},
+    {IDS_MOMENTARY_DROP, 2},
     {0, 0},
 };
 
 const ChoiceEntry kSyncModeChoices[] = {
-    {1244, 0},  // "Asynchronous"
-    {1245, 1},  // "Synchronous"
+    {IDS_ASYNCHRONOUS, 0},
+    {IDS_SYNCHRONOUS, 1},
     {0, 0},
 };
 
 const ChoiceEntry kParityChoices[] = {
-    {1249, 0},  // "Odd"
-    {1250, 1},  // "Even"
-    {1246, 4},  // "None"
-    {1251, 2},  // "MARK"
-    {1252, 3},  // "Space"
+    {IDS_ODD, 0},
+    {IDS_EVEN, 1},
+    {IDS_NONE, 4},
+    {IDS_MARK, 2},
+    {IDS_SPACE, 3},
     {0, 0},
 };
 
 const ChoiceEntry kBitRateChoices[] = {
-    {1332, 300},
-    {1333, 1200},
-    {1334, 2400},
-    {1335, 4800},
-    {1336, 9600},
-    {1337, 19200},
-    {1338, 38400},
-    {1339, 57600},
-    {1340, 115200},
-    {1341, 230400},
+    {IDS_BIT_RATE_300, 300},
+    {IDS_BIT_RATE_1200, 1200},
+    {IDS_BIT_RATE_2400, 2400},
+    {IDS_BIT_RATE_4800, 4800},
+    {IDS_BIT_RATE_9600, 9600},
+    {IDS_BIT_RATE_19200, 19200},
+    {IDS_BIT_RATE_38400, 38400},
+    {IDS_BIT_RATE_57600, 57600},
+    {IDS_BIT_RATE_115200, 115200},
+    {IDS_BIT_RATE_230400, 230400},
     {0, 0},
 };
 
 const ChoiceEntry kDataBitsChoices[] = {
-    {1274, 7},  // "7"
-    {1275, 8},  // "8"
+    {NumberStringId(7), 7},
+    {NumberStringId(8), 8},
     {0, 0},
 };
 
 const ChoiceEntry kStopBitsChoices[] = {
-    {1268, 1},  // "1"
-    {1269, 2},  // "2"
+    {NumberStringId(1), 1},
+    {NumberStringId(2), 2},
     {0, 0},
 };
 
 const ChoiceEntry kFlowControlChoices[] = {
-    {1246, 3},  // "None"
-    {1247, 5},  // "XON/XOFF"
-    {1248, 4},  // "RTS/CTS"
+    {IDS_NONE, 3},
+    {IDS_XON_XOFF, 5},
+    {IDS_RTS_CTS, 4},
     {0, 0},
 };
 
 const ChoiceEntry kRingFrequencyChoices[] = {
-    {1480, 2},  // "25 Hz"
-    {1481, 3},  // "20 Hz"
-    {1482, 4},  // "16.67 Hz"
+    {IDS_RING_25_HZ, 2},
+    {IDS_RING_20_HZ, 3},
+    {IDS_RING_16_67_HZ, 4},
     {0, 0},
 };
 
 const ChoiceEntry kDialToneChoices[] = {
-    {1483, 0},  // "No Dial Tone"
-    {1484, 1},  // "Use Central Office Dial Tone"
-    {1485, 2},  // "TA Generates Dial Tone"
+    {IDS_NO_DIAL_TONE, 0},
+    {IDS_CENTRAL_OFFICE_DIAL_TONE, 1},
+    {IDS_TA_DIAL_TONE, 2},
     {0, 0},
 };
 
 const ChoiceEntry kEnblocDialToneChoices[] = {
-    {1483, 0},  // "No Dial Tone"
-    {1485, 2},  // "TA Generates Dial Tone"
+    {IDS_NO_DIAL_TONE, 0},
+    {IDS_TA_DIAL_TONE, 2},
     {0, 0},
 };
 
 const ChoiceEntry kSuppressionChoices[] = {
-    {1266, 0},  // "Disabled"
-    {1486, 1},  // "Enabled"
+    {IDS_DISABLED, 0},
+    {IDS_ENABLED, 1},
     {0, 0},
 };
 
 const ChoiceEntry kCallBumpingChoices[] = {
-    {1266, 0},  // "Disabled"
-    {1486, 1},  // "Enabled"
+    {IDS_DISABLED, 0},
+    {IDS_ENABLED, 1},
     {0, 0},
 };
 
 const ChoiceEntry kRingSignalChoices[] = {
-    {1490, 0},   // "Default"
-    {1491, 3},   // "Austria"
-    {1492, 4},   // "Belgium"
-    {1493, 5},   // "Cyprus"
-    {1494, 6},   // "Denmark"
-    {1495, 7},   // "Finland"
-    {1496, 8},   // "France"
-    {1497, 9},   // "Germany 1"
-    {1498, 10},  // "Germany 2"
-    {1499, 11},  // "Greece"
-    {1500, 12},  // "Iceland"
-    {1501, 13},  // "Ireland"
-    {1502, 14},  // "Italy"
-    {1503, 15},  // "Luxembourg 1"
-    {1504, 16},  // "Luxembourg 2"
-    {1505, 17},  // "Malta"
-    {1506, 18},  // "Netherlands"
-    {1507, 19},  // "Norway"
-    {1508, 20},  // "Portugal"
-    {1509, 21},  // "Spain"
-    {1489, 22},  // "Sweden"
-    {1510, 23},  // "Switzerland 1"
-    {1511, 24},  // "Switzerland 2"
-    {1512, 25},  // "United Kingdom 1"
-    {1513, 26},  // "United Kingdom 2"
-    {1514, 27},  // "United States"
+    {IDS_RING_DEFAULT, 0},
+    {IDS_AUSTRIA, 3},
+    {IDS_BELGIUM, 4},
+    {IDS_CYPRUS, 5},
+    {IDS_DENMARK, 6},
+    {IDS_FINLAND, 7},
+    {IDS_FRANCE, 8},
+    {IDS_GERMANY_1, 9},
+    {IDS_GERMANY_2, 10},
+    {IDS_GREECE, 11},
+    {IDS_ICELAND, 12},
+    {IDS_IRELAND, 13},
+    {IDS_ITALY, 14},
+    {IDS_LUXEMBOURG_1, 15},
+    {IDS_LUXEMBOURG_2, 16},
+    {IDS_MALTA, 17},
+    {IDS_NETHERLANDS, 18},
+    {IDS_NORWAY, 19},
+    {IDS_PORTUGAL, 20},
+    {IDS_SPAIN, 21},
+    {IDS_SWEDEN, 22},
+    {IDS_SWITZERLAND_1, 23},
+    {IDS_SWITZERLAND_2, 24},
+    {IDS_UNITED_KINGDOM_1, 25},
+    {IDS_UNITED_KINGDOM_2, 26},
+    {IDS_UNITED_STATES, 27},
     {0, 0},
 };
 
 const ChoiceEntry kPulseRecognitionChoices[] = {
-    {1266, 0},  // "Disabled"
-    {1487, 1},  // "England, France, India, USA..."
-    {1488, 2},  // "New Zealand"
-    {1489, 3},  // "Sweden"
+    {IDS_DISABLED, 0},
+    {IDS_PULSE_ENGLAND_FRANCE_INDIA_USA, 1},
+    {IDS_NEW_ZEALAND, 2},
+    {IDS_SWEDEN, 3},
     {0, 0},
 };
 
 const ChoiceEntry kBandwidthSchemeChoices[] = {
-    {1266, 0},  // "Disabled"
-    {1525, 1},  // "MP+"
-    {1526, 2},  // "PPP"
+    {IDS_DISABLED, 0},
+    {IDS_MP_PLUS, 1},
+    {IDS_PPP, 2},
     {0, 0},
 };
 // clang-format on

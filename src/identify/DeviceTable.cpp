@@ -1,5 +1,7 @@
 #include "src/identify/DeviceTable.h"
 
+#include "src/res/WizardRes.h"
+
 // clang-format off
 
 const ModelCodeEntry devid_ModelTable[] = {
@@ -46,44 +48,43 @@ const ModelCodeEntry devid_ExtendedModelTable[] = {
     {nullptr,                         -1},
 };
 
-// V.110 1233 -> 6, V.120 1234 -> 5, MLPPP 1235 -> 9, X.75 1237 -> 12, CLEAR 1479 -> 11
-const ChoiceEntry devid_ProtocolsA[] = {{1233, 6}, {1234, 5}, {1235, 9}, {1237, 12},             {0, 0}};
-const ChoiceEntry devid_ProtocolsB[] = {{1234, 5}, {1233, 6}, {1235, 9}, {1237, 12}, {1479, 11}, {0, 0}};
-const ChoiceEntry devid_ProtocolsC[] = {{1234, 5}, {1235, 9}, {1237, 12}, {1479, 11},            {0, 0}};
-const ChoiceEntry devid_ProtocolsD[] = {{1234, 5}, {1235, 9}, {1237, 12},                        {0, 0}};
-const ChoiceEntry devid_ProtocolsE[] = {{1234, 5}, {1235, 9},                                    {0, 0}};
-const ChoiceEntry devid_ProtocolsF[] = {{1233, 6}, {1234, 5}, {1235, 9},                         {0, 0}};
+// The data protocols and the values the adapter receives for them.
+const ChoiceEntry devid_ProtocolsA[] = {{IDS_V110, 6},   {IDS_V120, 5},   {IDS_MLPPP, 9},  {IDS_X75, 12},                    {0, 0}};
+const ChoiceEntry devid_ProtocolsB[] = {{IDS_V120, 5},   {IDS_V110, 6},   {IDS_MLPPP, 9},  {IDS_X75, 12},   {IDS_CLEAR, 11}, {0, 0}};
+const ChoiceEntry devid_ProtocolsC[] = {{IDS_V120, 5},   {IDS_MLPPP, 9},  {IDS_X75, 12},   {IDS_CLEAR, 11},                  {0, 0}};
+const ChoiceEntry devid_ProtocolsD[] = {{IDS_V120, 5},   {IDS_MLPPP, 9},  {IDS_X75, 12},                                     {0, 0}};
+const ChoiceEntry devid_ProtocolsE[] = {{IDS_V120, 5},   {IDS_MLPPP, 9},                                                     {0, 0}};
+const ChoiceEntry devid_ProtocolsF[] = {{IDS_V110, 6},   {IDS_V120, 5},   {IDS_MLPPP, 9},                                    {0, 0}};
 
-// Default switch types: 1227 NET3, 1226 NI - 1.
 const DeviceTableEntry DeviceTable[] = {
-    // name id                        model  ext  protocols         default switch
-    {1474 /* KESTRAST */,             3,     13,  devid_ProtocolsA, 1227},
-    {1474 /* KESTRAST */,             3,     16,  devid_ProtocolsA, 1227},
-    {1474 /* KESTRAST */,             3,     14,  devid_ProtocolsB, 1227},
-    {1474 /* KESTRAST */,             3,     17,  devid_ProtocolsB, 1227},
-    {1474 /* KESTRAST */,             3,     15,  devid_ProtocolsC, 1227},
-    {1544 /* KESTRAST-II */,          11,    35,  devid_ProtocolsC, 1227},
-    {1475 /* DIREDEDE */,             6,     30,  devid_ProtocolsC, 1226},
-    {1475 /* DIREDEDE */,             6,     16,  devid_ProtocolsC, 1226},
-    {1545 /* DIREDEDE-II */,          12,    36,  devid_ProtocolsC, 1226},
-    {1529 /* MIRELO */,               4,     31,  devid_ProtocolsB, 1227},
-    {1529 /* MIRELO */,               4,     17,  devid_ProtocolsB, 1227},
-    {1530 /* KESTRAST-RC */,          5,     15,  devid_ProtocolsC, 1227},
-    {1531 /* ZANDI-2S without V.110 */,7,     18,  devid_ProtocolsE, 1227},
-    {1531 /* ZANDI-2S without V.110 */,7,     19,  devid_ProtocolsE, 1227},
-    {1532 /* ZANDI-2S with V.110 */,  7,     21,  devid_ProtocolsF, 1227},
-    {1533 /* ZANDI-2U */,             7,     20,  devid_ProtocolsE, 1226},
-    {1534 /* ZOBRA-2S without V.110 */,8,     22,  devid_ProtocolsE, 1227},
-    {1535 /* ZOBRA-2S with V.110 */,  8,     23,  devid_ProtocolsF, 1227},
-    {1536 /* ZOBRA-2U without V.110 */,8,     24,  devid_ProtocolsE, 1226},
-    {1537 /* ZOBRA-2U with V.110 */,  8,     25,  devid_ProtocolsF, 1226},
-    {1541 /* ZOBRA-4S */,             8,     26,  devid_ProtocolsE, 1227},
-    {1543 /* ZOBRA-4S with V.110 */,  8,     27,  devid_ProtocolsF, 1227},
-    {1540 /* ZOBRA-4U */,             8,     28,  devid_ProtocolsE, 1226},
-    {1542 /* ZOBRA-4U with V.110 */,  8,     29,  devid_ProtocolsF, 1226},
-    {1477 /* PELLOR-S */,             9,     32,  devid_ProtocolsD, 1227},
-    {1539 /* KESTRAST-USB */,         10,    34,  devid_ProtocolsA, 1227},
-    {0,                               0,     0,   nullptr,          0},
+    // name               model  ext  protocols         default switch
+    {IDS_KESTRAST,        3,     13,  devid_ProtocolsA, IDS_SWITCH_NET3},
+    {IDS_KESTRAST,        3,     16,  devid_ProtocolsA, IDS_SWITCH_NET3},
+    {IDS_KESTRAST,        3,     14,  devid_ProtocolsB, IDS_SWITCH_NET3},
+    {IDS_KESTRAST,        3,     17,  devid_ProtocolsB, IDS_SWITCH_NET3},
+    {IDS_KESTRAST,        3,     15,  devid_ProtocolsC, IDS_SWITCH_NET3},
+    {IDS_KESTRAST_II,     11,    35,  devid_ProtocolsC, IDS_SWITCH_NET3},
+    {IDS_DIREDEDE,        6,     30,  devid_ProtocolsC, IDS_SWITCH_NI1},
+    {IDS_DIREDEDE,        6,     16,  devid_ProtocolsC, IDS_SWITCH_NI1},
+    {IDS_DIREDEDE_II,     12,    36,  devid_ProtocolsC, IDS_SWITCH_NI1},
+    {IDS_MIRELO,          4,     31,  devid_ProtocolsB, IDS_SWITCH_NET3},
+    {IDS_MIRELO,          4,     17,  devid_ProtocolsB, IDS_SWITCH_NET3},
+    {IDS_KESTRAST_RC,     5,     15,  devid_ProtocolsC, IDS_SWITCH_NET3},
+    {IDS_ZANDI_2S,        7,     18,  devid_ProtocolsE, IDS_SWITCH_NET3},
+    {IDS_ZANDI_2S,        7,     19,  devid_ProtocolsE, IDS_SWITCH_NET3},
+    {IDS_ZANDI_2S_V110,   7,     21,  devid_ProtocolsF, IDS_SWITCH_NET3},
+    {IDS_ZANDI_2U,        7,     20,  devid_ProtocolsE, IDS_SWITCH_NI1},
+    {IDS_ZOBRA_2S,        8,     22,  devid_ProtocolsE, IDS_SWITCH_NET3},
+    {IDS_ZOBRA_2S_V110,   8,     23,  devid_ProtocolsF, IDS_SWITCH_NET3},
+    {IDS_ZOBRA_2U,        8,     24,  devid_ProtocolsE, IDS_SWITCH_NI1},
+    {IDS_ZOBRA_2U_V110,   8,     25,  devid_ProtocolsF, IDS_SWITCH_NI1},
+    {IDS_ZOBRA_4S,        8,     26,  devid_ProtocolsE, IDS_SWITCH_NET3},
+    {IDS_ZOBRA_4S_V110,   8,     27,  devid_ProtocolsF, IDS_SWITCH_NET3},
+    {IDS_ZOBRA_4U,        8,     28,  devid_ProtocolsE, IDS_SWITCH_NI1},
+    {IDS_ZOBRA_4U_V110,   8,     29,  devid_ProtocolsF, IDS_SWITCH_NI1},
+    {IDS_PELLOR_S,        9,     32,  devid_ProtocolsD, IDS_SWITCH_NET3},
+    {IDS_KESTRAST_USB,    10,    34,  devid_ProtocolsA, IDS_SWITCH_NET3},
+    {0,                   0,     0,   nullptr,          0},
 };
 
 // clang-format on

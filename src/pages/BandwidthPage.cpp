@@ -6,13 +6,6 @@
 
 namespace
 {
-constexpr int kHighThroughputEdit = 1179;
-constexpr int kHighThresholdEdit = 1181;
-constexpr int kLowThresholdEdit = 1182;
-constexpr int kLowThroughputEdit = 1183;
-constexpr int kCallBumpingCombo = 1184;
-constexpr int kSchemeCombo = 1185;
-
 // An edit of the page and the member that holds its value.
 struct Threshold
 {
@@ -23,35 +16,26 @@ struct Threshold
 // In the order they are exchanged and checked.
 // clang-format off
 constexpr Threshold kThresholds[] = {
-    {kHighThresholdEdit,  &CBandwidthPage::m_nHighThreshold},
-    {kHighThroughputEdit, &CBandwidthPage::m_nHighThroughput},
-    {kLowThresholdEdit,   &CBandwidthPage::m_nLowThreshold},
-    {kLowThroughputEdit,  &CBandwidthPage::m_nLowThroughput},
+    {IDC_BOD_HIGH_THRESHOLD,  &CBandwidthPage::m_nHighThreshold},
+    {IDC_BOD_HIGH_THROUGHPUT, &CBandwidthPage::m_nHighThroughput},
+    {IDC_BOD_LOW_THRESHOLD,   &CBandwidthPage::m_nLowThreshold},
+    {IDC_BOD_LOW_THROUGHPUT,  &CBandwidthPage::m_nLowThroughput},
+};
+
+// In the order they are filled and exchanged.
+constexpr ChoiceList kLists[] = {
+    {IDC_CALL_BUMPING,     kCallBumpingChoices,     TextOf<&CBandwidthPage::m_strCallBumping>()},
+    {IDC_BANDWIDTH_SCHEME, kBandwidthSchemeChoices, TextOf<&CBandwidthPage::m_strDBAScheme>()},
 };
 // clang-format on
 } // namespace
-
-BEGIN_MESSAGE_MAP(CBandwidthPage, CCfgPage)
-ON_EN_CHANGE(kHighThresholdEdit, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kHighThroughputEdit, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kLowThresholdEdit, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kLowThroughputEdit, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kCallBumpingCombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kSchemeCombo, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
 
 CBandwidthPage::CBandwidthPage() : CCfgPage(IDD) {}
 
 BOOL CBandwidthPage::OnInitDialog()
 {
-    FillCombo(kCallBumpingCombo, kCallBumpingChoices);
-    FillCombo(kSchemeCombo, kBandwidthSchemeChoices);
+    FillChoiceLists(kLists);
     return CCfgPage::OnInitDialog();
-}
-
-BOOL CBandwidthPage::OnSetActive()
-{
-    return ActivateSettingsPage();
 }
 
 void CBandwidthPage::DoDataExchange(CDataExchange* pDX)
@@ -64,24 +48,24 @@ void CBandwidthPage::DoDataExchange(CDataExchange* pDX)
         DDX_Text(pDX, threshold.editId, this->*threshold.value);
         theParams.ValidateParam(pDX, threshold.editId);
     }
-    DDX_CBString(pDX, kCallBumpingCombo, m_strCallBumping);
-    DDX_CBString(pDX, kSchemeCombo, m_strDBAScheme);
+    ExchangeChoiceLists(pDX, kLists);
 }
 
 LRESULT CBandwidthPage::OnWizardNext()
 {
-    if (m_pSheet == nullptr || !m_pSheet->m_bExpressSetup)
+    CCfgSheet& sheet = Sheet();
+    if (!sheet.m_bExpressSetup)
         return 0;
-    if (m_pSheet->m_bTEIDisabled)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
-    if (m_pSheet->m_bUSSwitchType)
-        return JumpTo(m_pSheet->m_networkCfgPage2US);
-    return JumpTo(m_pSheet->m_networkCfgPage2Europe);
+    if (sheet.m_bTEIDisabled)
+        return JumpTo(sheet.m_dataProtocolPage);
+    if (sheet.m_bUSSwitchType)
+        return JumpTo(sheet.m_networkCfgPage2US);
+    return JumpTo(sheet.m_networkCfgPage2Europe);
 }
 
 LRESULT CBandwidthPage::OnWizardBack()
 {
-    if (m_pSheet != nullptr && m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_iniSectionPage);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_iniSectionPage);
     return 0;
 }

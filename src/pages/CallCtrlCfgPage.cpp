@@ -6,45 +6,36 @@
 
 namespace
 {
-constexpr int kAutoAnswer = 1007;
-constexpr int kPersistentDTR = 1008;
-constexpr int kDialingMethod = 1009;
-constexpr int kRingsToAnswer = 1010;
-constexpr int kCallerId = 1155;
-constexpr int kInactivityTimer = 1178;
-constexpr int kRingsControls[] = {kRingsToAnswer, 1044};
-constexpr int kRingsMaxChars = 5;
+using Page = CCallCtrlCfgPage;
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_CALL_INTRO,           IDS_CALL_INTRO,           TextOf<&Page::m_strIntro>()},
+    {IDC_DIALING_METHOD_LABEL, IDS_DIALING_METHOD_LABEL, TextOf<&Page::m_strDialingMethodLabel>()},
+    {IDC_RINGS_LABEL,          IDS_RINGS_LABEL,          TextOf<&Page::m_strRingsLabel>()},
+    {IDC_INACTIVITY_LABEL,     IDS_INACTIVITY_LABEL,     TextOf<&Page::m_strInactivityLabel>()},
+};
+// clang-format on
+
+constexpr int kRingsControls[] = {IDC_RINGS_TO_ANSWER, IDC_RINGS_LABEL};
 } // namespace
 
 BEGIN_MESSAGE_MAP(CCallCtrlCfgPage, CCfgPage)
-ON_BN_CLICKED(kAutoAnswer, &CCallCtrlCfgPage::OnAutoAnswerClicked)
-ON_BN_CLICKED(kPersistentDTR, &CCfgPage::OnSettingChanged)
-// Like every other setting: a changed caller identification alone must still be saved
-// before it is sent.
-ON_BN_CLICKED(kCallerId, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kDialingMethod, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kRingsToAnswer, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(kInactivityTimer, &CCfgPage::OnSettingChanged)
+ON_BN_CLICKED(IDC_AUTO_ANSWER, &CCallCtrlCfgPage::OnAutoAnswerClicked)
 END_MESSAGE_MAP()
 
-CCallCtrlCfgPage::CCallCtrlCfgPage() : CCfgPage(IDD) {}
+CCallCtrlCfgPage::CCallCtrlCfgPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CCallCtrlCfgPage::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(1395);
-    m_strDialingMethodLabel = AfxLoadString(1397);
-    m_strRingsLabel = AfxLoadString(1396);
-    m_strInactivityLabel = AfxLoadString(1524);
-    FillCombo(kDialingMethod, kDialingMethodChoices);
-    static_cast<CEdit*>(GetDlgItem(kRingsToAnswer))->LimitText(kRingsMaxChars);
-    UpdateData(FALSE);
-    return TRUE;
+    FillCombo(IDC_DIALING_METHOD, kDialingMethodChoices);
+    LimitNumberField(IDC_RINGS_TO_ANSWER);
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL CCallCtrlCfgPage::OnSetActive()
 {
-    const BOOL bActive = ActivateSettingsPage();
+    const BOOL bActive = CCfgPage::OnSetActive();
     // After the members were shown: a configuration loaded since may have changed auto answer.
     EnableRingsToAnswer();
     return bActive;
@@ -58,40 +49,34 @@ void CCallCtrlCfgPage::OnAutoAnswerClicked()
 
 LRESULT CCallCtrlCfgPage::OnWizardBack()
 {
-    if (m_pSheet == nullptr)
-        return 0;
-    if (m_pSheet->m_bTEIDisabled)
-        return JumpTo(m_pSheet->m_networkCfgPage1);
-    if (m_pSheet->m_bUSSwitchType)
-        return JumpTo(m_pSheet->m_networkCfgPage2US);
+    if (Sheet().m_bTEIDisabled)
+        return JumpTo(Sheet().m_networkCfgPage1);
+    if (Sheet().m_bUSSwitchType)
+        return JumpTo(Sheet().m_networkCfgPage2US);
     return 0;
 }
 
 void CCallCtrlCfgPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kAutoAnswer, m_btnAutoAnswer);
-    DDX_Check(pDX, kAutoAnswer, m_bAutoAnswer);
-    DDX_CBString(pDX, kDialingMethod, m_strDialingMethod);
-    DDX_Check(pDX, kPersistentDTR, m_bPersistentDTR);
-    DDX_Text(pDX, 1088, m_strIntro);
-    DDX_Text(pDX, 1090, m_strDialingMethodLabel);
-    DDX_Text(pDX, 1044, m_strRingsLabel);
-    DDX_Check(pDX, kCallerId, m_bCallerId);
-    DDX_Text(pDX, 1180, m_strInactivityLabel);
+    DDX_Control(pDX, IDC_AUTO_ANSWER, m_btnAutoAnswer);
+    DDX_Check(pDX, IDC_AUTO_ANSWER, m_bAutoAnswer);
+    DDX_CBString(pDX, IDC_DIALING_METHOD, m_strDialingMethod);
+    DDX_Check(pDX, IDC_PERSISTENT_DTR, m_bPersistentDTR);
+    DDX_Check(pDX, IDC_CALLER_ID, m_bCallerId);
 
-    DDX_Text(pDX, kInactivityTimer, m_nInactivityTimer);
-    DDX_Text(pDX, kRingsToAnswer, m_nRingsToAnswer);
+    DDX_Text(pDX, IDC_INACTIVITY_TIMER, m_nInactivityTimer);
+    DDX_Text(pDX, IDC_RINGS_TO_ANSWER, m_nRingsToAnswer);
     if (!pDX->m_bSaveAndValidate)
         return;
     // The rings are checked before the timer although the timer was exchanged first.
-    pDX->PrepareEditCtrl(kRingsToAnswer);
-    theParams.ValidateParam(pDX, kRingsToAnswer);
-    pDX->PrepareEditCtrl(kInactivityTimer);
-    theParams.ValidateParam(pDX, kInactivityTimer);
+    pDX->PrepareEditCtrl(IDC_RINGS_TO_ANSWER);
+    theParams.ValidateParam(pDX, IDC_RINGS_TO_ANSWER);
+    pDX->PrepareEditCtrl(IDC_INACTIVITY_TIMER);
+    theParams.ValidateParam(pDX, IDC_INACTIVITY_TIMER);
 
-    EnableParam(kAutoAnswer, m_bAutoAnswer == 0);
-    EnableParam(kRingsToAnswer, m_bAutoAnswer != 0);
+    EnableParam(IDC_AUTO_ANSWER, m_bAutoAnswer == 0);
+    EnableParam(IDC_RINGS_TO_ANSWER, m_bAutoAnswer != 0);
 }
 
 void CCallCtrlCfgPage::EnableRingsToAnswer()

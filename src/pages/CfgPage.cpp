@@ -9,11 +9,32 @@
 
 namespace
 {
-constexpr UINT kStringDisabled = 1266; // "Disabled"
+// The most characters a limited number field takes (more than its largest value needs).
+constexpr int kNumberFieldChars = 5;
 
+// The notification with which a control reports the user's change of a parameter of `kind`.
+UINT ChangeNotification(ParamKind kind)
+{
+    switch (kind)
+    {
+    case ParamKind::Integer:
+    case ParamKind::Text:
+        return EN_CHANGE;
+    case ParamKind::Choice:
+        return CBN_SELCHANGE;
+    case ParamKind::YesNo:
+        return BN_CLICKED;
+    case ParamKind::None:
+        break;
+    }
+    return 0;
+}
 } // namespace
 
-CCfgPage::CCfgPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate) {}
+CCfgPage::CCfgPage(UINT nIDTemplate, std::span<const StaticText> staticTexts)
+    : CPropertyPage(nIDTemplate), m_staticTexts(staticTexts)
+{
+}
 
 void CCfgPage::OnSettingChanged()
 {
@@ -21,16 +42,54 @@ void CCfgPage::OnSettingChanged()
     g_bCfgModified = TRUE;
 }
 
+BOOL CCfgPage::OnInitDialog()
+{
+    const bool positional = IsZandiZobraOrPellorAdapter();
+    for (const StaticText& row : m_staticTexts)
+    {
+        row.text(*this) = positional && row.positional != nullptr ? std::string(row.positional)
+                                                                  : AfxLoadString(row.stringId);
+    }
+    return CPropertyPage::OnInitDialog();
+}
+
+BOOL CCfgPage::OnSetActive()
+{
+    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    return DefaultActivation();
+}
+
+void CCfgPage::DoDataExchange(CDataExchange* pDX)
+{
+    for (const StaticText& row : m_staticTexts)
+        DDX_Text(pDX, row.staticId, row.text(*this));
+}
+
+// Every parameter control is bound, the calling line identification and auto protocol detection
+// boxes included: without the binding a change of either alone would leave the configuration
+// unmodified, the route would skip the save page, and the adapter would get a value the profile
+// never kept.
+BOOL CCfgPage::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (CPropertyPage::OnCommand(wParam, lParam))
+        return TRUE;
+    const UINT code = HIWORD(wParam);
+    const ParamKind kind = CatalogueParamKind(LOWORD(wParam));
+    if (kind == ParamKind::None || code != ChangeNotification(kind))
+        return FALSE;
+    OnSettingChanged();
+    return TRUE;
+}
+
+BOOL CCfgPage::DefaultActivation()
+{
+    return CPropertyPage::OnSetActive();
+}
+
 void CCfgPage::RequestButtons(DWORD dwFlags)
 {
     if (CPropertySheet* sheet = GetSheet())
         sheet->SetWizardButtons(dwFlags);
-}
-
-BOOL CCfgPage::ActivateSettingsPage()
-{
-    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    return CPropertyPage::OnSetActive();
 }
 
 LRESULT CCfgPage::JumpTo(CPropertyPage& page)
@@ -56,19 +115,50 @@ bool CCfgPage::IsZandiZobraOrPellorAdapter()
 
 void CCfgPage::FillCombo(int comboId, const ChoiceEntry* choices)
 {
-    if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(comboId)))
-        ::FillComboFromChoices(*combo, choices);
+    auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(comboId));
+    if (combo == nullptr)
+        return;
+    for (const ChoiceEntry* row = choices; row != nullptr && row->stringId != 0; ++row)
+        combo->AddString(AfxLoadString(static_cast<UINT>(row->stringId)));
 }
 
-void FillComboFromChoices(CComboBox& combo, const ChoiceEntry* choices)
+void CCfgPage::FillChoiceLists(std::span<const ChoiceList> lists)
 {
-    for (const ChoiceEntry* row = choices; row != nullptr && row->stringId != 0; ++row)
-        combo.AddString(AfxLoadString(static_cast<UINT>(row->stringId)));
+    for (const ChoiceList& list : lists)
+        FillCombo(list.comboId, list.choices);
+}
+
+void CCfgPage::ExchangeChoiceLists(CDataExchange* pDX, std::span<const ChoiceList> lists)
+{
+    for (const ChoiceList& list : lists)
+        DDX_CBString(pDX, list.comboId, list.text(*this));
+}
+
+void CCfgPage::LimitNumberField(int editId)
+{
+    if (auto* edit = dynamic_cast<CEdit*>(GetDlgItem(editId)))
+        edit->LimitText(kNumberFieldChars);
+}
+
+void CCfgPage::SwitchNumbersChannels(std::span<const int> otherSchemeParams,
+                                     std::span<const NumbersChannel> channels, int secondDataNumber)
+{
+    for (int id : otherSchemeParams)
+        EnableParam(id, FALSE);
+    for (const NumbersChannel& channel : channels)
+    {
+        const BOOL bEnable = !IsDisabledTEI(Sheet().m_networkCfgPage1.*channel.tei);
+        EnableDlgItems(*this, channel.controls, bEnable);
+        for (int id : channel.params)
+            EnableParam(id, bEnable);
+    }
+    if (IsZandiZobraOrPellorAdapter())
+        EnableParam(secondDataNumber, FALSE);
 }
 
 bool IsDisabledTEI(const std::string& text)
 {
-    return lstrcmpiA(text.c_str(), AfxLoadString(kStringDisabled).c_str()) == 0;
+    return lstrcmpiA(text.c_str(), AfxLoadString(IDS_DISABLED).c_str()) == 0;
 }
 
 bool IsUSSwitchType(const std::string& text)
@@ -88,6 +178,15 @@ void EnableDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bEnable)
     {
         if (CWnd* control = dialog.GetDlgItem(id))
             control->EnableWindow(bEnable);
+    }
+}
+
+void ShowDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bShow)
+{
+    for (int id : controlIds)
+    {
+        if (CWnd* control = dialog.GetDlgItem(id))
+            control->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
     }
 }
 

@@ -1,37 +1,91 @@
 // The base of the wizard's 21 pages: what every page shares (its sheet, the wizard buttons, the
-// jump to another page) and what the settings pages share (the change handler bound to their
-// controls, their activation, the combo boxes filled from choice tables). A page file holds only
-// what is its own.
+// jump to another page, the texts of its statics) and what the settings pages share (the change
+// handler bound to their controls, their activation, the combo boxes filled from choice tables,
+// the numbers pages' channels). A page file holds only what is its own.
 #pragma once
 
 #include "framework/Afx.h"
 #include "src/profile/ChoiceEntry.h"
+#include "src/res/WizardRes.h"
 
+#include <cstddef>
 #include <span>
 #include <string>
 
+class CCfgPage;
 class CCfgSheet;
+class CNetworkCfgPage1;
+
+// The member of a page that holds a text (a static's, a list's chosen item); see TextOf.
+using TextMember = std::string& (*)(CCfgPage& page);
+
+// One static of a page: the string it shows, kept in a member of the page and exchanged with the
+// static like any member. Adapters of models 7, 8 and 9 label the numbers pages' fields by
+// position: for them `positional`, where given, replaces the string.
+struct StaticText
+{
+    int staticId;
+    UINT stringId;
+    TextMember text;
+    const char* positional = nullptr;
+};
+
+// A drop-down list of a page: the choices it offers, in the order they are added, and the member
+// that holds the chosen text.
+struct ChoiceList
+{
+    int comboId;
+    const ChoiceEntry* choices;
+    TextMember text;
+};
+
+// A channel of the numbers pages: its TEI on the TEI page, its fields (labels included) and the
+// parameters they send.
+struct NumbersChannel
+{
+    std::string CNetworkCfgPage1::*tei;
+    std::span<const int> controls;
+    std::span<const int> params;
+};
 
 class CCfgPage : public CPropertyPage
 {
 public:
-    explicit CCfgPage(UINT nIDTemplate);
+    // `staticTexts`: the page's statics whose texts come from the string table.
+    explicit CCfgPage(UINT nIDTemplate, std::span<const StaticText> staticTexts = {});
 
     // Called once by the sheet after it has added its pages.
     void SetSheet(CCfgSheet* pSheet) { m_pSheet = pSheet; }
+    // The sheet that owns the page; set before any page is shown.
+    CCfgSheet& Sheet() const { return *m_pSheet; }
 
-    // Bound to the change notification of every settings control (combo box selection, edit
-    // text, check box click): marks the page changed and the current configuration modified.
+    // Marks the page changed and the current configuration modified. Runs on the user's change of
+    // any control that edits a catalogue parameter (see OnCommand).
     void OnSettingChanged();
+
+    // Sets the statics' texts (for the adapter being configured), then moves the members to the
+    // controls. A page prepares its controls (lists, limits, what is shown) before calling it.
+    BOOL OnInitDialog() override;
+    // The settings pages' activation: Back and Next, then the default activation.
+    BOOL OnSetActive() override;
+    // Exchanges the statics' texts; a page exchanges its own members after them.
+    void DoDataExchange(CDataExchange* pDX) override;
 
     CCfgSheet* m_pSheet = nullptr; // owning sheet, set by SetSheet when the sheet is built
 
 protected:
+    // The page's own message map first; when it has no entry, the user's change of a control that
+    // edits a catalogue parameter (text of an edit, selection of a list, click on a check box)
+    // runs OnSettingChanged. A page handler bound to such a control calls OnSettingChanged
+    // itself.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    // The default activation alone: the members to the controls on every activation but the
+    // first. For pages that request buttons of their own.
+    BOOL DefaultActivation();
     // Requests the sheet's wizard buttons (PSWIZB_ flags). The request is posted: it applies
     // after the current handler, after the requests posted before it.
     void RequestButtons(DWORD dwFlags);
-    // The activation most settings pages share: Back and Next, then the default activation.
-    BOOL ActivateSettingsPage();
     // For a Next or Back handler that routes elsewhere: makes `page` current (the current page's
     // data exchange runs first and may keep it) and returns -1, so that the sheet does not move
     // as well.
@@ -40,12 +94,47 @@ protected:
     void EnableCancel(BOOL bEnable);
     // The adapter being configured is of model 7, 8 or 9 (no POTS port, no bandwidth page).
     static bool IsZandiZobraOrPellorAdapter();
-    // FillComboFromChoices on the page's combo box `comboId`; nothing when the page has none.
+    // Fills the page's combo box `comboId` with one item per row of `choices` (the row's string),
+    // in table order; nothing when the page has no such combo box.
     void FillCombo(int comboId, const ChoiceEntry* choices);
+    // FillCombo for each list, in table order.
+    void FillChoiceLists(std::span<const ChoiceList> lists);
+    // Exchanges each list's chosen text with its member (DDX_CBString), in table order.
+    void ExchangeChoiceLists(CDataExchange* pDX, std::span<const ChoiceList> lists);
+    // Limits number field `editId` to 5 characters, as the rings to answer and the serial signal
+    // times are limited (the other number fields are not).
+    void LimitNumberField(int editId);
+    // The numbers pages' activation: the parameters of the other numbering scheme off (one scheme
+    // is sent at a time); each channel's fields and parameters on exactly when its TEI is not
+    // "Disabled"; the second data number `secondDataNumber` not sent by models 7, 8 and 9.
+    void SwitchNumbersChannels(std::span<const int> otherSchemeParams,
+                               std::span<const NumbersChannel> channels, int secondDataNumber);
+
+private:
+    std::span<const StaticText> m_staticTexts;
 };
 
-// Fills `combo` with one item per row of `choices` (the row's string), in table order.
-void FillComboFromChoices(CComboBox& combo, const ChoiceEntry* choices);
+// The class of a pointer to member.
+template <class> struct MemberClass;
+template <class Class, class Member> struct MemberClass<Member Class::*>
+{
+    using type = Class;
+};
+
+// The page member `Member` (a std::string), or element `Index` of it (an array of them), as a
+// row of a page's table names it.
+template <auto Member> constexpr TextMember TextOf()
+{
+    return [](CCfgPage& page) -> std::string& {
+        return static_cast<typename MemberClass<decltype(Member)>::type&>(page).*Member;
+    };
+}
+template <auto Member, size_t Index> constexpr TextMember ElementOf()
+{
+    return [](CCfgPage& page) -> std::string& {
+        return (static_cast<typename MemberClass<decltype(Member)>::type&>(page).*Member)[Index];
+    };
+}
 
 // The TEI text "Disabled", in any letter case.
 bool IsDisabledTEI(const std::string& text);
@@ -58,30 +147,7 @@ void EnableParam(int controlId, BOOL bEnable);
 
 // Enables or disables the controls `controlIds` of `dialog` (ids it lacks are passed over).
 void EnableDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bEnable);
+// Shows or hides the controls `controlIds` of `dialog` (ids it lacks are passed over).
+void ShowDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bShow);
 // Control `controlId` of `dialog` exists and is enabled.
 bool IsDlgItemEnabled(const CWnd& dialog, int controlId);
-
-// One static's text on a page whose labels depend on the model: adapters of models 7, 8 and 9
-// label their fields by position.
-template <class Page> struct ModelText
-{
-    std::string Page::*text;
-    UINT positionalId;          // models 7, 8 and 9: this string, or when 0 ...
-    const char* positionalText; // ... this text
-    UINT stringId;              // every other model
-};
-
-// Sets each row's text on `page` for the adapter being configured (`positional`: model 7-9).
-template <class Page, size_t N>
-void SetModelTexts(Page& page, const ModelText<Page> (&rows)[N], bool positional)
-{
-    for (const ModelText<Page>& row : rows)
-    {
-        if (!positional)
-            page.*row.text = AfxLoadString(row.stringId);
-        else if (row.positionalId != 0)
-            page.*row.text = AfxLoadString(row.positionalId);
-        else
-            page.*row.text = row.positionalText;
-    }
-}

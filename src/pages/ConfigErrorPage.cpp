@@ -1,14 +1,8 @@
 #include "src/pages/ConfigErrorPage.h"
 
-namespace
-{
-constexpr int kMessageControl = 1139;
-constexpr UINT kStringError = 1433;
-} // namespace
-
-CConfigErrorPage::CConfigErrorPage() : COutcomePage(IDD, kMessageControl) {}
+CConfigErrorPage::CConfigErrorPage() : COutcomePage(IDD, IDC_ERROR_MESSAGE) {}
 
 UINT CConfigErrorPage::MessageId() const
 {
-    return FailureMessageId(kStringError);
+    return FailureMessageId(IDS_SEND_ERROR);
 }

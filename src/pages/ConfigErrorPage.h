@@ -7,7 +7,7 @@
 class CConfigErrorPage : public COutcomePage
 {
 public:
-    static constexpr UINT IDD = 147;
+    static constexpr UINT IDD = IDD_ERROR;
 
     CConfigErrorPage();
 

@@ -1,14 +1,8 @@
 #include "src/pages/ConfigSuccessPage.h"
 
-namespace
-{
-constexpr int kMessageControl = 1137;
-constexpr UINT kStringSuccess = 1432;
-} // namespace
-
-CConfigSuccessPage::CConfigSuccessPage() : COutcomePage(IDD, kMessageControl) {}
+CConfigSuccessPage::CConfigSuccessPage() : COutcomePage(IDD, IDC_SUCCESS_MESSAGE) {}
 
 UINT CConfigSuccessPage::MessageId() const
 {
-    return kStringSuccess;
+    return IDS_CONFIGURED;
 }

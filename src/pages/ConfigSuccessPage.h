@@ -8,7 +8,7 @@
 class CConfigSuccessPage : public COutcomePage
 {
 public:
-    static constexpr UINT IDD = 145;
+    static constexpr UINT IDD = IDD_SUCCESS;
 
     CConfigSuccessPage();
 

@@ -1,14 +1,8 @@
 #include "src/pages/ConfigTimeoutPage.h"
 
-namespace
-{
-constexpr int kMessageControl = 1134;
-constexpr UINT kStringTimedOut = 1431;
-} // namespace
-
-CConfigTimeoutPage::CConfigTimeoutPage() : COutcomePage(IDD, kMessageControl) {}
+CConfigTimeoutPage::CConfigTimeoutPage() : COutcomePage(IDD, IDC_TIMEOUT_MESSAGE) {}
 
 UINT CConfigTimeoutPage::MessageId() const
 {
-    return FailureMessageId(kStringTimedOut);
+    return FailureMessageId(IDS_TIMED_OUT);
 }

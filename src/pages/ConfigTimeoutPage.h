@@ -6,7 +6,7 @@
 class CConfigTimeoutPage : public COutcomePage
 {
 public:
-    static constexpr UINT IDD = 146;
+    static constexpr UINT IDD = IDD_TIMEOUT;
 
     CConfigTimeoutPage();
 

@@ -9,26 +9,19 @@ namespace
 constexpr UINT kTickMs = 1000;
 constexpr int kTickLimit = 50; // the page gives up at the tick after this one
 
-constexpr UINT kStringConfiguring = 1430;
-constexpr UINT kStringNotFound = 1438;
+constexpr StaticText kStaticTexts[] = {
+    {IDC_CONFIGURING_STATUS, IDS_CONFIGURING, TextOf<&CConfigingPage::m_strStatus>()},
+};
 } // namespace
 
-CConfigingPage::CConfigingPage() : CCfgPage(IDD) {}
-
-BOOL CConfigingPage::OnInitDialog()
-{
-    CPropertyPage::OnInitDialog();
-    m_strStatus = AfxLoadString(kStringConfiguring);
-    UpdateData(FALSE);
-    return TRUE;
-}
+CConfigingPage::CConfigingPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CConfigingPage::OnSetActive()
 {
     RequestButtons(PSWIZB_DISABLEDFINISH);
     m_nTicks = 0;
     SetTimer(m_nTimerID, kTickMs);
-    return CPropertyPage::OnSetActive();
+    return DefaultActivation();
 }
 
 void CConfigingPage::OnTimer(UINT_PTR nIDEvent)
@@ -39,7 +32,7 @@ void CConfigingPage::OnTimer(UINT_PTR nIDEvent)
     if (m_nTicks > kTickLimit)
     {
         KillTimer(m_nTimerID);
-        m_strStatus = AfxLoadString(kStringNotFound);
+        m_strStatus = AfxLoadString(IDS_NOT_FOUND);
     }
     else
     {
@@ -57,14 +50,8 @@ void CConfigingPage::OnTimer(UINT_PTR nIDEvent)
 CPropertyPage& CConfigingPage::OutcomePage(int result) const
 {
     if (result == kDownloadOK)
-        return m_pSheet->m_configSuccessPage;
+        return Sheet().m_configSuccessPage;
     if (result == kDownloadNoOK)
-        return m_pSheet->m_configTimeoutPage;
-    return m_pSheet->m_configErrorPage; // kDownloadSendError, kDownloadPortError
-}
-
-void CConfigingPage::DoDataExchange(CDataExchange* pDX)
-{
-    CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1132, m_strStatus);
+        return Sheet().m_configTimeoutPage;
+    return Sheet().m_configErrorPage; // kDownloadSendError, kDownloadPortError
 }

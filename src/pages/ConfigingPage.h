@@ -9,23 +9,20 @@
 class CConfigingPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 144;
+    static constexpr UINT IDD = IDD_CONFIGURING;
 
     CConfigingPage();
 
-    // The waiting text (string 1430) into the page.
-    BOOL OnInitDialog() override;
     // Disabled Finish only; the 1000 ms timer starts polling theApp.m_device.result.
     BOOL OnSetActive() override;
     // A tick: once the worker has ended, the outcome page for its result becomes current; at
-    // the 51st tick the page gives up with string 1438. Either way Finish alone remains, posted
+    // the 51st tick the page gives up with IDS_NOT_FOUND. Either way Finish alone remains, posted
     // after the outcome page's own request.
     void OnTimer(UINT_PTR nIDEvent) override;
-    void DoDataExchange(CDataExchange* pDX) override;
 
     UINT m_nTimerID = 1;     // identifier of the page's wait timer
     int m_nTicks = 0;        // timer ticks since activation
-    std::string m_strStatus; // static 1132
+    std::string m_strStatus; // static IDC_CONFIGURING_STATUS, first the waiting text
 
 private:
     // The page that reports download result `result` (1 to 4).

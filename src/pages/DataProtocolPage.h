@@ -9,14 +9,13 @@
 class CDataProtocolPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 138;
+    static constexpr UINT IDD = IDD_DATA_PROTOCOL;
 
     CDataProtocolPage();
 
-    // Loads the texts and offers the data protocols of the adapter's row of the device table
-    // (none for an adapter without a row), then moves the members to the controls.
+    // Offers the data protocols of the adapter's row of the device table (none for an adapter
+    // without a row).
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // Express setup: the load page when nothing was modified since the configuration was
     // opened, else the save page (-1). Custom setup: 0, the stored numbers page.
     LRESULT OnWizardNext() override;
@@ -24,15 +23,13 @@ public:
     // call control page.
     LRESULT OnWizardBack() override;
 
-    std::string m_strDataProtocol;  // combo 1011
-    std::string m_strIntro;         // static 1091
-    std::string m_strProtocolLabel; // static 1093
-    int m_bAutoDetect = 0;          // check box 1156, 0 or 1
+    std::string m_strDataProtocol;  // combo IDC_DATA_PROTOCOL
+    std::string m_strIntro;         // static IDC_PROTOCOL_INTRO
+    std::string m_strProtocolLabel; // static IDC_DATA_PROTOCOL_LABEL
+    int m_bAutoDetect = 0;          // check box IDC_AUTO_DETECT, 0 or 1
 
 protected:
     // No checks: a protocol that is not offered leaves the box as it was, and leaving the page
     // stores the selected text, empty when nothing is selected.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 };

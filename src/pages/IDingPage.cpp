@@ -18,9 +18,6 @@ constexpr int kLastPort = 36;
 constexpr UINT kTickMs = 1000;
 constexpr int kTickLimit = 20; // the search gives up at the tick after this one
 
-constexpr UINT kStringSearching = 1439;
-constexpr UINT kStringNotFound = 1438;
-
 // These texts have no string-table entry of their own.
 constexpr const char* kDevicesFound =
     "Devices have been identified.  Please select a device to configure.";
@@ -31,36 +28,38 @@ constexpr const char* kModelHeading = "Model";
 
 // The parameters of the POTS port page, then of the bandwidth page: models 7, 8 and 9 have
 // neither, so none of them is sent to such an adapter.
+// clang-format off
 constexpr int kPotsAndBandwidthControls[] = {
-    1171, 1172, 1174, 1175, 1176, 1173, // POTS port
-    1185, 1181, 1179, 1182, 1183, 1184, // bandwidth
+    // POTS port
+    IDC_RING_FREQUENCY,   IDC_DIAL_TONE,          IDC_DIAL_TONE_GAIN,
+    IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL,   IDC_PULSE_RECOGNITION,
+    // bandwidth
+    IDC_BANDWIDTH_SCHEME, IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT,
+    IDC_BOD_LOW_THRESHOLD, IDC_BOD_LOW_THROUGHPUT, IDC_CALL_BUMPING,
 };
+// clang-format on
 
 // "\\.\COM3" is listed as "COM3".
 constexpr size_t kDevicePrefixLength = 4;
+
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SEARCH_PROMPT, IDS_SEARCHING, TextOf<&CIDingPage::m_strPrompt>()},
+};
 } // namespace
 
-CIDingPage::CIDingPage() : CCfgPage(IDD) {}
-
-BOOL CIDingPage::OnInitDialog()
-{
-    CPropertyPage::OnInitDialog();
-    m_strPrompt = AfxLoadString(kStringSearching);
-    UpdateData(FALSE);
-    return TRUE;
-}
+CIDingPage::CIDingPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CIDingPage::OnSetActive()
 {
     if (!m_bSearchPending)
-        return ActivateSettingsPage();
+        return CCfgPage::OnSetActive();
     m_bSearchPending = FALSE;
     m_strHint.clear();
     RequestButtons(PSWIZB_DISABLEDFINISH);
     StartSearch();
     m_nTicks = 0;
     SetTimer(m_nTimerID, kTickMs);
-    return CPropertyPage::OnSetActive();
+    return DefaultActivation();
 }
 
 void CIDingPage::StartSearch()
@@ -132,7 +131,7 @@ void CIDingPage::ShowOutcome()
         ShowDevices();
         return;
     }
-    m_strPrompt = AfxLoadString(kStringNotFound);
+    m_strPrompt = AfxLoadString(IDS_NOT_FOUND);
     // Linux refuses serial devices to users outside their group: say which, in the hint line.
     m_strHint = GetPortPermissionHint();
     UpdateData(FALSE);
@@ -172,7 +171,7 @@ void CIDingPage::FillDeviceList()
 
 LRESULT CIDingPage::OnWizardBack()
 {
-    return JumpTo(m_pSheet->m_welcomePage);
+    return JumpTo(Sheet().m_welcomePage);
 }
 
 LRESULT CIDingPage::OnWizardNext()
@@ -185,7 +184,7 @@ LRESULT CIDingPage::OnWizardNext()
         return -1;
     }
     theApp.m_device = *theApp.m_devices[static_cast<size_t>(row)];
-    m_pSheet->BuildCatalogue();
+    Sheet().BuildCatalogue();
     if (IsZandiZobraOrPellorAdapter())
     {
         for (int controlId : kPotsAndBandwidthControls)
@@ -196,9 +195,8 @@ LRESULT CIDingPage::OnWizardNext()
 
 void CIDingPage::DoDataExchange(CDataExchange* pDX)
 {
-    CPropertyPage::DoDataExchange(pDX);
-    DDX_Control(pDX, 1189, m_listDevices);
-    DDX_Control(pDX, 1190, m_groupDevices);
-    DDX_Text(pDX, 1147, m_strPrompt);
-    DDX_Text(pDX, 1149, m_strHint);
+    CCfgPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DEVICE_LIST, m_listDevices);
+    DDX_Control(pDX, IDC_DEVICE_GROUP, m_groupDevices);
+    DDX_Text(pDX, IDC_SEARCH_HINT, m_strHint);
 }

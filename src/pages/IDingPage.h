@@ -13,16 +13,14 @@
 class CIDingPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 148;
+    static constexpr UINT IDD = IDD_SEARCH;
 
     CIDingPage();
 
-    // The search prompt (string 1439) into the page.
-    BOOL OnInitDialog() override;
     // First activation: disabled Finish only, the search starts. Later ones: Back and Next.
     BOOL OnSetActive() override;
     // A tick of the search timer: when every worker has ended, or at the 21st tick, drops the
-    // ports without an identified adapter and shows the rest (or string 1438 and Finish only).
+    // ports without an identified adapter and shows the rest (or IDS_NOT_FOUND and Finish only).
     void OnTimer(UINT_PTR nIDEvent) override;
     // Back to the welcome page.
     LRESULT OnWizardBack() override;
@@ -35,10 +33,10 @@ public:
     UINT m_nTimerID = 1;          // identifier of the page's search timer
     int m_nTicks = 0;             // timer ticks since the search started
     BYTE m_bSearchPending = TRUE; // TRUE until the first activation starts the search
-    CListCtrl m_listDevices;      // control 1189, the adapters found
-    CButton m_groupDevices;       // control 1190, group box around the list
-    std::string m_strPrompt;      // static 1147
-    std::string m_strHint;        // static 1149
+    CListCtrl m_listDevices;      // control IDC_DEVICE_LIST, the adapters found
+    CButton m_groupDevices;       // control IDC_DEVICE_GROUP, group box around the list
+    std::string m_strPrompt;      // static IDC_SEARCH_PROMPT, first IDS_SEARCHING
+    std::string m_strHint;        // static IDC_SEARCH_HINT
 
 private:
     // One record and one identify worker per port, appended to theApp.m_devices in port order.

@@ -10,32 +10,23 @@
 
 namespace
 {
-constexpr int kIdConfigs = 1040;
-constexpr int kIdDelete = 1052;
-constexpr int kIdSetup = 1054;
-constexpr int kIdIntro = 1069;
-constexpr int kIdSetupLabel = 1073;
-constexpr int kIdConfigLabel = 1074;
-constexpr UINT kStringIntro = 1378;
-constexpr UINT kStringSetupLabel = 1379;
-constexpr UINT kStringConfigLabel = 1380;
-constexpr UINT kStringDeleteQuestion = 1222;
-constexpr UINT kStringSelectConfig = 1223;
-constexpr UINT kStringDefaultNotDeleted = 1434;
-
 // Catalogue parameters that the express setup switches on and off.
-constexpr int kIdAutoAnswer = 1007;
-constexpr int kIdRingsToAnswer = 1010;
-constexpr int kIdFirstStoredNumber = 1012;
-constexpr int kStoredNumberCount = 10;
 
 // The setup types; the value is the position in the setup combo box.
 const ChoiceEntry kSetupTypeChoices[] = {
-    {1262, kSetupCustomNew},       // "Custom (New)"
-    {1263, kSetupCustomExisting},  // "Custom (Existing)"
-    {1264, kSetupExpressExisting}, // "Express (Existing)"
+    {IDS_SETUP_CUSTOM_NEW, kSetupCustomNew},
+    {IDS_SETUP_CUSTOM_EXISTING, kSetupCustomExisting},
+    {IDS_SETUP_EXPRESS_EXISTING, kSetupExpressExisting},
     {0, 0},
 };
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SETUP_INTRO,       IDS_SETUP_INTRO,       TextOf<&CINISectionPage::m_strIntro>()},
+    {IDC_SETUP_TYPE_LABEL,  IDS_SETUP_TYPE_LABEL,  TextOf<&CINISectionPage::m_strSetupLabel>()},
+    {IDC_CONFIG_LIST_LABEL, IDS_CONFIG_LIST_LABEL, TextOf<&CINISectionPage::m_strConfigLabel>()},
+};
+// clang-format on
 
 // The questions before modifications are dropped. The loaded and the chosen setup are either
 // "Custom (New)" or not (an existing configuration, or nothing loaded yet); the two names, of
@@ -73,11 +64,11 @@ struct DiscardRule
 // clang-format off
 constexpr DiscardRule kDiscardRules[] = {
     // loaded        chosen         names             question  first          second
-    {Setup::NotNew,  Setup::NotNew, Names::Different, 1218,     Name::Loaded,  Name::Chosen},
-    {Setup::NotNew,  Setup::New,    Names::Either,    1219,     Name::Loaded,  Name::Loaded},
+    {Setup::NotNew,  Setup::NotNew, Names::Different, IDS_DISCARD_NAMED_FOR_NAMED,     Name::Loaded,  Name::Chosen},
+    {Setup::NotNew,  Setup::New,    Names::Either,    IDS_DISCARD_NAMED_FOR_NEW,     Name::Loaded,  Name::Loaded},
     {Setup::NotNew,  Setup::NotNew, Names::Same,      0,        Name::Loaded,  Name::Loaded},
-    {Setup::New,     Setup::NotNew, Names::Either,    1220,     Name::Chosen,  Name::Chosen},
-    {Setup::New,     Setup::New,    Names::Different, 1221,     Name::Loaded,  Name::Loaded},
+    {Setup::New,     Setup::NotNew, Names::Either,    IDS_DISCARD_CURRENT_FOR_NAMED,     Name::Chosen,  Name::Chosen},
+    {Setup::New,     Setup::New,    Names::Different, IDS_DISCARD_CURRENT_FOR_NEW,     Name::Loaded,  Name::Loaded},
     {Setup::New,     Setup::New,    Names::Same,      0,        Name::Loaded,  Name::Loaded},
 };
 // clang-format on
@@ -116,30 +107,26 @@ std::string FillNames(const std::string& format, const std::string& first,
 } // namespace
 
 BEGIN_MESSAGE_MAP(CINISectionPage, CCfgPage)
-ON_CBN_SELCHANGE(kIdSetup, &CINISectionPage::OnSelchangeSetup)
-ON_BN_CLICKED(kIdDelete, &CINISectionPage::OnDeleteConfig)
+ON_CBN_SELCHANGE(IDC_SETUP_TYPE, &CINISectionPage::OnSelchangeSetup)
+ON_BN_CLICKED(IDC_DELETE_CONFIG, &CINISectionPage::OnDeleteConfig)
 END_MESSAGE_MAP()
 
-CINISectionPage::CINISectionPage() : CCfgPage(IDD) {}
+CINISectionPage::CINISectionPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CINISectionPage::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    FillComboFromChoices(m_cbSetup, kSetupTypeChoices);
-    m_cbSetup.SetCurSel(kSetupExpressExisting);
+    FillCombo(IDC_SETUP_TYPE, kSetupTypeChoices);
+    // The combo's selection is no member of the exchange: the page sets it.
+    static_cast<CComboBox*>(GetDlgItem(IDC_SETUP_TYPE))->SetCurSel(kSetupExpressExisting);
     m_nSetupType = kSetupExpressExisting;
-    m_strIntro = AfxLoadString(kStringIntro);
-    m_strSetupLabel = AfxLoadString(kStringSetupLabel);
-    m_strConfigLabel = AfxLoadString(kStringConfigLabel);
-    UpdateData(FALSE);
-    return TRUE;
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL CINISectionPage::OnSetActive()
 {
-    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
     if (ReadSectionNames(g_profilePath).empty())
     {
+        RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
         m_cbSetup.SetCurSel(kSetupCustomNew);
         m_nSetupType = kSetupCustomNew;
         EnableConfigChoice(FALSE);
@@ -174,10 +161,10 @@ void CINISectionPage::OnDeleteConfig()
         m_strConfigName = m_lbConfigs.GetText(selected);
         if (IsFactoryDefaultConfig(m_strConfigName))
         {
-            AfxMessageBox(kStringDefaultNotDeleted, MB_OK);
+            AfxMessageBox(IDS_DEFAULT_NOT_DELETED, MB_OK);
             return;
         }
-        if (AfxMessageBox(FormatStringResource(kStringDeleteQuestion, m_strConfigName), MB_YESNO) !=
+        if (AfxMessageBox(FormatStringResource(IDS_DELETE_QUESTION, m_strConfigName), MB_YESNO) !=
             IDYES)
             return;
         if (!WritePrivateProfileStringA(m_strConfigName.c_str(), nullptr, nullptr,
@@ -235,8 +222,6 @@ LRESULT CINISectionPage::OnWizardNext()
     {
         m_strConfigName.clear();
     }
-    if (m_pSheet == nullptr)
-        return 0;
 
     if (m_nSetupType != m_nLoadedSetupType || m_strConfigName != m_strLoadedConfig ||
         g_bCfgModified)
@@ -253,10 +238,10 @@ LRESULT CINISectionPage::OnWizardNext()
         }
     }
 
-    m_pSheet->m_bExpressSetup = FALSE;
+    Sheet().m_bExpressSetup = FALSE;
     if (m_nSetupType != kSetupExpressExisting)
         return 0;
-    m_pSheet->m_bExpressSetup = TRUE;
+    Sheet().m_bExpressSetup = TRUE;
     PrepareExpressSetup();
     return JumpTo(ExpressTarget());
 }
@@ -264,24 +249,21 @@ LRESULT CINISectionPage::OnWizardNext()
 LRESULT CINISectionPage::OnWizardBack()
 {
     m_bForward = 0;
-    if (m_pSheet != nullptr && !m_pSheet->m_welcomePage.m_bSearch)
-        return JumpTo(m_pSheet->m_portPage);
+    if (!Sheet().m_welcomePage.m_bSearch)
+        return JumpTo(Sheet().m_portPage);
     return 0;
 }
 
 void CINISectionPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kIdConfigs, m_lbConfigs);
-    DDX_Control(pDX, kIdSetup, m_cbSetup);
-    DDX_Control(pDX, kIdDelete, m_btnDelete);
-    DDX_Text(pDX, kIdIntro, m_strIntro);
-    DDX_Text(pDX, kIdConfigLabel, m_strConfigLabel);
-    DDX_Text(pDX, kIdSetupLabel, m_strSetupLabel);
+    DDX_Control(pDX, IDC_CONFIG_LIST, m_lbConfigs);
+    DDX_Control(pDX, IDC_SETUP_TYPE, m_cbSetup);
+    DDX_Control(pDX, IDC_DELETE_CONFIG, m_btnDelete);
     // A new configuration has no name until it is saved: the item the disabled list still
     // shows selected must not become the section that the settings are written to.
     if (!pDX->m_bSaveAndValidate || m_nSetupType != kSetupCustomNew)
-        DDX_LBString(pDX, kIdConfigs, m_strConfigName);
+        DDX_LBString(pDX, IDC_CONFIG_LIST, m_strConfigName);
 
     if (!pDX->m_bSaveAndValidate || m_bForward != 1)
         return;
@@ -289,7 +271,7 @@ void CINISectionPage::DoDataExchange(CDataExchange* pDX)
                                m_strConfigName != m_strLoadedConfig || g_bCfgModified;
     if (choiceChanged && m_nSetupType != kSetupCustomNew && m_strConfigName.empty())
     {
-        AfxMessageBox(kStringSelectConfig, MB_OK);
+        AfxMessageBox(IDS_SELECT_CONFIG, MB_OK);
         pDX->Fail();
     }
 }
@@ -302,11 +284,11 @@ void CINISectionPage::EnableConfigChoice(BOOL bEnable)
 
 void CINISectionPage::PrepareExpressSetup()
 {
-    CCfgSheet& sheet = *m_pSheet;
+    CCfgSheet& sheet = Sheet();
     // Auto answer and rings to answer make the same adapter setting: exactly one is sent.
     const bool autoAnswer = sheet.m_callCtrlCfgPage.m_bAutoAnswer == 1;
-    EnableParam(kIdAutoAnswer, !autoAnswer);
-    EnableParam(kIdRingsToAnswer, autoAnswer);
+    EnableParam(IDC_AUTO_ANSWER, !autoAnswer);
+    EnableParam(IDC_RINGS_TO_ANSWER, autoAnswer);
 
     sheet.m_bTEIDisabled = IsDisabledTEI(sheet.m_networkCfgPage1.m_strDataTEI) &&
                            IsDisabledTEI(sheet.m_networkCfgPage1.m_strVoiceTEI);
@@ -315,16 +297,17 @@ void CINISectionPage::PrepareExpressSetup()
     // An empty number is not sent. A number that is not empty is sent even when an earlier
     // pass through the stored numbers page switched it off for another configuration.
     for (int i = 0; i < kStoredNumberCount; ++i)
-        EnableParam(kIdFirstStoredNumber + i, !sheet.m_storedNumbersPage.m_strNumber[i].empty());
+        EnableParam(IDC_STORED_NUMBER_0 + i, !sheet.m_storedNumbersPage.m_strNumber[i].empty());
 }
 
 CPropertyPage& CINISectionPage::ExpressTarget() const
 {
+    CCfgSheet& sheet = Sheet();
     if (!IsZandiZobraOrPellorAdapter())
-        return m_pSheet->m_bandwidthPage;
-    if (m_pSheet->m_bTEIDisabled)
-        return m_pSheet->m_dataProtocolPage;
-    if (m_pSheet->m_bUSSwitchType)
-        return m_pSheet->m_networkCfgPage2US;
-    return m_pSheet->m_networkCfgPage2Europe;
+        return sheet.m_bandwidthPage;
+    if (sheet.m_bTEIDisabled)
+        return sheet.m_dataProtocolPage;
+    if (sheet.m_bUSSwitchType)
+        return sheet.m_networkCfgPage2US;
+    return sheet.m_networkCfgPage2Europe;
 }

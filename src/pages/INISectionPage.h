@@ -19,11 +19,11 @@ inline constexpr int kSetupExpressExisting = 2;
 class CINISectionPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 132;
+    static constexpr UINT IDD = IDD_SETUP_TYPE;
 
     CINISectionPage();
 
-    // The setup types into the combo box, "Express (Existing)" chosen, the texts.
+    // The setup types into the combo box, "Express (Existing)" chosen.
     BOOL OnInitDialog() override;
     // Back and Next; lists the configurations of the profile (new ones are added, the list
     // never loses an item here) and selects the first, then the default activation, which
@@ -50,14 +50,14 @@ public:
     std::string m_strLoadedConfig; // name of the configuration last loaded
     int m_nLoadedSetupType = -1;   // setup type of the last load; -1 before any
     int m_nSetupType = 0;          // 0 Custom (New), 1 Custom (Existing), 2 Express (Existing)
-    CListBox m_lbConfigs;          // configuration names, control 1040
-    CComboBox m_cbSetup;           // setup types, control 1054
-    CButton m_btnDelete;           // control 1052
+    CListBox m_lbConfigs;          // configuration names, control IDC_CONFIG_LIST
+    CComboBox m_cbSetup;           // setup types, control IDC_SETUP_TYPE
+    CButton m_btnDelete;           // control IDC_DELETE_CONFIG
     std::string
         m_strConfigName;    // the configuration now chosen: the profile section of every setting
-    std::string m_strIntro; // static 1069
-    std::string m_strConfigLabel; // static 1074
-    std::string m_strSetupLabel;  // static 1073
+    std::string m_strIntro; // static IDC_SETUP_INTRO
+    std::string m_strConfigLabel; // static IDC_CONFIG_LIST_LABEL
+    std::string m_strSetupLabel;  // static IDC_SETUP_TYPE_LABEL
 
 protected:
     // Selection change of the setup combo: the list and Delete are usable for the existing

@@ -8,23 +8,12 @@
 
 namespace
 {
-constexpr UINT kStringLoadPrompt = 1429;
+constexpr StaticText kStaticTexts[] = {
+    {IDC_LOAD_PROMPT, IDS_LOAD_PROMPT, TextOf<&CLoadCfgPage::m_strText>()},
+};
 } // namespace
 
-CLoadCfgPage::CLoadCfgPage() : CCfgPage(IDD) {}
-
-BOOL CLoadCfgPage::OnInitDialog()
-{
-    CPropertyPage::OnInitDialog();
-    m_strText = AfxLoadString(kStringLoadPrompt);
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-BOOL CLoadCfgPage::OnSetActive()
-{
-    return ActivateSettingsPage();
-}
+CLoadCfgPage::CLoadCfgPage() : CCfgPage(IDD, kStaticTexts) {}
 
 LRESULT CLoadCfgPage::OnWizardNext()
 {
@@ -37,18 +26,12 @@ LRESULT CLoadCfgPage::OnWizardNext()
 
 LRESULT CLoadCfgPage::OnWizardBack()
 {
-    if (m_pSheet == nullptr || g_bCfgModified)
+    if (g_bCfgModified)
         return 0;
     // A custom setup goes back to the POTS port page for models 7, 8 and 9 as well, although
     // their route forward left it out; this is the wizard's route as designed (the page's
     // parameters stay disabled for them, so nothing it shows is sent), not a slip.
-    if (m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
-    return JumpTo(m_pSheet->m_potsPortPage);
-}
-
-void CLoadCfgPage::DoDataExchange(CDataExchange* pDX)
-{
-    CPropertyPage::DoDataExchange(pDX);
-    DDX_Text(pDX, 1131, m_strText);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_dataProtocolPage);
+    return JumpTo(Sheet().m_potsPortPage);
 }

@@ -9,21 +9,16 @@
 class CLoadCfgPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 143;
+    static constexpr UINT IDD = IDD_LOAD;
 
     CLoadCfgPage();
 
-    // The prompt (string 1429) into the page.
-    BOOL OnInitDialog() override;
-    // Back and Next.
-    BOOL OnSetActive() override;
     // Packs the enabled parameters into theApp.m_device.cmdLines and starts the download worker
     // on theApp.m_device; the configuring page follows.
     LRESULT OnWizardNext() override;
     // Modified: the save page. Unmodified: the data protocol page (express setup) or the POTS
     // port page (custom setup, whatever the model).
     LRESULT OnWizardBack() override;
-    void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strText; // static 1131
+    std::string m_strText; // static IDC_LOAD_PROMPT
 };

@@ -5,8 +5,15 @@
 
 namespace
 {
-constexpr int kDataTEICombo = 1004;
-constexpr int kVoiceTEICombo = 1005;
+using Page = CNetworkCfgPage1;
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_DATA_TEI_LABEL,  IDS_DATA_TEI_LABEL,  TextOf<&Page::m_strDataTEILabel>()},
+    {IDC_TEI_INTRO,       IDS_TEI_INTRO,       TextOf<&Page::m_strIntro>()},
+    {IDC_VOICE_TEI_LABEL, IDS_VOICE_TEI_LABEL, TextOf<&Page::m_strVoiceTEILabel>()},
+};
+// clang-format on
 
 std::string SelectedText(const CComboBox& combo)
 {
@@ -14,60 +21,41 @@ std::string SelectedText(const CComboBox& combo)
 }
 } // namespace
 
-BEGIN_MESSAGE_MAP(CNetworkCfgPage1, CCfgPage)
-ON_CBN_SELCHANGE(kDataTEICombo, &CCfgPage::OnSettingChanged)
-ON_CBN_SELCHANGE(kVoiceTEICombo, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
-
-CNetworkCfgPage1::CNetworkCfgPage1() : CCfgPage(IDD) {}
+CNetworkCfgPage1::CNetworkCfgPage1() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CNetworkCfgPage1::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strDataTEILabel = AfxLoadString(1385);
-    m_strIntro = AfxLoadString(1384);
-    m_strVoiceTEILabel = AfxLoadString(1386);
-    FillComboFromChoices(m_cbVoiceTEI, kTeiChoices);
-    FillComboFromChoices(m_cbDataTEI, kTeiChoices);
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-BOOL CNetworkCfgPage1::OnSetActive()
-{
-    return ActivateSettingsPage();
+    FillCombo(IDC_VOICE_TEI, kTeiChoices);
+    FillCombo(IDC_DATA_TEI, kTeiChoices);
+    return CCfgPage::OnInitDialog();
 }
 
 LRESULT CNetworkCfgPage1::OnWizardNext()
 {
-    if (m_pSheet == nullptr)
-        return 0;
+    CCfgSheet& sheet = Sheet();
     if (IsDisabledTEI(SelectedText(m_cbDataTEI)) && IsDisabledTEI(SelectedText(m_cbVoiceTEI)))
     {
-        m_pSheet->m_bTEIDisabled = TRUE;
-        return JumpTo(m_pSheet->m_callCtrlCfgPage);
+        sheet.m_bTEIDisabled = TRUE;
+        return JumpTo(sheet.m_callCtrlCfgPage);
     }
-    m_pSheet->m_bTEIDisabled = FALSE;
-    if (m_pSheet->m_bUSSwitchType)
+    sheet.m_bTEIDisabled = FALSE;
+    if (sheet.m_bUSSwitchType)
         return 0;
-    return JumpTo(m_pSheet->m_networkCfgPage2Europe);
+    return JumpTo(sheet.m_networkCfgPage2Europe);
 }
 
 LRESULT CNetworkCfgPage1::OnWizardBack()
 {
-    if (m_pSheet != nullptr && IsZandiZobraOrPellorAdapter())
-        return JumpTo(m_pSheet->m_networkSwitchTypePage);
+    if (IsZandiZobraOrPellorAdapter())
+        return JumpTo(Sheet().m_networkSwitchTypePage);
     return 0;
 }
 
 void CNetworkCfgPage1::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kVoiceTEICombo, m_cbVoiceTEI);
-    DDX_Control(pDX, kDataTEICombo, m_cbDataTEI);
-    DDX_CBString(pDX, kDataTEICombo, m_strDataTEI);
-    DDX_CBString(pDX, kVoiceTEICombo, m_strVoiceTEI);
-    DDX_Text(pDX, 1081, m_strDataTEILabel);
-    DDX_Text(pDX, 1078, m_strIntro);
-    DDX_Text(pDX, 1082, m_strVoiceTEILabel);
+    DDX_Control(pDX, IDC_VOICE_TEI, m_cbVoiceTEI);
+    DDX_Control(pDX, IDC_DATA_TEI, m_cbDataTEI);
+    DDX_CBString(pDX, IDC_DATA_TEI, m_strDataTEI);
+    DDX_CBString(pDX, IDC_VOICE_TEI, m_strVoiceTEI);
 }

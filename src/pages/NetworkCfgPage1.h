@@ -10,13 +10,12 @@
 class CNetworkCfgPage1 : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 134;
+    static constexpr UINT IDD = IDD_TEI;
 
     CNetworkCfgPage1();
 
-    // Loads the texts and fills both combo boxes with the TEI list.
+    // Fills both combo boxes with the TEI list.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // Routes by the TEIs selected now (not by the members, which the move has not saved yet):
     // both "Disabled": the call control page; otherwise the SPID page for a North American
     // switch, the MSN page for any other. A combo box without a selection is not "Disabled".
@@ -26,13 +25,11 @@ public:
     // No checks.
     void DoDataExchange(CDataExchange* pDX) override;
 
-    CComboBox m_cbVoiceTEI;         // control 1005
-    CComboBox m_cbDataTEI;          // control 1004
+    CComboBox m_cbVoiceTEI;         // control IDC_VOICE_TEI
+    CComboBox m_cbDataTEI;          // control IDC_DATA_TEI
     std::string m_strDataTEI;       // data TEI choice
     std::string m_strVoiceTEI;      // voice TEI choice
-    std::string m_strDataTEILabel;  // static 1081
-    std::string m_strIntro;         // static 1078
-    std::string m_strVoiceTEILabel; // static 1082
-
-    DECLARE_MESSAGE_MAP()
+    std::string m_strDataTEILabel;  // static IDC_DATA_TEI_LABEL
+    std::string m_strIntro;         // static IDC_TEI_INTRO
+    std::string m_strVoiceTEILabel; // static IDC_VOICE_TEI_LABEL
 };

@@ -4,23 +4,23 @@
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/commands/CfgParam.h"
+#include "src/res/StringTable.h"
 
 namespace
 {
 using Page = CNetworkCfgPage2Europe;
 
-// The statics' texts: models 7, 8 and 9 label the fields by position.
-
 // clang-format off
-constexpr ModelText<Page> kStaticTexts[] = {
-    {&Page::m_strIntro,            1528, nullptr,              1387},
-    {&Page::m_strDataNumberLabel,  0,    "MSN Number 1:",      1388},
-    {&Page::m_strDataSubLabel,     0,    "MSN Sub Address 1:", 1436},
-    {&Page::m_strVoiceNumberLabel, 0,    "MSN Number 2:",      1389},
-    {&Page::m_strVoiceSubLabel,    0,    "MSN Sub Address 2:", 1437},
-    {&Page::m_strDataNumber2Label, 0,    "",                   1521},
-    {&Page::m_strDataSub2Label,    0,    "",                   1522},
-    {&Page::m_strNote,             0,    "",                   1527},
+constexpr StaticText kStaticTexts[] = {
+    {IDC_MSN_INTRO,       IDS_MSN_INTRO,       TextOf<&Page::m_strIntro>(),
+                                               StringText(IDS_MSN_POSITIONAL_INTRO)},
+    {IDC_DATA_MSN_LABEL,  IDS_DATA_MSN_LABEL,  TextOf<&Page::m_strDataNumberLabel>(),  "MSN Number 1:"},
+    {IDC_DATA_SUB_LABEL,  IDS_DATA_SUB_LABEL,  TextOf<&Page::m_strDataSubLabel>(),     "MSN Sub Address 1:"},
+    {IDC_VOICE_MSN_LABEL, IDS_VOICE_MSN_LABEL, TextOf<&Page::m_strVoiceNumberLabel>(), "MSN Number 2:"},
+    {IDC_VOICE_SUB_LABEL, IDS_VOICE_SUB_LABEL, TextOf<&Page::m_strVoiceSubLabel>(),    "MSN Sub Address 2:"},
+    {IDC_DATA_MSN2_LABEL, IDS_DATA_MSN2_LABEL, TextOf<&Page::m_strDataNumber2Label>(), ""},
+    {IDC_DATA_SUB2_LABEL, IDS_DATA_SUB2_LABEL, TextOf<&Page::m_strDataSub2Label>(),    ""},
+    {IDC_MSN_NOTE,        IDS_MSN_NOTE,        TextOf<&Page::m_strNote>(),             ""},
 };
 
 // Each stored value and the two fields it is edited in; its catalogue parameter is found by the
@@ -35,35 +35,29 @@ struct NumberPair
 };
 
 constexpr NumberPair kPairs[] = {
-    {&Page::m_strDataMSN,  1042, &Page::m_strDataNumber,  1144, &Page::m_strDataSub},
-    {&Page::m_strDataMSN2, 1187, &Page::m_strDataNumber2, 1150, &Page::m_strDataSub2},
-    {&Page::m_strVoiceMSN, 1043, &Page::m_strVoiceNumber, 1145, &Page::m_strVoiceSub},
+    {&Page::m_strDataMSN,  IDC_DATA_MSN,  &Page::m_strDataNumber,  IDC_DATA_SUB,  &Page::m_strDataSub},
+    {&Page::m_strDataMSN2, IDC_DATA_MSN2, &Page::m_strDataNumber2, IDC_DATA_SUB2, &Page::m_strDataSub2},
+    {&Page::m_strVoiceMSN, IDC_VOICE_MSN, &Page::m_strVoiceNumber, IDC_VOICE_SUB, &Page::m_strVoiceSub},
 };
 
 // Each channel's fields (labels included) and the parameters they send, switched by its TEI.
-constexpr int kDataControls[] = {1049, 1143, 1042, 1144, 1053, 1148, 1187, 1150};
-constexpr int kDataParams[] = {1042, 1187};
-constexpr int kVoiceControls[] = {1051, 1146, 1043, 1145};
-constexpr int kVoiceParams[] = {1043};
+constexpr int kDataControls[] = {IDC_DATA_MSN_LABEL,  IDC_DATA_SUB_LABEL,  IDC_DATA_MSN,  IDC_DATA_SUB,
+                                 IDC_DATA_MSN2_LABEL, IDC_DATA_SUB2_LABEL, IDC_DATA_MSN2, IDC_DATA_SUB2};
+constexpr int kDataParams[] = {IDC_DATA_MSN, IDC_DATA_MSN2};
+constexpr int kVoiceControls[] = {IDC_VOICE_MSN_LABEL, IDC_VOICE_SUB_LABEL, IDC_VOICE_MSN, IDC_VOICE_SUB};
+constexpr int kVoiceParams[] = {IDC_VOICE_MSN};
 
-struct Channel
-{
-    std::string CNetworkCfgPage1::*tei;
-    std::span<const int> controls;
-    std::span<const int> params;
-};
-
-const Channel kChannels[] = {
+const NumbersChannel kChannels[] = {
     {&CNetworkCfgPage1::m_strDataTEI,  kDataControls,  kDataParams},
     {&CNetworkCfgPage1::m_strVoiceTEI, kVoiceControls, kVoiceParams},
 };
 // clang-format on
 
 // The SPID page's numbers: one numbering scheme is sent at a time.
-constexpr int kSpidPageParams[] = {1000, 1001, 1002, 1186, 1003};
-constexpr int kDataNumber2 = 1187;
-constexpr int kDataSub2 = 1150;
-constexpr int kMaxChars = 25;    // the maximum length of DataMSN
+constexpr int kSpidPageParams[] = {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_DATA_DN2,
+                                   IDC_VOICE_DN};
+// Models 7, 8 and 9 have no second data number.
+constexpr int kSecondDataNumber[] = {IDC_DATA_MSN2, IDC_DATA_SUB2};
 constexpr int kPellorSModel = 9; // takes no sub-addresses
 } // namespace
 
@@ -92,52 +86,28 @@ std::string JoinNumberSubAddress(const std::string& number, const std::string& s
     return number + ":" + subAddress;
 }
 
+// The sub-addresses edit parts of their numbers' parameters.
 BEGIN_MESSAGE_MAP(CNetworkCfgPage2Europe, CCfgPage)
-ON_EN_CHANGE(1042, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1043, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1144, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1145, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1187, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1150, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_SUB, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_VOICE_SUB, &CCfgPage::OnSettingChanged)
+ON_EN_CHANGE(IDC_DATA_SUB2, &CCfgPage::OnSettingChanged)
 END_MESSAGE_MAP()
 
-CNetworkCfgPage2Europe::CNetworkCfgPage2Europe() : CCfgPage(IDD) {}
+CNetworkCfgPage2Europe::CNetworkCfgPage2Europe() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CNetworkCfgPage2Europe::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    if (m_pSheet != nullptr)
-    {
-        const bool positional = IsZandiZobraOrPellorAdapter();
-        SetModelTexts(*this, kStaticTexts, positional);
-        m_editDataNumber2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
-        m_editDataSub2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
-        SplitStoredValues();
-    }
-    UpdateData(FALSE);
-    return TRUE;
+    ShowDlgItems(*this, kSecondDataNumber, !IsZandiZobraOrPellorAdapter());
+    SplitStoredValues();
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL CNetworkCfgPage2Europe::OnSetActive()
 {
-    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    for (int id : kSpidPageParams)
-        EnableParam(id, FALSE);
-    if (m_pSheet != nullptr)
-    {
-        for (const Channel& channel : kChannels)
-        {
-            const BOOL bEnable = !IsDisabledTEI(m_pSheet->m_networkCfgPage1.*channel.tei);
-            EnableDlgItems(*this, channel.controls, bEnable);
-            for (int id : channel.params)
-                EnableParam(id, bEnable);
-        }
-        // Another configuration may have been loaded since the fields were last filled; what
-        // the user typed here was joined into the stored values when the page was left.
-        SplitStoredValues();
-    }
-    if (IsZandiZobraOrPellorAdapter())
-        EnableParam(kDataNumber2, FALSE);
+    SwitchNumbersChannels(kSpidPageParams, kChannels, IDC_DATA_MSN2);
+    // Another configuration may have been loaded since the fields were last filled; what the
+    // user typed here was joined into the stored values when the page was left.
+    SplitStoredValues();
     // Moves the fields just split into the controls (from the second activation on; the first
     // one's were moved by OnInitDialog).
     return CCfgPage::OnSetActive();
@@ -146,45 +116,33 @@ BOOL CNetworkCfgPage2Europe::OnSetActive()
 LRESULT CNetworkCfgPage2Europe::OnWizardNext()
 {
     m_bForward = 1;
-    if (m_pSheet != nullptr && m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_dataProtocolPage);
     return 0;
 }
 
 LRESULT CNetworkCfgPage2Europe::OnWizardBack()
 {
     m_bForward = 0;
-    if (m_pSheet == nullptr)
-        return 0;
-    if (!m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_networkCfgPage1);
+    if (!Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_networkCfgPage1);
     if (IsZandiZobraOrPellorAdapter())
-        return JumpTo(m_pSheet->m_iniSectionPage);
-    return JumpTo(m_pSheet->m_bandwidthPage);
+        return JumpTo(Sheet().m_iniSectionPage);
+    return JumpTo(Sheet().m_bandwidthPage);
 }
 
 void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    if (m_pSheet == nullptr)
-        return;
-    DDX_Control(pDX, kDataSub2, m_editDataSub2);
-    DDX_Control(pDX, kDataNumber2, m_editDataNumber2);
-    DDX_Text(pDX, 1083, m_strIntro);
-    DDX_Text(pDX, 1143, m_strDataSubLabel);
-    DDX_Text(pDX, 1051, m_strVoiceNumberLabel);
-    DDX_Text(pDX, 1049, m_strDataNumberLabel);
-    DDX_Text(pDX, 1146, m_strVoiceSubLabel);
-    DDX_Text(pDX, 1053, m_strDataNumber2Label);
-    DDX_Text(pDX, 1148, m_strDataSub2Label);
-    DDX_Text(pDX, 1188, m_strNote);
-
     // The numbers first, then the sub-addresses: a too long number is reported before a too
-    // long sub-address.
+    // long sub-address. A sub-address takes as many characters as its number.
     for (const NumberPair& pair : kPairs)
-        ExchangeField(pDX, pair.numberId, this->*pair.number);
+        ExchangeField(pDX, pair.numberId, this->*pair.number, CatalogueMaxLength(pair.numberId));
     for (const NumberPair& pair : kPairs)
-        ExchangeField(pDX, pair.subAddressId, this->*pair.subAddress);
+    {
+        ExchangeField(pDX, pair.subAddressId, this->*pair.subAddress,
+                      CatalogueMaxLength(pair.numberId));
+    }
     if (!pDX->m_bSaveAndValidate)
         return;
 
@@ -206,13 +164,14 @@ void CNetworkCfgPage2Europe::DoDataExchange(CDataExchange* pDX)
     }
 }
 
-void CNetworkCfgPage2Europe::ExchangeField(CDataExchange* pDX, int controlId, std::string& value)
+void CNetworkCfgPage2Europe::ExchangeField(CDataExchange* pDX, int controlId, std::string& value,
+                                           int maxChars)
 {
     DDX_Text(pDX, controlId, value);
     // A greyed field belongs to a channel that is not sent: it keeps whatever it holds.
     if (!IsDlgItemEnabled(*this, controlId))
         return;
-    DDV_MaxChars(pDX, value, kMaxChars);
+    DDV_MaxChars(pDX, value, maxChars);
     value = std::string(platform::TrimBlanks(value));
 }
 

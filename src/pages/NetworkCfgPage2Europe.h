@@ -19,12 +19,12 @@ std::string JoinNumberSubAddress(const std::string& number, const std::string& s
 class CNetworkCfgPage2Europe : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 136;
+    static constexpr UINT IDD = IDD_MSN_NUMBERS;
 
     CNetworkCfgPage2Europe();
 
-    // Labels by model: models 7, 8 and 9 number the fields by position and have no second data
-    // number; then the stored values into the fields.
+    // Models 7, 8 and 9 have no second data number (its fields are hidden) and label the fields
+    // by position; the stored values into the fields.
     BOOL OnInitDialog() override;
     // Switches the SPID page's numbers off and the fields and numbers of each channel on or off
     // by its TEI (the second data number always off for models 7, 8 and 9), then shows the
@@ -36,36 +36,34 @@ public:
     // On the express route back to where it came from: the setup type page for models 7, 8 and
     // 9, the bandwidth page for the others; otherwise the TEI page.
     LRESULT OnWizardBack() override;
-    // Whenever the page is left: the enabled fields are trimmed of blanks and limited to 25
-    // characters; the pairs are joined into the stored values (PELLOR-S keeps no sub-addresses);
-    // the stored value of each enabled number is checked for its length and its characters.
-    // The first failure shows its message and keeps the page on that field.
+    // Whenever the page is left: the enabled fields are trimmed of blanks and limited to the
+    // length of their number's parameter; the pairs are joined into the stored values (PELLOR-S
+    // keeps no sub-addresses); the stored value of each enabled number is checked for its length
+    // and its characters. The first failure shows its message and keeps the page on that field.
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_bForward = 1;                // 1 after Next, 0 after Back
-    CEdit m_editDataSub2;              // control 1150
-    CEdit m_editDataNumber2;           // control 1187
     std::string m_strDataMSN;          // stored data MSN, "number:sub-address"
     std::string m_strDataMSN2;         // stored second data MSN
     std::string m_strVoiceMSN;         // stored voice MSN
-    std::string m_strIntro;            // static 1083
-    std::string m_strDataSubLabel;     // static 1143
-    std::string m_strVoiceNumberLabel; // static 1051
-    std::string m_strDataNumberLabel;  // static 1049
-    std::string m_strDataSub;          // edit 1144
-    std::string m_strDataNumber;       // edit 1042
-    std::string m_strVoiceSubLabel;    // static 1146
-    std::string m_strVoiceSub;         // edit 1145
-    std::string m_strVoiceNumber;      // edit 1043
-    std::string m_strDataNumber2Label; // static 1053
-    std::string m_strDataNumber2;      // edit 1187
-    std::string m_strDataSub2Label;    // static 1148
-    std::string m_strDataSub2;         // edit 1150
-    std::string m_strNote;             // static 1188
+    std::string m_strIntro;            // static IDC_MSN_INTRO
+    std::string m_strDataSubLabel;     // static IDC_DATA_SUB_LABEL
+    std::string m_strVoiceNumberLabel; // static IDC_VOICE_MSN_LABEL
+    std::string m_strDataNumberLabel;  // static IDC_DATA_MSN_LABEL
+    std::string m_strDataSub;          // edit IDC_DATA_SUB
+    std::string m_strDataNumber;       // edit IDC_DATA_MSN
+    std::string m_strVoiceSubLabel;    // static IDC_VOICE_SUB_LABEL
+    std::string m_strVoiceSub;         // edit IDC_VOICE_SUB
+    std::string m_strVoiceNumber;      // edit IDC_VOICE_MSN
+    std::string m_strDataNumber2Label; // static IDC_DATA_MSN2_LABEL
+    std::string m_strDataNumber2;      // edit IDC_DATA_MSN2
+    std::string m_strDataSub2Label;    // static IDC_DATA_SUB2_LABEL
+    std::string m_strDataSub2;         // edit IDC_DATA_SUB2
+    std::string m_strNote;             // static IDC_MSN_NOTE
 
 private:
-    // Exchanges one edit field; an enabled one is limited to 25 characters and trimmed.
-    void ExchangeField(CDataExchange* pDX, int controlId, std::string& value);
+    // Exchanges one edit field; an enabled one is limited to `maxChars` characters and trimmed.
+    void ExchangeField(CDataExchange* pDX, int controlId, std::string& value, int maxChars);
     // Each stored value into its number and sub-address fields (the members); an empty stored
     // value empties both.
     void SplitStoredValues();

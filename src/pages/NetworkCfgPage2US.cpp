@@ -9,16 +9,14 @@ namespace
 {
 using Page = CNetworkCfgPage2US;
 
-// The statics' texts: models 7, 8 and 9 label the fields by position.
-
 // clang-format off
-constexpr ModelText<Page> kStaticTexts[] = {
-    {&Page::m_strIntro,          1390, nullptr,               1390},
-    {&Page::m_strDataDNLabel,    0,    "Directory Number 1:", 1392},
-    {&Page::m_strVoiceDNLabel,   0,    "Directory Number 2:", 1394},
-    {&Page::m_strDataDN2Label,   0,    "",                    1523},
-    {&Page::m_strDataSPIDLabel,  0,    "SPID 1:",             1391},
-    {&Page::m_strVoiceSPIDLabel, 0,    "SPID 2:",             1393},
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SPID_INTRO,       IDS_SPID_INTRO,       TextOf<&Page::m_strIntro>()},
+    {IDC_DATA_DN_LABEL,    IDS_DATA_DN_LABEL,    TextOf<&Page::m_strDataDNLabel>(),    "Directory Number 1:"},
+    {IDC_VOICE_DN_LABEL,   IDS_VOICE_DN_LABEL,   TextOf<&Page::m_strVoiceDNLabel>(),   "Directory Number 2:"},
+    {IDC_DATA_DN2_LABEL,   IDS_DATA_DN2_LABEL,   TextOf<&Page::m_strDataDN2Label>(),   ""},
+    {IDC_DATA_SPID_LABEL,  IDS_DATA_SPID_LABEL,  TextOf<&Page::m_strDataSPIDLabel>(),  "SPID 1:"},
+    {IDC_VOICE_SPID_LABEL, IDS_VOICE_SPID_LABEL, TextOf<&Page::m_strVoiceSPIDLabel>(), "SPID 2:"},
 };
 
 // The number fields in the order they are exchanged, which decides whose message comes first.
@@ -26,115 +24,72 @@ struct NumberField
 {
     int controlId;          // also the id of its catalogue parameter
     std::string Page::*value;
-    int maxChars;           // the maximum length of its parameter
     const char* requiredAs; // the SPIDs: the profile key the message for an empty field names
 };
 
 constexpr NumberField kNumberFields[] = {
-    {1002, &Page::m_strDataDN,    25, nullptr},
-    {1003, &Page::m_strVoiceDN,   25, nullptr},
-    {1186, &Page::m_strDataDN2,   25, nullptr},
-    {1000, &Page::m_strDataSPID,  20, "DataSPID"},
-    {1001, &Page::m_strVoiceSPID, 20, "VoiceSPID"},
+    {IDC_DATA_DN,    &Page::m_strDataDN,    nullptr},
+    {IDC_VOICE_DN,   &Page::m_strVoiceDN,   nullptr},
+    {IDC_DATA_DN2,   &Page::m_strDataDN2,   nullptr},
+    {IDC_DATA_SPID,  &Page::m_strDataSPID,  "DataSPID"},
+    {IDC_VOICE_SPID, &Page::m_strVoiceSPID, "VoiceSPID"},
 };
 
 // Each channel's fields (labels included) and the parameters they send, switched by its TEI.
-constexpr int kDataControls[] = {1045, 1000, 1046, 1002, 1050, 1186};
-constexpr int kDataParams[] = {1000, 1002, 1186};
-constexpr int kVoiceControls[] = {1047, 1001, 1048, 1003};
-constexpr int kVoiceParams[] = {1001, 1003};
+constexpr int kDataControls[] = {IDC_DATA_SPID_LABEL, IDC_DATA_SPID,      IDC_DATA_DN_LABEL,
+                                 IDC_DATA_DN,         IDC_DATA_DN2_LABEL, IDC_DATA_DN2};
+constexpr int kDataParams[] = {IDC_DATA_SPID, IDC_DATA_DN, IDC_DATA_DN2};
+constexpr int kVoiceControls[] = {IDC_VOICE_SPID_LABEL, IDC_VOICE_SPID, IDC_VOICE_DN_LABEL,
+                                  IDC_VOICE_DN};
+constexpr int kVoiceParams[] = {IDC_VOICE_SPID, IDC_VOICE_DN};
 
-struct Channel
-{
-    std::string CNetworkCfgPage1::*tei;
-    std::span<const int> controls;
-    std::span<const int> params;
-};
-
-const Channel kChannels[] = {
+const NumbersChannel kChannels[] = {
     {&CNetworkCfgPage1::m_strDataTEI,  kDataControls,  kDataParams},
     {&CNetworkCfgPage1::m_strVoiceTEI, kVoiceControls, kVoiceParams},
 };
 // clang-format on
 
 // The MSN page's numbers: one numbering scheme is sent at a time.
-constexpr int kMsnParams[] = {1042, 1187, 1043};
-constexpr int kDataDN2 = 1186;
+constexpr int kMsnParams[] = {IDC_DATA_MSN, IDC_DATA_MSN2, IDC_VOICE_MSN};
+// Models 7, 8 and 9 have no second data directory number.
+constexpr int kSecondDataNumber[] = {IDC_DATA_DN2};
 } // namespace
 
-BEGIN_MESSAGE_MAP(CNetworkCfgPage2US, CCfgPage)
-ON_EN_CHANGE(1000, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1001, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1002, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1003, &CCfgPage::OnSettingChanged)
-ON_EN_CHANGE(1186, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
-
-CNetworkCfgPage2US::CNetworkCfgPage2US() : CCfgPage(IDD) {}
+CNetworkCfgPage2US::CNetworkCfgPage2US() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CNetworkCfgPage2US::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    if (m_pSheet != nullptr)
-    {
-        const bool positional = IsZandiZobraOrPellorAdapter();
-        SetModelTexts(*this, kStaticTexts, positional);
-        m_editDataDN2.ShowWindow(positional ? SW_HIDE : SW_SHOW);
-    }
-    UpdateData(FALSE);
-    return TRUE;
+    ShowDlgItems(*this, kSecondDataNumber, !IsZandiZobraOrPellorAdapter());
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL CNetworkCfgPage2US::OnSetActive()
 {
-    RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
-    for (int id : kMsnParams)
-        EnableParam(id, FALSE);
-    if (m_pSheet != nullptr)
-    {
-        for (const Channel& channel : kChannels)
-        {
-            const BOOL bEnable = !IsDisabledTEI(m_pSheet->m_networkCfgPage1.*channel.tei);
-            EnableDlgItems(*this, channel.controls, bEnable);
-            for (int id : channel.params)
-                EnableParam(id, bEnable);
-        }
-    }
-    if (IsZandiZobraOrPellorAdapter())
-        EnableParam(kDataDN2, FALSE);
+    SwitchNumbersChannels(kMsnParams, kChannels, IDC_DATA_DN2);
     return CCfgPage::OnSetActive();
 }
 
 LRESULT CNetworkCfgPage2US::OnWizardNext()
 {
     m_bForward = 1;
-    if (m_pSheet == nullptr)
-        return 0;
-    if (m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
-    return JumpTo(m_pSheet->m_callCtrlCfgPage);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_dataProtocolPage);
+    return JumpTo(Sheet().m_callCtrlCfgPage);
 }
 
 LRESULT CNetworkCfgPage2US::OnWizardBack()
 {
     m_bForward = 0;
-    if (m_pSheet == nullptr || !m_pSheet->m_bExpressSetup)
+    if (!Sheet().m_bExpressSetup)
         return 0;
     if (IsZandiZobraOrPellorAdapter())
-        return JumpTo(m_pSheet->m_iniSectionPage);
-    return JumpTo(m_pSheet->m_bandwidthPage);
+        return JumpTo(Sheet().m_iniSectionPage);
+    return JumpTo(Sheet().m_bandwidthPage);
 }
 
 void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kDataDN2, m_editDataDN2);
-    DDX_Text(pDX, 1046, m_strDataDNLabel);
-    DDX_Text(pDX, 1045, m_strDataSPIDLabel);
-    DDX_Text(pDX, 1085, m_strIntro);
-    DDX_Text(pDX, 1048, m_strVoiceDNLabel);
-    DDX_Text(pDX, 1047, m_strVoiceSPIDLabel);
-    DDX_Text(pDX, 1050, m_strDataDN2Label);
     for (const NumberField& field : kNumberFields)
     {
         std::string& value = this->*field.value;
@@ -142,7 +97,7 @@ void CNetworkCfgPage2US::DoDataExchange(CDataExchange* pDX)
         // A greyed field belongs to a channel that is not sent: it keeps whatever it holds.
         if (!IsDlgItemEnabled(*this, field.controlId))
             continue;
-        DDV_MaxChars(pDX, value, field.maxChars);
+        DDV_MaxChars(pDX, value, CatalogueMaxLength(field.controlId));
         value = std::string(platform::TrimBlanks(value));
         if (field.requiredAs != nullptr)
             RequireText(pDX, value, field.requiredAs, m_bForward);

@@ -10,12 +10,12 @@
 class CNetworkCfgPage2US : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 135;
+    static constexpr UINT IDD = IDD_SPID_NUMBERS;
 
     CNetworkCfgPage2US();
 
-    // Labels by model: models 7, 8 and 9 number the fields by position and have no second data
-    // directory number.
+    // Models 7, 8 and 9 have no second data directory number (its field is hidden) and label
+    // the fields by position.
     BOOL OnInitDialog() override;
     // Switches the MSNs off and the fields and numbers of each channel on or off by its TEI
     // (the second data directory number always off for models 7, 8 and 9), then shows the
@@ -31,19 +31,16 @@ public:
     // The first failure shows its message and keeps the page on that field.
     void DoDataExchange(CDataExchange* pDX) override;
 
-    int m_bForward = 1;  // 1 after Next, 0 after Back: data are validated only on the way forward
-    CEdit m_editDataDN2; // control 1186
-    std::string m_strDataDN;         // edit 1002
-    std::string m_strDataSPID;       // edit 1000
-    std::string m_strVoiceDN;        // edit 1003
-    std::string m_strVoiceSPID;      // edit 1001
-    std::string m_strDataDNLabel;    // static 1046
-    std::string m_strDataSPIDLabel;  // static 1045
-    std::string m_strIntro;          // static 1085
-    std::string m_strVoiceDNLabel;   // static 1048
-    std::string m_strVoiceSPIDLabel; // static 1047
-    std::string m_strDataDN2Label;   // static 1050
-    std::string m_strDataDN2;        // edit 1186
-
-    DECLARE_MESSAGE_MAP()
+    int m_bForward = 1; // 1 after Next, 0 after Back: data are validated only on the way forward
+    std::string m_strDataDN;         // edit IDC_DATA_DN
+    std::string m_strDataSPID;       // edit IDC_DATA_SPID
+    std::string m_strVoiceDN;        // edit IDC_VOICE_DN
+    std::string m_strVoiceSPID;      // edit IDC_VOICE_SPID
+    std::string m_strDataDNLabel;    // static IDC_DATA_DN_LABEL
+    std::string m_strDataSPIDLabel;  // static IDC_DATA_SPID_LABEL
+    std::string m_strIntro;          // static IDC_SPID_INTRO
+    std::string m_strVoiceDNLabel;   // static IDC_VOICE_DN_LABEL
+    std::string m_strVoiceSPIDLabel; // static IDC_VOICE_SPID_LABEL
+    std::string m_strDataDN2Label;   // static IDC_DATA_DN2_LABEL
+    std::string m_strDataDN2;        // edit IDC_DATA_DN2
 };

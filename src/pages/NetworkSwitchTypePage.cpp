@@ -7,37 +7,30 @@
 namespace
 {
 constexpr int kDirededeModel = 6; // sold for North American lines only
-constexpr int kSwitchTypeCombo = 1006;
+
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SWITCH_INTRO,      IDS_SWITCH_INTRO,      TextOf<&CNetworkSwitchType::m_strIntro>()},
+    {IDC_SWITCH_TYPE_LABEL, IDS_SWITCH_TYPE_LABEL, TextOf<&CNetworkSwitchType::m_strSwitchLabel>()},
+};
+// clang-format on
 } // namespace
 
-BEGIN_MESSAGE_MAP(CNetworkSwitchType, CCfgPage)
-ON_CBN_SELCHANGE(kSwitchTypeCombo, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
-
-CNetworkSwitchType::CNetworkSwitchType() : CCfgPage(IDD) {}
+CNetworkSwitchType::CNetworkSwitchType() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CNetworkSwitchType::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(1382);
-    m_strSwitchLabel = AfxLoadString(1383);
     const ChoiceEntry* offered = theApp.m_device.modelCode == kDirededeModel
                                      ? kNorthAmericanSwitchTypeChoices
                                      : kSwitchTypeChoices;
-    FillCombo(kSwitchTypeCombo, offered);
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-BOOL CNetworkSwitchType::OnSetActive()
-{
-    return ActivateSettingsPage();
+    FillCombo(IDC_SWITCH_TYPE, offered);
+    return CCfgPage::OnInitDialog();
 }
 
 LRESULT CNetworkSwitchType::OnWizardNext()
 {
-    if (m_pSheet != nullptr && IsZandiZobraOrPellorAdapter())
-        return JumpTo(m_pSheet->m_networkCfgPage1);
+    if (IsZandiZobraOrPellorAdapter())
+        return JumpTo(Sheet().m_networkCfgPage1);
     return 0;
 }
 
@@ -45,9 +38,7 @@ void CNetworkSwitchType::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
     // A text that no item begins with leaves the previous selection, which saving then takes.
-    DDX_CBString(pDX, kSwitchTypeCombo, m_strSwitchType);
-    DDX_Text(pDX, 1076, m_strIntro);
-    DDX_Text(pDX, 1075, m_strSwitchLabel);
-    if (pDX->m_bSaveAndValidate && m_pSheet != nullptr)
-        m_pSheet->m_bUSSwitchType = IsUSSwitchType(m_strSwitchType);
+    DDX_CBString(pDX, IDC_SWITCH_TYPE, m_strSwitchType);
+    if (pDX->m_bSaveAndValidate)
+        Sheet().m_bUSSwitchType = IsUSSwitchType(m_strSwitchType);
 }

@@ -3,11 +3,6 @@
 #include "src/app/CfgApp.h"
 #include "src/identify/DeviceTable.h"
 
-namespace
-{
-constexpr UINT kStringNotFound = 1438;
-} // namespace
-
 COutcomePage::COutcomePage(UINT nIDTemplate, int nMessageControl)
     : CCfgPage(nIDTemplate), m_nMessageControl(nMessageControl)
 {
@@ -15,22 +10,20 @@ COutcomePage::COutcomePage(UINT nIDTemplate, int nMessageControl)
 
 BOOL COutcomePage::OnInitDialog()
 {
-    CPropertyPage::OnInitDialog();
     m_strMessage = AfxLoadString(MessageId());
-    UpdateData(FALSE);
-    return TRUE;
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL COutcomePage::OnSetActive()
 {
     RequestButtons(PSWIZB_FINISH);
     EnableCancel(FALSE);
-    return CPropertyPage::OnSetActive();
+    return DefaultActivation();
 }
 
 void COutcomePage::DoDataExchange(CDataExchange* pDX)
 {
-    CPropertyPage::DoDataExchange(pDX);
+    CCfgPage::DoDataExchange(pDX);
     DDX_Text(pDX, m_nMessageControl, m_strMessage);
 }
 
@@ -38,6 +31,6 @@ UINT COutcomePage::FailureMessageId(UINT failureId)
 {
     if (theApp.m_device.modelCode == devid_kUnknown ||
         theApp.m_device.extModelCode == devid_kUnknown)
-        return kStringNotFound;
+        return IDS_NOT_FOUND;
     return failureId;
 }

@@ -23,7 +23,7 @@ public:
 protected:
     // The string id of the page's message, read on first display.
     virtual UINT MessageId() const = 0;
-    // A failure page's message: string 1438 when the adapter's model or extended model is
+    // A failure page's message: IDS_NOT_FOUND when the adapter's model or extended model is
     // unknown (devid_kUnknown), otherwise `failureId`.
     static UINT FailureMessageId(UINT failureId);
 

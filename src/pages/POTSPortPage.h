@@ -9,30 +9,29 @@
 class CPOTSPortPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 183;
+    static constexpr UINT IDD = IDD_POTS_PORT;
 
     CPOTSPortPage();
 
-    // Loads the labels and fills the five lists, then moves the members to the controls. The
-    // dial tone list is chosen here, once, from the dialing method of the call control page at
-    // this moment: without "Use Central Office Dial Tone" for "Enbloc", with it otherwise.
+    // Fills the five lists. The dial tone list is chosen here, once, from the dialing method of
+    // the call control page at this moment: without "Use Central Office Dial Tone" for "Enbloc",
+    // with it otherwise.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // 0 (the save page) when the configuration was modified; otherwise the load page (-1).
     LRESULT OnWizardNext() override;
 
-    std::string m_strRingSignalLabel;  // static 1170
-    int m_nDialToneGain = 0;           // edit 1174
-    std::string m_strGainLabel;        // static 1168
-    std::string m_strSuppressionLabel; // static 1169
-    std::string m_strDialToneLabel;    // static 1166
-    std::string m_strRingFreqLabel;    // static 1165
-    std::string m_strPulseLabel;       // static 1167
-    std::string m_strPulseRecognition; // combo 1173
-    std::string m_strRingSignal;       // combo 1176
-    std::string m_strDialTone;         // combo 1172
-    std::string m_strSuppression;      // combo 1175
-    std::string m_strRingFrequency;    // combo 1171
+    std::string m_strRingSignalLabel;  // static IDC_RING_SIGNAL_LABEL
+    int m_nDialToneGain = 0;           // edit IDC_DIAL_TONE_GAIN
+    std::string m_strGainLabel;        // static IDC_DIAL_TONE_GAIN_LABEL
+    std::string m_strSuppressionLabel; // static IDC_DIAL_TONE_SUPPRESSION_LABEL
+    std::string m_strDialToneLabel;    // static IDC_DIAL_TONE_LABEL
+    std::string m_strRingFreqLabel;    // static IDC_RING_FREQUENCY_LABEL
+    std::string m_strPulseLabel;       // static IDC_PULSE_RECOGNITION_LABEL
+    std::string m_strPulseRecognition; // combo IDC_PULSE_RECOGNITION
+    std::string m_strRingSignal;       // combo IDC_RING_SIGNAL
+    std::string m_strDialTone;         // combo IDC_DIAL_TONE
+    std::string m_strSuppression;      // combo IDC_DIAL_TONE_SUPPRESSION
+    std::string m_strRingFrequency;    // combo IDC_RING_FREQUENCY
 
 protected:
     // Leaving the page (by Next or by Back) refuses a gain that is not an integer, then one
@@ -40,8 +39,6 @@ protected:
     // the En-bloc rule: dial tone "Use Central Office Dial Tone" with dialing method "Enbloc"
     // shows its message and fails, so that the page stays when it is being left.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 
 private:
     // The dialing method of the call control page is "Enbloc" (exactly, in this letter case).

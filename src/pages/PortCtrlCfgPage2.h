@@ -9,34 +9,31 @@
 class CPortCtrlCfgPage2 : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 141;
+    static constexpr UINT IDD = IDD_SERIAL_FORMAT;
 
     CPortCtrlCfgPage2();
 
-    // Loads the texts and fills the six lists, then moves the members to the controls.
+    // Fills the six lists.
     BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
     // Adapters of model 7, 8 or 9 have no POTS port: the save page (-1), modified or not.
     // Others: 0, the POTS port page.
     LRESULT OnWizardNext() override;
 
-    std::string m_strDataBits;         // combo 1031
-    std::string m_strBitRate;          // combo 1030
-    std::string m_strParity;           // combo 1029
-    std::string m_strFlowControl;      // combo 1033
-    std::string m_strStopBits;         // combo 1032
-    std::string m_strSyncMode;         // combo 1028
-    std::string m_strBitRateLabel;     // static 1123
-    std::string m_strDataBitsLabel;    // static 1124
-    std::string m_strFlowControlLabel; // static 1126
-    std::string m_strParityLabel;      // static 1122
-    std::string m_strIntro;            // static 1118
-    std::string m_strStopBitsLabel;    // static 1125
-    std::string m_strSyncModeLabel;    // static 1127
+    std::string m_strDataBits;         // combo IDC_DATA_BITS
+    std::string m_strBitRate;          // combo IDC_BIT_RATE
+    std::string m_strParity;           // combo IDC_PARITY
+    std::string m_strFlowControl;      // combo IDC_FLOW_CONTROL
+    std::string m_strStopBits;         // combo IDC_STOP_BITS
+    std::string m_strSyncMode;         // combo IDC_SYNC_MODE
+    std::string m_strBitRateLabel;     // static IDC_BIT_RATE_LABEL
+    std::string m_strDataBitsLabel;    // static IDC_DATA_BITS_LABEL
+    std::string m_strFlowControlLabel; // static IDC_FLOW_CONTROL_LABEL
+    std::string m_strParityLabel;      // static IDC_PARITY_LABEL
+    std::string m_strIntro;            // static IDC_FORMAT_INTRO
+    std::string m_strStopBitsLabel;    // static IDC_STOP_BITS_LABEL
+    std::string m_strSyncModeLabel;    // static IDC_SYNC_MODE_LABEL
 
 protected:
     // No checks.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 };

@@ -12,44 +12,41 @@
 
 namespace
 {
-constexpr int kIdPorts = 1161;
-constexpr int kIdLabel = 1162;
-constexpr int kIdPrompt = 1163;
-constexpr UINT kStringPrompt = 1443;
-constexpr UINT kStringLabel = 1444;
-constexpr UINT kStringSection = 1344; // "Default Configs"
-constexpr UINT kStringKey = 1445;     // "Port"
 constexpr const char* kInvalidDevice = "Error invalid device.";
 // At most 4 characters of the stored index are read.
 constexpr DWORD kStoredPortBufferSize = 5;
 
-// The entries of combo 1161: entry i names COM(i + 1). The value is the entry's index.
+// The entries of combo IDC_PORT: entry i names COM(i + 1). The value is the entry's index.
 // clang-format off
 const ChoiceEntry kPortChoices[] = {
-    {1254,  0}, {1255,  1}, {1256,  2}, {1257,  3}, {1258,  4}, {1259,  5}, // COM1 - COM6
-    {1260,  6}, {1261,  7}, {1446,  8}, {1447,  9}, {1448, 10}, {1449, 11}, // COM7 - COM12
-    {1450, 12}, {1451, 13}, {1452, 14}, {1453, 15}, {1454, 16}, {1455, 17}, // COM13 - COM18
-    {1456, 18}, {1457, 19}, {1458, 20}, {1459, 21}, {1460, 22}, {1461, 23}, // COM19 - COM24
-    {1462, 24}, {1463, 25}, {1464, 26}, {1465, 27}, {1466, 28}, {1467, 29}, // COM25 - COM30
-    {1468, 30}, {1469, 31}, {1470, 32}, {1471, 33}, {1472, 34}, {1473, 35}, // COM31 - COM36
+    {ComPortStringId(1), 0},  {ComPortStringId(2), 1},  {ComPortStringId(3), 2},  {ComPortStringId(4), 3},
+    {ComPortStringId(5), 4},  {ComPortStringId(6), 5},  {ComPortStringId(7), 6},  {ComPortStringId(8), 7},
+    {ComPortStringId(9), 8},  {ComPortStringId(10), 9}, {ComPortStringId(11), 10}, {ComPortStringId(12), 11},
+    {ComPortStringId(13), 12}, {ComPortStringId(14), 13}, {ComPortStringId(15), 14}, {ComPortStringId(16), 15},
+    {ComPortStringId(17), 16}, {ComPortStringId(18), 17}, {ComPortStringId(19), 18}, {ComPortStringId(20), 19},
+    {ComPortStringId(21), 20}, {ComPortStringId(22), 21}, {ComPortStringId(23), 22}, {ComPortStringId(24), 23},
+    {ComPortStringId(25), 24}, {ComPortStringId(26), 25}, {ComPortStringId(27), 26}, {ComPortStringId(28), 27},
+    {ComPortStringId(29), 28}, {ComPortStringId(30), 29}, {ComPortStringId(31), 30}, {ComPortStringId(32), 31},
+    {ComPortStringId(33), 32}, {ComPortStringId(34), 33}, {ComPortStringId(35), 34}, {ComPortStringId(36), 35},
     {0, 0},
+};
+
+constexpr StaticText kStaticTexts[] = {
+    {IDC_PORT_PROMPT, IDS_PORT_PROMPT, TextOf<&CPortPage::m_strPrompt>()},
+    {IDC_PORT_LABEL,  IDS_PORT_LABEL,  TextOf<&CPortPage::m_strLabel>()},
 };
 // clang-format on
 } // namespace
 
 CPortPage::CPortPage()
-    : CCfgPage(IDD), m_strSection(AfxLoadString(kStringSection)),
-      m_strKey(AfxLoadString(kStringKey))
+    : CCfgPage(IDD, kStaticTexts), m_strSection(AfxLoadString(IDS_DEFAULT_CONFIGS_SECTION)),
+      m_strKey(AfxLoadString(IDS_PORT_KEY))
 {
 }
 
 BOOL CPortPage::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strPrompt = AfxLoadString(kStringPrompt);
-    m_strLabel = AfxLoadString(kStringLabel);
-    if (auto* ports = static_cast<CComboBox*>(GetDlgItem(kIdPorts)))
-        FillComboFromChoices(*ports, kPortChoices);
+    FillCombo(IDC_PORT, kPortChoices);
 
     // The catalogue, which fills g_profilePath, is not built before an adapter is confirmed,
     // and this page comes before that on the first visit; the path is taken here so that the
@@ -60,13 +57,7 @@ BOOL CPortPage::OnInitDialog()
                              kStoredPortBufferSize, g_profilePath.c_str());
     // Anything but digits gives -1, and an index past COM36 selects nothing either.
     m_nPortIndex = ParseDecimal(stored);
-    UpdateData(FALSE);
-    return TRUE;
-}
-
-BOOL CPortPage::OnSetActive()
-{
-    return ActivateSettingsPage();
+    return CCfgPage::OnInitDialog();
 }
 
 LRESULT CPortPage::OnWizardNext()
@@ -89,14 +80,12 @@ LRESULT CPortPage::OnWizardNext()
     // Unlike the search page, this route leaves the POTS port and bandwidth parameters of the
     // models 7, 8 and 9 enabled, as the catalogue builds them. The difference is the wizard's
     // own and is kept on purpose.
-    m_pSheet->BuildCatalogue();
-    return JumpTo(m_pSheet->m_iniSectionPage);
+    Sheet().BuildCatalogue();
+    return JumpTo(Sheet().m_iniSectionPage);
 }
 
 void CPortPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, kIdPorts, m_nPortIndex);
-    DDX_Text(pDX, kIdPrompt, m_strPrompt);
-    DDX_Text(pDX, kIdLabel, m_strLabel);
+    DDX_CBIndex(pDX, IDC_PORT, m_nPortIndex);
 }

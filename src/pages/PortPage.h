@@ -9,25 +9,23 @@
 class CPortPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 182;
+    static constexpr UINT IDD = IDD_COM_PORT;
 
     CPortPage();
 
-    // Texts, the 36 port names COM1 to COM36, and the port stored under "Default Configs",
+    // The 36 port names COM1 to COM36, and the port stored under "Default Configs",
     // key "Port", of the profile beside the executable preselected (no entry when the stored
     // index is not 0 to 35 or not a number). The stored port is never written back.
     BOOL OnInitDialog() override;
-    // Back and Next, then the default activation.
-    BOOL OnSetActive() override;
     // Identifies the adapter on the chosen port now, while the window waits busy. Identified:
     // it becomes theApp.m_device, the catalogue is rebuilt for it and the setup type page is
     // made current. Otherwise "Error invalid device." and the page stays. Returns -1 either way.
     LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
-    std::string m_strSection; // profile section of the stored port (string 1344)
-    std::string m_strKey;     // profile key of the stored port (string 1445)
-    int m_nPortIndex = -1;    // selected entry of combo 1161, 0 = COM1; -1 when none
-    std::string m_strPrompt;  // static 1163
-    std::string m_strLabel;   // static 1162
+    std::string m_strSection; // profile section of the stored port (IDS_DEFAULT_CONFIGS_SECTION)
+    std::string m_strKey;     // profile key of the stored port (IDS_PORT_KEY)
+    int m_nPortIndex = -1;    // selected entry of combo IDC_PORT, 0 = COM1; -1 when none
+    std::string m_strPrompt;  // static IDC_PORT_PROMPT
+    std::string m_strLabel;   // static IDC_PORT_LABEL
 };

@@ -9,41 +9,31 @@
 
 namespace
 {
-constexpr int kIdName = 1041;
-constexpr int kIdIntro = 1128;
-constexpr int kIdNameLabel = 1130;
-constexpr UINT kStringIntro = 1427;
-constexpr UINT kStringNameLabel = 1428;
-constexpr UINT kStringFactoryDefault = 1212;
-constexpr UINT kStringUntitled = 1435;
 constexpr int kMaxNameLength = 32;
 
-// The setting through which the page reaches the current configuration name: every setting's
-// section is that name, and this one's is used. nullptr while there is no catalogue.
-constexpr int kIdNameSetting = 1000; // DataSPID
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_SAVE_INTRO,        IDS_SAVE_INTRO,        TextOf<&CSaveCfgPage::m_strIntro>()},
+    {IDC_CONFIG_NAME_LABEL, IDS_CONFIG_NAME_LABEL, TextOf<&CSaveCfgPage::m_strNameLabel>()},
+};
+// clang-format on
 
+// The setting through which the page reaches the current configuration name: every setting's
+// section is that name, and the data SPID's is used. nullptr while there is no catalogue.
 CIniItem* NameSetting()
 {
-    CCfgParam* param = theParams.FindParam(kIdNameSetting);
+    CCfgParam* param = theParams.FindParam(IDC_DATA_SPID);
     return param != nullptr ? param->GetIniItem() : nullptr;
 }
 } // namespace
 
-CSaveCfgPage::CSaveCfgPage() : CCfgPage(IDD) {}
-
-BOOL CSaveCfgPage::OnInitDialog()
-{
-    CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(kStringIntro);
-    m_strNameLabel = AfxLoadString(kStringNameLabel);
-    return TRUE;
-}
+CSaveCfgPage::CSaveCfgPage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CSaveCfgPage::OnSetActive()
 {
     const CIniItem* setting = NameSetting();
     const std::string current = setting != nullptr ? *setting->Section() : std::string();
-    m_strName = IsFactoryDefaultConfig(current) ? AfxLoadString(kStringUntitled) : current;
+    m_strName = IsFactoryDefaultConfig(current) ? AfxLoadString(IDS_UNTITLED) : current;
     // Every activation, the first included: the name is proposed afresh each time.
     UpdateData(FALSE);
     RequestButtons(PSWIZB_BACK | PSWIZB_NEXT);
@@ -59,22 +49,18 @@ LRESULT CSaveCfgPage::OnWizardNext()
 LRESULT CSaveCfgPage::OnWizardBack()
 {
     m_bForward = 0;
-    if (m_pSheet == nullptr)
-        return 0;
-    if (m_pSheet->m_bExpressSetup)
-        return JumpTo(m_pSheet->m_dataProtocolPage);
+    if (Sheet().m_bExpressSetup)
+        return JumpTo(Sheet().m_dataProtocolPage);
     if (IsZandiZobraOrPellorAdapter())
-        return JumpTo(m_pSheet->m_portCtrlCfgPage2);
+        return JumpTo(Sheet().m_portCtrlCfgPage2);
     return 0;
 }
 
 void CSaveCfgPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Text(pDX, kIdIntro, m_strIntro);
-    DDX_Text(pDX, kIdNameLabel, m_strNameLabel);
     // The name field last, so that a refusal below focuses it.
-    DDX_Text(pDX, kIdName, m_strName);
+    DDX_Text(pDX, IDC_CONFIG_NAME, m_strName);
     DDV_MaxChars(pDX, m_strName, kMaxNameLength);
     if (pDX->m_bSaveAndValidate && m_bForward == 1 && !SaveConfiguration())
         pDX->Fail();
@@ -85,7 +71,7 @@ BOOL CSaveCfgPage::SaveConfiguration()
     m_strName = std::string(platform::TrimBlanks(m_strName));
     if (IsFactoryDefaultConfig(m_strName))
     {
-        AfxMessageBox(kStringFactoryDefault, MB_OK);
+        AfxMessageBox(IDS_FACTORY_DEFAULT_NAME, MB_OK);
         return FALSE;
     }
     CIniItem* setting = NameSetting();

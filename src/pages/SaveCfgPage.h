@@ -10,12 +10,10 @@
 class CSaveCfgPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 142;
+    static constexpr UINT IDD = IDD_SAVE;
 
     CSaveCfgPage();
 
-    // The two texts.
-    BOOL OnInitDialog() override;
     // On every activation: proposes the current configuration name ("Untitled" instead of a
     // factory default, nothing for a new configuration), shows it, requests Back and Next.
     BOOL OnSetActive() override;
@@ -33,9 +31,9 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     int m_bForward = 1;    // 1 after Next, 0 after Back: data are validated only on the way forward
-    std::string m_strName; // edit 1041
-    std::string m_strIntro;     // static 1128
-    std::string m_strNameLabel; // static 1130
+    std::string m_strName; // edit IDC_CONFIG_NAME
+    std::string m_strIntro;     // static IDC_SAVE_INTRO
+    std::string m_strNameLabel; // static IDC_CONFIG_NAME_LABEL
 
 private:
     // The save sequence for m_strName; FALSE after its message.

@@ -5,67 +5,42 @@
 
 namespace
 {
-constexpr int kNumberCount = 10;
-constexpr int kFirstNumberEdit = 1012; // number i is edit 1012 + i
-constexpr int kLastNumberEdit = kFirstNumberEdit + kNumberCount - 1;
-constexpr int kFirstLabelStatic = 1097; // label i is static 1097 + i
-constexpr int kIntroStatic = 1094;
-constexpr int kNoteStatic = 1107;
-constexpr UINT kFirstLabelText = 1402;
-constexpr UINT kIntroText = 1400;
-constexpr UINT kNoteText = 1412;
+using Page = CStoredNumbersPage;
 
-// The longest number the profile keeps, which is the limit of number 0 for all ten; 0 when
-// there is no catalogue to say.
-int NumberMaxLength()
-{
-    const CCfgParam* param = theParams.FindParam(kFirstNumberEdit);
-    const auto* setting =
-        param != nullptr ? dynamic_cast<const CIniStringItem*>(param->GetIniItem()) : nullptr;
-    return setting != nullptr ? setting->GetMaxLength() : 0;
-}
+// clang-format off
+constexpr StaticText kStaticTexts[] = {
+    {IDC_STORED_NUMBER_LABEL_0, IDS_STORED_NUMBER_LABEL_0, ElementOf<&Page::m_strDigitLabel, 0>()},
+    {IDC_STORED_NUMBER_LABEL_1, IDS_STORED_NUMBER_LABEL_1, ElementOf<&Page::m_strDigitLabel, 1>()},
+    {IDC_STORED_NUMBER_LABEL_2, IDS_STORED_NUMBER_LABEL_2, ElementOf<&Page::m_strDigitLabel, 2>()},
+    {IDC_STORED_NUMBER_LABEL_3, IDS_STORED_NUMBER_LABEL_3, ElementOf<&Page::m_strDigitLabel, 3>()},
+    {IDC_STORED_NUMBER_LABEL_4, IDS_STORED_NUMBER_LABEL_4, ElementOf<&Page::m_strDigitLabel, 4>()},
+    {IDC_STORED_NUMBER_LABEL_5, IDS_STORED_NUMBER_LABEL_5, ElementOf<&Page::m_strDigitLabel, 5>()},
+    {IDC_STORED_NUMBER_LABEL_6, IDS_STORED_NUMBER_LABEL_6, ElementOf<&Page::m_strDigitLabel, 6>()},
+    {IDC_STORED_NUMBER_LABEL_7, IDS_STORED_NUMBER_LABEL_7, ElementOf<&Page::m_strDigitLabel, 7>()},
+    {IDC_STORED_NUMBER_LABEL_8, IDS_STORED_NUMBER_LABEL_8, ElementOf<&Page::m_strDigitLabel, 8>()},
+    {IDC_STORED_NUMBER_LABEL_9, IDS_STORED_NUMBER_LABEL_9, ElementOf<&Page::m_strDigitLabel, 9>()},
+    {IDC_NUMBERS_INTRO,         IDS_NUMBERS_INTRO,         TextOf<&Page::m_strIntro>()},
+    {IDC_NUMBERS_NOTE,          IDS_NUMBERS_NOTE,          TextOf<&Page::m_strNote>()},
+};
+// clang-format on
 } // namespace
 
-BEGIN_MESSAGE_MAP(CStoredNumbersPage, CCfgPage)
-ON_CONTROL_RANGE(EN_CHANGE, kFirstNumberEdit, kLastNumberEdit, &CCfgPage::OnSettingChanged)
-END_MESSAGE_MAP()
-
-CStoredNumbersPage::CStoredNumbersPage() : CCfgPage(IDD) {}
-
-BOOL CStoredNumbersPage::OnInitDialog()
-{
-    for (int i = 0; i < kNumberCount; ++i)
-        m_strDigitLabel[i] = AfxLoadString(kFirstLabelText + static_cast<UINT>(i));
-    m_strIntro = AfxLoadString(kIntroText);
-    m_strNote = AfxLoadString(kNoteText);
-    return CCfgPage::OnInitDialog();
-}
-
-BOOL CStoredNumbersPage::OnSetActive()
-{
-    return ActivateSettingsPage();
-}
+CStoredNumbersPage::CStoredNumbersPage() : CCfgPage(IDD, kStaticTexts) {}
 
 void CStoredNumbersPage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    const int maxLength = NumberMaxLength();
-    for (int i = 0; i < kNumberCount; ++i)
+    for (int i = 0; i < kStoredNumberCount; ++i)
     {
-        DDX_Text(pDX, kFirstNumberEdit + i, m_strNumber[i]);
-        if (maxLength > 0)
-            DDV_MaxChars(pDX, m_strNumber[i], maxLength);
+        DDX_Text(pDX, IDC_STORED_NUMBER_0 + i, m_strNumber[i]);
+        DDV_MaxChars(pDX, m_strNumber[i], CatalogueMaxLength(IDC_STORED_NUMBER_0 + i));
     }
-    for (int i = 0; i < kNumberCount; ++i)
-        DDX_Text(pDX, kFirstLabelStatic + i, m_strDigitLabel[i]);
-    DDX_Text(pDX, kIntroStatic, m_strIntro);
-    DDX_Text(pDX, kNoteStatic, m_strNote);
 
     if (!pDX->m_bSaveAndValidate)
         return;
-    for (int i = 0; i < kNumberCount; ++i)
+    for (int i = 0; i < kStoredNumberCount; ++i)
     {
-        const int id = kFirstNumberEdit + i;
+        const int id = IDC_STORED_NUMBER_0 + i;
         DDX_Text(pDX, id, m_strNumber[i]);
         m_strNumber[i] = std::string(platform::TrimBlanks(m_strNumber[i]));
         theParams.ValidateParam(pDX, id);

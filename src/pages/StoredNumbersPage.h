@@ -9,18 +9,16 @@
 class CStoredNumbersPage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 139;
+    static constexpr UINT IDD = IDD_STORED_NUMBERS;
 
     CStoredNumbersPage();
 
-    // Loads the labels, the introduction and the note, then moves the members to the controls.
-    BOOL OnInitDialog() override;
-    BOOL OnSetActive() override;
-
-    std::string m_strNumber[10];     // element i is stored number i, edit 1012 + i
-    std::string m_strDigitLabel[10]; // element i labels number i, static 1097 + i
-    std::string m_strIntro;          // static 1094
-    std::string m_strNote;           // static 1107
+    // Element i: stored number i, edit IDC_STORED_NUMBER_0 + i, and its label, static
+    // IDC_STORED_NUMBER_LABEL_0 + i.
+    std::string m_strNumber[kStoredNumberCount];
+    std::string m_strDigitLabel[kStoredNumberCount];
+    std::string m_strIntro; // static IDC_NUMBERS_INTRO
+    std::string m_strNote;  // static IDC_NUMBERS_NOTE
 
 protected:
     // Leaving the page (by Next or by Back) trims each number of blanks at both ends, checks
@@ -28,6 +26,4 @@ protected:
     // first. A number that fails keeps the page; the numbers before it are already trimmed and
     // switched, the ones after it hold their untrimmed texts and keep their switches.
     void DoDataExchange(CDataExchange* pDX) override;
-
-    DECLARE_MESSAGE_MAP()
 };

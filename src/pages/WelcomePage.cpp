@@ -4,21 +4,19 @@
 
 namespace
 {
-constexpr int kIdYes = 1159;
-constexpr int kIdIntro = 1057;
-constexpr UINT kStringIntro = 1370;
 constexpr int kChoiceYes = 0;
+
+constexpr StaticText kStaticTexts[] = {
+    {IDC_WELCOME_INTRO, IDS_WELCOME_INTRO, TextOf<&CWelcomePage::m_strIntro>()},
+};
 } // namespace
 
-CWelcomePage::CWelcomePage() : CCfgPage(IDD) {}
+CWelcomePage::CWelcomePage() : CCfgPage(IDD, kStaticTexts) {}
 
 BOOL CWelcomePage::OnInitDialog()
 {
-    CCfgPage::OnInitDialog();
-    m_strIntro = AfxLoadString(kStringIntro);
     m_nSearchChoice = kChoiceYes;
-    UpdateData(FALSE);
-    return TRUE;
+    return CCfgPage::OnInitDialog();
 }
 
 BOOL CWelcomePage::OnSetActive()
@@ -26,7 +24,7 @@ BOOL CWelcomePage::OnSetActive()
     RequestButtons(PSWIZB_NEXT);
     // The outcome pages take Cancel away; a user who comes back here may leave again.
     EnableCancel(TRUE);
-    return CCfgPage::OnSetActive();
+    return DefaultActivation();
 }
 
 LRESULT CWelcomePage::OnWizardNext()
@@ -36,7 +34,7 @@ LRESULT CWelcomePage::OnWizardNext()
     if (m_btnYes.GetCheck() == BST_CHECKED)
     {
         m_bSearch = true;
-        return JumpTo(m_pSheet->m_idingPage);
+        return JumpTo(Sheet().m_idingPage);
     }
     m_bSearch = false;
     return 0;
@@ -45,7 +43,6 @@ LRESULT CWelcomePage::OnWizardNext()
 void CWelcomePage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
-    DDX_Control(pDX, kIdYes, m_btnYes);
-    DDX_Text(pDX, kIdIntro, m_strIntro);
-    DDX_Radio(pDX, kIdYes, m_nSearchChoice);
+    DDX_Control(pDX, IDC_SEARCH_YES, m_btnYes);
+    DDX_Radio(pDX, IDC_SEARCH_YES, m_nSearchChoice);
 }

@@ -10,11 +10,11 @@
 class CWelcomePage : public CCfgPage
 {
 public:
-    static constexpr UINT IDD = 130;
+    static constexpr UINT IDD = IDD_WELCOME;
 
     CWelcomePage();
 
-    // The introduction into its static and "Yes" checked, on the page's first display.
+    // "Yes" checked on the page's first display.
     BOOL OnInitDialog() override;
     // Next only (Back disabled) and the sheet's Cancel button enabled, then the default
     // activation.
@@ -25,7 +25,7 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     bool m_bSearch = false;   // the last answer given with Next: "Yes" (search) or "No"
-    CButton m_btnYes;         // the "Yes" radio button, control 1159
-    std::string m_strIntro;   // static 1057
+    CButton m_btnYes;         // the "Yes" radio button, control IDC_SEARCH_YES
+    std::string m_strIntro;   // static IDC_WELCOME_INTRO
     int m_nSearchChoice = -1; // radio group index: 0 "Yes", 1 "No"
 };

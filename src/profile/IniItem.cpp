@@ -5,6 +5,7 @@
 #include "src/profile/CharSet.h"
 #include "src/profile/ProfileFile.h"
 #include "src/profile/ProfileMessages.h"
+#include "src/res/WizardRes.h"
 
 #include <vector>
 
@@ -29,29 +30,30 @@ CIniItem::CIniItem(const std::string& profilePath, std::string* section, const s
 
 void CIniItem::ReportInvalid(const std::string& key) const
 {
-    AfxMessageBox(FormatStringResource(1210, key), MB_OK);
+    AfxMessageBox(FormatStringResource(IDS_BAD_PROFILE_VALUE, key), MB_OK);
 }
 
 BOOL CIniItem::ValidateConfigName(const std::string& name) const
 {
     if (name.empty())
     {
-        AfxMessageBox(1211, MB_OK);
+        AfxMessageBox(IDS_CONFIG_NAME_REQUIRED, MB_OK);
         return FALSE;
     }
     if (!CheckCharSet(kConfigNameCharSet, name))
     {
-        AfxMessageBox(1213, MB_OK);
+        AfxMessageBox(IDS_INVALID_CONFIG_NAME, MB_OK);
         return FALSE;
     }
     if (platform::EqualsNoCase(name, *m_section))
     {
         if (g_bCfgModified && ConfigSectionExists(name, m_profilePath))
-            return AfxMessageBox(FormatStringResource(1214, name), MB_YESNO) == IDYES;
+            return AfxMessageBox(FormatStringResource(IDS_OVERWRITE_MODIFIED, name), MB_YESNO) ==
+                   IDYES;
         return TRUE;
     }
     if (ConfigSectionExists(name, m_profilePath))
-        return AfxMessageBox(FormatStringResource(1215, name), MB_YESNO) == IDYES;
+        return AfxMessageBox(FormatStringResource(IDS_OVERWRITE_EXISTING, name), MB_YESNO) == IDYES;
     return TRUE;
 }
 

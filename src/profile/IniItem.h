@@ -5,7 +5,7 @@
 // nor the choice table.
 //
 // Reading never fails: a missing key takes the default silently; a stored value that cannot be
-// used is reported (string 1210, naming the key) and replaced by the default.
+// used is reported (IDS_BAD_PROFILE_VALUE, naming the key) and replaced by the default.
 #pragma once
 
 #include "framework/Object.h"
@@ -29,16 +29,17 @@ public:
     // Sets the bound variable to the default.
     virtual void SetDefault() = 0;
 
-    // Shows string 1210 naming `key` in a message box with an OK button.
+    // Shows IDS_BAD_PROFILE_VALUE naming `key` in a message box with an OK button.
     void ReportInvalid(const std::string& key) const;
 
     // Whether the configuration may be saved under `name` (trimmed by the caller) in this
     // object's profile file; the current name is this object's section. Refuses an empty name
-    // (message 1211) and a name with characters other than letters, digits, '_', '(' and ')'
-    // (1213). Asks before overwriting: under the current name when the configuration was
-    // modified and its section exists (1214), under another name when that section exists
-    // (1215); No refuses. Returns TRUE when accepted; FALSE after the message, the caller then
-    // keeps its page. Nothing is written either way.
+    // (IDS_CONFIG_NAME_REQUIRED) and a name with characters other than letters, digits, '_', '('
+    // and ')' (IDS_INVALID_CONFIG_NAME). Asks before overwriting: under the current name when the
+    // configuration was modified and its section exists (IDS_OVERWRITE_MODIFIED), under another
+    // name when that section exists (IDS_OVERWRITE_EXISTING); No refuses. Returns TRUE when
+    // accepted; FALSE after the message, the caller then keeps its page. Nothing is written either
+    // way.
     BOOL ValidateConfigName(const std::string& name) const;
 
     const std::string& ProfilePath() const { return m_profilePath; }

@@ -3,6 +3,7 @@
 #include "platform/TextRules.h"
 #include "platform/win32.h"
 #include "src/res/StringTable.h"
+#include "src/res/WizardRes.h"
 
 #include <set>
 #include <vector>
@@ -14,8 +15,8 @@ int g_bCfgModified = 0;
 namespace
 {
 
-constexpr const char* kDefaultConfigsSection = StringText(1344); // "Default Configs"
-constexpr const char* kDefaultConfigKey = StringText(1345);      // "Config"
+constexpr const char* kDefaultConfigsSection = StringText(IDS_DEFAULT_CONFIGS_SECTION);
+constexpr const char* kDefaultConfigKey = StringText(IDS_DEFAULT_CONFIG_KEY);
 constexpr DWORD kFactoryNameBufferSize = 80;
 
 std::string ModulePath()

@@ -4,7 +4,7 @@
 #include "framework/WinApp.h"
 #include "platform/TextRules.h"
 #include "src/profile/ProfileFile.h"
-#include "src/res/Resources.h"
+#include "src/res/WizardRes.h"
 
 std::string FormatStringResource(UINT stringId, const std::string& text)
 {
@@ -29,11 +29,11 @@ void RequireText(CDataExchange* pDX, const std::string& text, const std::string&
         return;
     if (!platform::TrimBlanks(text).empty())
         return;
-    AfxMessageBox(FormatStringResource(1216, label), MB_OK);
+    AfxMessageBox(FormatStringResource(IDS_ENTER_VALUE, label), MB_OK);
     pDX->Fail();
 }
 
 void ReportSaveFailure()
 {
-    AfxMessageBox(FormatStringResource(kStringConfigNotSaved, g_profilePath), MB_OK);
+    AfxMessageBox(FormatStringResource(IDS_CONFIG_NOT_SAVED, g_profilePath), MB_OK);
 }

@@ -11,11 +11,11 @@ class CDataExchange;
 std::string FormatStringResource(UINT stringId, const std::string& text);
 
 // Part of a page's data exchange: when saving and `required` is TRUE, a `text` that is empty
-// or only blanks shows string 1216 naming `label` and fails the exchange (does not
+// or only blanks shows IDS_ENTER_VALUE naming `label` and fails the exchange (does not
 // return). Otherwise does nothing.
 void RequireText(CDataExchange* pDX, const std::string& text, const std::string& label,
                  BOOL required);
 
-// Tells the user that the configuration could not be written to g_profilePath (string 1600,
-// OK button). The save page shows it when SaveAll fails, and stays.
+// Tells the user that the configuration could not be written to g_profilePath
+// (IDS_CONFIG_NOT_SAVED, OK button). The save page shows it when SaveAll fails, and stays.
 void ReportSaveFailure();

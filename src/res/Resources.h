@@ -6,9 +6,6 @@
 
 #include <span>
 
-// Our own message: writing the profile file failed; %s takes the file's path.
-inline constexpr UINT kStringConfigNotSaved = 1600;
-
 // All of the wizard's tables, for AfxSetResources at start-up. They are constant and live for the
 // whole program.
 const ResourceTables& WizardResources();
@@ -16,4 +13,5 @@ const ResourceTables& WizardResources();
 // The three parts of WizardResources, each the data of one file of this folder.
 std::span<const StringResource> WizardStrings(); // ascending ids
 std::span<const DialogTemplate> WizardDialogs(); // the 21 page templates, ascending ids
-std::span<const ImageResource> WizardImages();   // the page bitmaps and icon 128, ascending ids
+std::span<const ImageResource> WizardImages(); // the page pictures and the program icon, ascending
+                                               // ids

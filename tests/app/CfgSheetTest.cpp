@@ -72,27 +72,27 @@ TEST_F(CfgSheetTest, SheetWindowCarriesIcon128AsBigAndSmallIcon_WhenCreated)
 
 TEST_F(CfgSheetTest, PageControlsComeFromTheTemplate_OnTheFirstActivation)
 {
-    EXPECT_EQ(sheet.m_welcomePage.GetDlgItem(1159), nullptr);
+    EXPECT_EQ(sheet.m_welcomePage.GetDlgItem(IDC_SEARCH_YES), nullptr);
     ASSERT_TRUE(wizard.Start());
 
-    CWnd* yes = sheet.m_welcomePage.GetDlgItem(1159);
+    CWnd* yes = sheet.m_welcomePage.GetDlgItem(IDC_SEARCH_YES);
     ASSERT_NE(yes, nullptr);
     EXPECT_EQ(yes->GetKind(), WindowKind::Button);
     EXPECT_EQ(yes->GetWindowText(), "Yes");
-    ASSERT_NE(wizard.Control(1160), nullptr);
-    EXPECT_EQ(wizard.Control(1057)->GetKind(), WindowKind::Static);
+    ASSERT_NE(wizard.Control(IDC_SEARCH_NO), nullptr);
+    EXPECT_EQ(wizard.Control(IDC_WELCOME_INTRO)->GetKind(), WindowKind::Static);
     EXPECT_EQ(sheet.m_idingPage.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(sheet.m_idingPage.GetDlgItem(1189), nullptr);
+    EXPECT_EQ(sheet.m_idingPage.GetDlgItem(IDC_DEVICE_LIST), nullptr);
 }
 
 TEST_F(CfgSheetTest, RevisitedPageKeepsItsControls_WhenActivatedAgain)
 {
     ASSERT_TRUE(wizard.Start());
-    CWnd* yes = wizard.Control(1159);
+    CWnd* yes = wizard.Control(IDC_SEARCH_YES);
     ASSERT_NE(yes, nullptr);
-    ASSERT_TRUE(wizard.Click(1160)); // "No": on to the COM port page, no search
+    ASSERT_TRUE(wizard.Click(IDC_SEARCH_NO)); // "No": on to the COM port page, no search
     ASSERT_TRUE(wizard.Next());
     ASSERT_TRUE(wizard.Back());
-    EXPECT_EQ(wizard.Control(1159), yes);
+    EXPECT_EQ(wizard.Control(IDC_SEARCH_YES), yes);
 }
 } // namespace

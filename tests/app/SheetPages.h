@@ -15,12 +15,27 @@ inline constexpr const char* kWizardTitle = "QUORAN Configuration Wizard";
 
 // clang-format off
 inline constexpr std::array<PageOrderRow, 21> kPageOrder = {{
-    {130, kWizardTitle}, {182, kWizardTitle}, {148, kWizardTitle}, {132, kWizardTitle},
-    {133, kWizardTitle}, {185, kWizardTitle}, {134, kWizardTitle}, {135, kWizardTitle},
-    {136, kWizardTitle}, {137, kWizardTitle}, {138, kWizardTitle}, {139, "-"},
-    {140, kWizardTitle}, {141, kWizardTitle}, {183, kWizardTitle}, {142, kWizardTitle},
-    {143, kWizardTitle}, {144, kWizardTitle}, {145, kWizardTitle}, {147, kWizardTitle},
-    {146, kWizardTitle},
+    {IDD_WELCOME, kWizardTitle},
+    {IDD_COM_PORT, kWizardTitle},
+    {IDD_SEARCH, kWizardTitle},
+    {IDD_SETUP_TYPE, kWizardTitle},
+    {IDD_SWITCH_TYPE, kWizardTitle},
+    {IDD_BANDWIDTH, kWizardTitle},
+    {IDD_TEI, kWizardTitle},
+    {IDD_SPID_NUMBERS, kWizardTitle},
+    {IDD_MSN_NUMBERS, kWizardTitle},
+    {IDD_CALL_CONTROL, kWizardTitle},
+    {IDD_DATA_PROTOCOL, kWizardTitle},
+    {IDD_STORED_NUMBERS, "-"},
+    {IDD_SERIAL_SIGNALS, kWizardTitle},
+    {IDD_SERIAL_FORMAT, kWizardTitle},
+    {IDD_POTS_PORT, kWizardTitle},
+    {IDD_SAVE, kWizardTitle},
+    {IDD_LOAD, kWizardTitle},
+    {IDD_CONFIGURING, kWizardTitle},
+    {IDD_SUCCESS, kWizardTitle},
+    {IDD_ERROR, kWizardTitle},
+    {IDD_TIMEOUT, kWizardTitle},
 }};
 // clang-format on
 

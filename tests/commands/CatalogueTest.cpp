@@ -19,7 +19,6 @@
 
 namespace
 {
-
 // The catalogue bound to the pages of a real sheet and to a profile file in a temporary folder.
 class Catalogue : public ::testing::Test
 {
@@ -62,8 +61,8 @@ protected:
     void ApplyAutoAnswer()
     {
         const BOOL on = m_sheet->m_callCtrlCfgPage.m_bAutoAnswer != 0;
-        Enable({1007}, !on);
-        Enable({1010}, on);
+        Enable({IDC_AUTO_ANSWER}, !on);
+        Enable({IDC_RINGS_TO_ANSWER}, on);
     }
 
     std::vector<std::string> Pack()
@@ -106,11 +105,24 @@ TEST_F(Catalogue, FiftyThreeParametersInTableOrder_WhenBuilt)
         EXPECT_EQ(param->GetIniItem()->ProfilePath(), m_profile.Path());
         ids.push_back(param->GetControlId());
     }
+    // clang-format off
     const std::vector<int> expected = {
-        1006, 1004, 1005, 1000, 1001, 1002, 1003, 1186, 1042, 1043, 1187, 1007, 1008, 1009,
-        1010, 1155, 1178, 1011, 1156, 1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020,
-        1021, 1022, 1023, 1025, 1026, 1027, 1024, 1028, 1029, 1030, 1031, 1032, 1033, 1171,
-        1172, 1174, 1175, 1176, 1173, 1185, 1181, 1179, 1182, 1183, 1184};
+        IDC_SWITCH_TYPE,           IDC_DATA_TEI,              IDC_VOICE_TEI,             IDC_DATA_SPID,
+        IDC_VOICE_SPID,            IDC_DATA_DN,               IDC_VOICE_DN,              IDC_DATA_DN2,
+        IDC_DATA_MSN,              IDC_VOICE_MSN,             IDC_DATA_MSN2,             IDC_AUTO_ANSWER,
+        IDC_PERSISTENT_DTR,        IDC_DIALING_METHOD,        IDC_RINGS_TO_ANSWER,       IDC_CALLER_ID,
+        IDC_INACTIVITY_TIMER,      IDC_DATA_PROTOCOL,         IDC_AUTO_DETECT,           IDC_STORED_NUMBER_0,
+        IDC_STORED_NUMBER_1,       IDC_STORED_NUMBER_2,       IDC_STORED_NUMBER_3,       IDC_STORED_NUMBER_4,
+        IDC_STORED_NUMBER_5,       IDC_STORED_NUMBER_6,       IDC_STORED_NUMBER_7,       IDC_STORED_NUMBER_8,
+        IDC_STORED_NUMBER_9,       IDC_DTR_SIGNAL,            IDC_DSR_SIGNAL,            IDC_DCD_SIGNAL,
+        IDC_DTR_DETECT_TIME,       IDC_DCD_DROP_TIME,         IDC_CTS_SIGNAL,            IDC_SYNC_MODE,
+        IDC_PARITY,                IDC_BIT_RATE,              IDC_DATA_BITS,             IDC_STOP_BITS,
+        IDC_FLOW_CONTROL,          IDC_RING_FREQUENCY,        IDC_DIAL_TONE,             IDC_DIAL_TONE_GAIN,
+        IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL,           IDC_PULSE_RECOGNITION,     IDC_BANDWIDTH_SCHEME,
+        IDC_BOD_HIGH_THRESHOLD,    IDC_BOD_HIGH_THROUGHPUT,   IDC_BOD_LOW_THRESHOLD,     IDC_BOD_LOW_THROUGHPUT,
+        IDC_CALL_BUMPING
+    };
+    // clang-format on
     EXPECT_EQ(ids, expected);
     EXPECT_EQ(theParams.FindParam(999), nullptr);
 }
@@ -118,10 +130,10 @@ TEST_F(Catalogue, FiftyThreeParametersInTableOrder_WhenBuilt)
 TEST_F(Catalogue, FreshParametersOnly_WhenBuiltTwice)
 {
     Build(6, 30);
-    Enable({1173}, FALSE);
+    Enable({IDC_PULSE_RECOGNITION}, FALSE);
     Build(3, 13);
     EXPECT_EQ(theParams.GetCount(), 53);
-    const CCfgParam* pulse = theParams.FindParam(1173);
+    const CCfgParam* pulse = theParams.FindParam(IDC_PULSE_RECOGNITION);
     ASSERT_NE(pulse, nullptr);
     EXPECT_TRUE(pulse->m_bEnabled);
     EXPECT_EQ(pulse->GetIniItem()->Key(), "PulseDialCountry");
@@ -131,7 +143,8 @@ TEST_F(Catalogue, CountryRecognitionKeyAndDefault_WhenModel6)
 {
     Build(6, 30);
     Load("Dial");
-    EXPECT_EQ(theParams.FindParam(1173)->GetIniItem()->Key(), "CountryRecognition");
+    EXPECT_EQ(theParams.FindParam(IDC_PULSE_RECOGNITION)->GetIniItem()->Key(),
+              "CountryRecognition");
     EXPECT_EQ(m_sheet->m_potsPortPage.m_strPulseRecognition, "England, France, India, USA...");
     EXPECT_EQ(m_sheet->m_networkSwitchTypePage.m_strSwitchType, "NI - 1");
 
@@ -145,7 +158,7 @@ TEST_F(Catalogue, PulseDialCountryKeyAndDefault_WhenOtherModel)
 {
     Build(4, 31);
     Load("");
-    EXPECT_EQ(theParams.FindParam(1173)->GetIniItem()->Key(), "PulseDialCountry");
+    EXPECT_EQ(theParams.FindParam(IDC_PULSE_RECOGNITION)->GetIniItem()->Key(), "PulseDialCountry");
     EXPECT_EQ(m_sheet->m_potsPortPage.m_strPulseRecognition, "Disabled");
 }
 
@@ -204,9 +217,10 @@ TEST_F(Catalogue, AmpersandRejectedOnlyByNumberZero_WhenStoredNumbersValidated)
     {
         SCOPED_TRACE(n);
         m_sheet->m_storedNumbersPage.m_strNumber[n] = "12&34";
-        EXPECT_EQ(theParams.FindParam(1012 + n)->GetIniItem()->Validate(), n == 0 ? -1 : 1);
-        const auto* setting =
-            dynamic_cast<const CIniStringItem*>(theParams.FindParam(1012 + n)->GetIniItem());
+        EXPECT_EQ(theParams.FindParam(IDC_STORED_NUMBER_0 + n)->GetIniItem()->Validate(),
+                  n == 0 ? -1 : 1);
+        const auto* setting = dynamic_cast<const CIniStringItem*>(
+            theParams.FindParam(IDC_STORED_NUMBER_0 + n)->GetIniItem());
         ASSERT_NE(setting, nullptr);
         EXPECT_EQ(setting->GetMaxLength(), 20);
     }
@@ -233,10 +247,10 @@ TEST_F(Catalogue, CentralOfficeDialToneKeptAndSentAsOne_WhenSavedAndLoaded)
 // on and no stored numbers.
 void ApplyEuropeanRoute()
 {
-    for (int controlId : {1000, 1001, 1002, 1186, 1003})
+    for (int controlId : {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_DATA_DN2, IDC_VOICE_DN})
         theParams.FindParam(controlId)->m_bEnabled = FALSE;
     for (int n = 0; n < 10; ++n)
-        theParams.FindParam(1012 + n)->m_bEnabled = FALSE;
+        theParams.FindParam(IDC_STORED_NUMBER_0 + n)->m_bEnabled = FALSE;
 }
 
 TEST_F(Catalogue, NineLinesByteForByte_WhenEuropeanDefaultsWithTwoMsnsPacked)

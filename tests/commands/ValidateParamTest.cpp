@@ -4,6 +4,7 @@
 #include "framework/WindowState.h"
 #include "src/profile/ProfileFile.h"
 #include "src/profile/ProfileMessages.h"
+#include "src/res/WizardRes.h"
 #include "tests/profile/MessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +20,11 @@ protected:
     void SetUp() override
     {
         ClearMessageBoxes();
-        m_params.Add(
-            new CCfgParam("", &m_section, "RingsToAnswer", 1010, 1, &m_rings, 1, 255, "S0="));
-        m_params.Add(new CCfgParam("", &m_section, "StoredNumber0", 1012, "", &m_number, 20,
-                                   "0:9,,,-", "&Z0="));
-        m_params.Add(new CCfgParam("", &m_section, "DefaultParity", 1029, "None", &m_parity,
+        m_params.Add(new CCfgParam("", &m_section, "RingsToAnswer", IDC_RINGS_TO_ANSWER, 1,
+                                   &m_rings, 1, 255, "S0="));
+        m_params.Add(new CCfgParam("", &m_section, "StoredNumber0", IDC_STORED_NUMBER_0, "",
+                                   &m_number, 20, "0:9,,,-", "&Z0="));
+        m_params.Add(new CCfgParam("", &m_section, "DefaultParity", IDC_PARITY, "None", &m_parity,
                                    kParityForTest, "@P3="));
     }
 
@@ -42,7 +43,7 @@ protected:
         return false;
     }
 
-    static constexpr ChoiceEntry kParityForTest[] = {{1249, 0}, {1246, 4}, {0, 0}};
+    static constexpr ChoiceEntry kParityForTest[] = {{IDS_ODD, 0}, {IDS_NONE, 4}, {0, 0}};
 
     std::string m_section = "Mine";
     int m_rings = 1;
@@ -54,9 +55,9 @@ protected:
 TEST_F(ValidateParam, Passes_WhenValuesAcceptable)
 {
     m_number = "1,2-3";
-    EXPECT_FALSE(Fails(1010));
-    EXPECT_FALSE(Fails(1012));
-    EXPECT_FALSE(Fails(1029));
+    EXPECT_FALSE(Fails(IDC_RINGS_TO_ANSWER));
+    EXPECT_FALSE(Fails(IDC_STORED_NUMBER_0));
+    EXPECT_FALSE(Fails(IDC_PARITY));
     EXPECT_TRUE(ShownTexts().empty());
 }
 
@@ -64,7 +65,7 @@ TEST_F(ValidateParam, OutOfRangeMessageAndFailure_WhenIntegerOutsideLimits)
 {
     m_rings = 0;
     QueueAnswers({IDOK});
-    EXPECT_TRUE(Fails(1010));
+    EXPECT_TRUE(Fails(IDC_RINGS_TO_ANSWER));
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{"Data entered is out of range."});
 }
 
@@ -72,16 +73,16 @@ TEST_F(ValidateParam, InvalidCharacterMessageAndFailure_WhenTextHasForeignCharac
 {
     m_number = "12&3";
     QueueAnswers({IDOK});
-    EXPECT_TRUE(Fails(1012));
+    EXPECT_TRUE(Fails(IDC_STORED_NUMBER_0));
     EXPECT_EQ(ShownTexts(), std::vector<std::string>{"Invalid character(s) entered."});
 }
 
 TEST_F(ValidateParam, NothingChecked_WhenLoadingOrChoiceUnknownOrControlMissing)
 {
     m_rings = 0;
-    EXPECT_FALSE(Fails(1010, FALSE));
+    EXPECT_FALSE(Fails(IDC_RINGS_TO_ANSWER, FALSE));
     m_parity = "Odds";
-    EXPECT_FALSE(Fails(1029));
+    EXPECT_FALSE(Fails(IDC_PARITY));
     EXPECT_FALSE(Fails(4242));
     EXPECT_TRUE(ShownTexts().empty());
 }
@@ -121,7 +122,7 @@ TEST(SaveFailure, MessageNamesProfilePath_WhenReported)
 TEST(FormatStringResource, EveryMarkReplaced_WhenTextHasPercentSigns)
 {
     UseWizardResources();
-    EXPECT_EQ(FormatStringResource(1218, "A%sB"),
+    EXPECT_EQ(FormatStringResource(IDS_DISCARD_NAMED_FOR_NAMED, "A%sB"),
               "You will lose modifications made to A%sB.\nAre you sure you wish to open A%sB?");
     EXPECT_EQ(FormatStringResource(4711, "x"), "");
 }

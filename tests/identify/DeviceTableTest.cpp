@@ -1,6 +1,7 @@
 #include "src/identify/DeviceTable.h"
 
 #include "src/res/Resources.h"
+#include "src/res/WizardRes.h"
 
 #include <gtest/gtest.h>
 
@@ -40,10 +41,10 @@ TEST(DeviceTable, FindDeviceGivesTheRow_OrNothingForAnUnknownPair)
     EXPECT_EQ(GetDeviceProtocolChoices(3, 30), nullptr);
     EXPECT_EQ(FindDevice(devid_kUnknown, devid_kUnknown), -1);
 
-    EXPECT_EQ(GetDeviceNameId(9, 32), 1477);
-    EXPECT_EQ(GetDeviceDefaultSwitchId(9, 32), 1227);
+    EXPECT_EQ(GetDeviceNameId(9, 32), IDS_PELLOR_S);
+    EXPECT_EQ(GetDeviceDefaultSwitchId(9, 32), IDS_SWITCH_NET3);
     EXPECT_EQ(GetDeviceProtocolChoices(9, 32), devid_ProtocolsD);
-    EXPECT_EQ(GetDeviceDefaultSwitchId(7, 20), 1226);
+    EXPECT_EQ(GetDeviceDefaultSwitchId(7, 20), IDS_SWITCH_NI1);
     EXPECT_EQ(GetDeviceProtocolChoices(10, 34), devid_ProtocolsA);
 }
 

@@ -7,11 +7,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kHighThroughputEdit = 1179;
-constexpr int kHighThresholdEdit = 1181;
-constexpr int kLowThresholdEdit = 1182;
-constexpr int kLowThroughputEdit = 1183;
-
 class BandwidthPageTest : public WizardTest
 {
 protected:
@@ -35,20 +30,20 @@ TEST_F(BandwidthPageTest, ShowsTheValues_AndEveryControlMarksTheConfigurationMod
     page.m_nLowThroughput = 26;
     page.m_strDBAScheme = "PPP";
     StartOnPage();
-    EXPECT_EQ(wizard.Control(kHighThresholdEdit)->GetWindowText(), "10");
-    EXPECT_EQ(wizard.Control(kLowThroughputEdit)->GetWindowText(), "26");
-    EXPECT_EQ(SelectionOf(1185), "PPP");
-    EXPECT_EQ(ItemsOf(1185), (std::vector<std::string>{"Disabled", "MP+", "PPP"}));
-    EXPECT_EQ(ItemsOf(1184), (std::vector<std::string>{"Disabled", "Enabled"}));
+    EXPECT_EQ(wizard.Control(IDC_BOD_HIGH_THRESHOLD)->GetWindowText(), "10");
+    EXPECT_EQ(wizard.Control(IDC_BOD_LOW_THROUGHPUT)->GetWindowText(), "26");
+    EXPECT_EQ(SelectionOf(IDC_BANDWIDTH_SCHEME), "PPP");
+    EXPECT_EQ(ItemsOf(IDC_BANDWIDTH_SCHEME), (std::vector<std::string>{"Disabled", "MP+", "PPP"}));
+    EXPECT_EQ(ItemsOf(IDC_CALL_BUMPING), (std::vector<std::string>{"Disabled", "Enabled"}));
 
-    for (int edit :
-         {kHighThroughputEdit, kHighThresholdEdit, kLowThresholdEdit, kLowThroughputEdit})
+    for (int edit : {IDC_BOD_HIGH_THROUGHPUT, IDC_BOD_HIGH_THRESHOLD, IDC_BOD_LOW_THRESHOLD,
+                     IDC_BOD_LOW_THROUGHPUT})
     {
         g_bCfgModified = FALSE;
         ASSERT_TRUE(wizard.Type(edit, "3"));
         EXPECT_TRUE(g_bCfgModified) << edit;
     }
-    for (int combo : {1184, 1185})
+    for (int combo : {IDC_CALL_BUMPING, IDC_BANDWIDTH_SCHEME})
     {
         g_bCfgModified = FALSE;
         ASSERT_TRUE(wizard.Select(combo, 0));
@@ -70,15 +65,15 @@ TEST_F(BandwidthPageTest, RefusesEachValueOutsideItsRange_WhenLeftEitherWay)
         const char* message; // nullptr: accepted
     };
     const Row rows[] = {
-        {kHighThresholdEdit, "255", nullptr},
-        {kHighThresholdEdit, "256", "Data entered is out of range."},
-        {kHighThroughputEdit, "64", nullptr},
-        {kHighThroughputEdit, "65", "Data entered is out of range."},
-        {kLowThresholdEdit, "0", nullptr},
-        {kLowThresholdEdit, "-1", "Data entered is out of range."},
-        {kLowThroughputEdit, "64", nullptr},
-        {kLowThroughputEdit, "100", "Data entered is out of range."},
-        {kLowThroughputEdit, "kbps", "Please enter an integer."},
+        {IDC_BOD_HIGH_THRESHOLD, "255", nullptr},
+        {IDC_BOD_HIGH_THRESHOLD, "256", "Data entered is out of range."},
+        {IDC_BOD_HIGH_THROUGHPUT, "64", nullptr},
+        {IDC_BOD_HIGH_THROUGHPUT, "65", "Data entered is out of range."},
+        {IDC_BOD_LOW_THRESHOLD, "0", nullptr},
+        {IDC_BOD_LOW_THRESHOLD, "-1", "Data entered is out of range."},
+        {IDC_BOD_LOW_THROUGHPUT, "64", nullptr},
+        {IDC_BOD_LOW_THROUGHPUT, "100", "Data entered is out of range."},
+        {IDC_BOD_LOW_THROUGHPUT, "kbps", "Please enter an integer."},
     };
     for (bool forward : {true, false})
     {
@@ -86,8 +81,8 @@ TEST_F(BandwidthPageTest, RefusesEachValueOutsideItsRange_WhenLeftEitherWay)
         {
             SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
             StartOnPage();
-            for (int edit :
-                 {kHighThroughputEdit, kHighThresholdEdit, kLowThresholdEdit, kLowThroughputEdit})
+            for (int edit : {IDC_BOD_HIGH_THROUGHPUT, IDC_BOD_HIGH_THRESHOLD, IDC_BOD_LOW_THRESHOLD,
+                             IDC_BOD_LOW_THROUGHPUT})
                 ASSERT_TRUE(wizard.Type(edit, "10"));
             ASSERT_TRUE(wizard.Type(row.edit, row.typed));
             host.ClearMessageBoxes();

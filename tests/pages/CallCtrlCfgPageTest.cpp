@@ -14,15 +14,15 @@ TEST_F(CallCtrlPage, GreysTheRingsWithoutAutoAnswer_ButStillChecksTheirRange)
 {
     TakeModel(3);
     StartOn("CCallCtrlCfgPage");
-    ASSERT_TRUE(wizard.Type(1010, "1234567"));
-    EXPECT_EQ(Text(1010), "12345");
-    ASSERT_TRUE(wizard.Click(1007));
-    EXPECT_FALSE(IsEnabled(1010));
-    EXPECT_FALSE(IsEnabled(1044));
+    ASSERT_TRUE(wizard.Type(IDC_RINGS_TO_ANSWER, "1234567"));
+    EXPECT_EQ(Text(IDC_RINGS_TO_ANSWER), "12345");
+    ASSERT_TRUE(wizard.Click(IDC_AUTO_ANSWER));
+    EXPECT_FALSE(IsEnabled(IDC_RINGS_TO_ANSWER));
+    EXPECT_FALSE(IsEnabled(IDC_RINGS_LABEL));
     EXPECT_EQ(Leave(false), "Data entered is out of range.");
-    ASSERT_TRUE(wizard.Click(1007));
-    EXPECT_TRUE(IsEnabled(1010));
-    EXPECT_TRUE(IsEnabled(1044));
+    ASSERT_TRUE(wizard.Click(IDC_AUTO_ANSWER));
+    EXPECT_TRUE(IsEnabled(IDC_RINGS_TO_ANSWER));
+    EXPECT_TRUE(IsEnabled(IDC_RINGS_LABEL));
 }
 
 TEST_F(CallCtrlPage, SendsOneS0_TheRingsWithAutoAnswerAndZeroWithout)
@@ -31,8 +31,8 @@ TEST_F(CallCtrlPage, SendsOneS0_TheRingsWithAutoAnswerAndZeroWithout)
     {
         TakeModel(3);
         StartOn("CCallCtrlCfgPage");
-        ASSERT_TRUE(wizard.Type(1010, "3"));
-        ASSERT_TRUE(wizard.Check(1007, autoAnswer));
+        ASSERT_TRUE(wizard.Type(IDC_RINGS_TO_ANSWER, "3"));
+        ASSERT_TRUE(wizard.Check(IDC_AUTO_ANSWER, autoAnswer));
         EXPECT_EQ(Leave(true), "");
         const std::string lines = PackedLines();
         const size_t first = lines.find("S0=");
@@ -48,24 +48,24 @@ TEST_F(CallCtrlPage, GreysTheRingsByTheAutoAnswerOfAConfigurationLoadedWhileAway
     TakeModel(3);
     LoadConfiguration("Quiet");
     StartOn("CCallCtrlCfgPage");
-    EXPECT_FALSE(IsEnabled(1010));
-    EXPECT_EQ(Text(1010), "4");
+    EXPECT_FALSE(IsEnabled(IDC_RINGS_TO_ANSWER));
+    EXPECT_EQ(Text(IDC_RINGS_TO_ANSWER), "4");
     EXPECT_EQ(Leave(true), "");
     LoadConfiguration("Loud");
     EXPECT_EQ(Leave(false), "");
-    EXPECT_TRUE(IsEnabled(1010));
-    EXPECT_EQ(Text(1010), "1");
+    EXPECT_TRUE(IsEnabled(IDC_RINGS_TO_ANSWER));
+    EXPECT_EQ(Text(IDC_RINGS_TO_ANSWER), "1");
 }
 
 TEST_F(CallCtrlPage, MarksTheConfigurationModified_ByEverySettingCallerIdIncluded)
 {
     bool (*const changes[])(SheetController&) = {
-        [](SheetController& w) { return w.Click(1155); },
-        [](SheetController& w) { return w.Click(1007); },
-        [](SheetController& w) { return w.Click(1008); },
-        [](SheetController& w) { return w.SelectText(1009, "Overlap"); },
-        [](SheetController& w) { return w.Type(1010, "7"); },
-        [](SheetController& w) { return w.Type(1178, "30"); },
+        [](SheetController& w) { return w.Click(IDC_CALLER_ID); },
+        [](SheetController& w) { return w.Click(IDC_AUTO_ANSWER); },
+        [](SheetController& w) { return w.Click(IDC_PERSISTENT_DTR); },
+        [](SheetController& w) { return w.SelectText(IDC_DIALING_METHOD, "Overlap"); },
+        [](SheetController& w) { return w.Type(IDC_RINGS_TO_ANSWER, "7"); },
+        [](SheetController& w) { return w.Type(IDC_INACTIVITY_TIMER, "30"); },
     };
     for (auto change : changes)
     {

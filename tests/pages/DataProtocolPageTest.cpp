@@ -7,9 +7,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kProtocolCombo = 1011;
-constexpr int kAutoDetectBox = 1156;
-
 class DataProtocolPageTest : public WizardTest
 {
 protected:
@@ -49,7 +46,7 @@ TEST_F(DataProtocolPageTest, OffersTheProtocolsOfTheAdaptersRow_InTheRowsOrder)
     {
         SCOPED_TRACE(std::to_string(row.modelCode) + "/" + std::to_string(row.extModelCode));
         StartOnPage(row.modelCode, row.extModelCode);
-        EXPECT_EQ(ItemsOf(kProtocolCombo), row.protocols);
+        EXPECT_EQ(ItemsOf(IDC_DATA_PROTOCOL), row.protocols);
     }
 }
 
@@ -57,7 +54,7 @@ TEST_F(DataProtocolPageTest, StoresAnEmptyProtocol_WhenTheStoredOneIsNotOffered)
 {
     page.m_strDataProtocol = "CLEAR"; // list A has no CLEAR
     StartOnPage(3, 13);
-    EXPECT_EQ(SelectionOf(kProtocolCombo), "");
+    EXPECT_EQ(SelectionOf(IDC_DATA_PROTOCOL), "");
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(page.m_strDataProtocol, "");
 }
@@ -65,23 +62,23 @@ TEST_F(DataProtocolPageTest, StoresAnEmptyProtocol_WhenTheStoredOneIsNotOffered)
 TEST_F(DataProtocolPageTest, KeepsTheEarlierSelection_WhenAProtocolThatIsNotOfferedIsLoaded)
 {
     StartOnPage(3, 13);
-    ASSERT_TRUE(wizard.SelectText(kProtocolCombo, "X.75"));
+    ASSERT_TRUE(wizard.SelectText(IDC_DATA_PROTOCOL, "X.75"));
     ASSERT_TRUE(wizard.Next());
     page.m_strDataProtocol = "CLEAR";
     ASSERT_TRUE(wizard.Back());
-    EXPECT_EQ(SelectionOf(kProtocolCombo), "X.75");
+    EXPECT_EQ(SelectionOf(IDC_DATA_PROTOCOL), "X.75");
 }
 
 // The box is bound to the change handler, so a change of it alone is saved before it is sent.
 TEST_F(DataProtocolPageTest, MarksTheConfigurationModified_WhenEitherControlChanges)
 {
     StartOnPage();
-    ASSERT_TRUE(wizard.Click(kAutoDetectBox));
+    ASSERT_TRUE(wizard.Click(IDC_AUTO_DETECT));
     EXPECT_TRUE(g_bCfgModified);
     EXPECT_TRUE(page.IsModified());
 
     g_bCfgModified = FALSE;
-    ASSERT_TRUE(wizard.SelectText(kProtocolCombo, "X.75"));
+    ASSERT_TRUE(wizard.SelectText(IDC_DATA_PROTOCOL, "X.75"));
     EXPECT_TRUE(g_bCfgModified);
 }
 
@@ -90,7 +87,7 @@ TEST_F(DataProtocolPageTest, ExpressNextGoesToTheSavePage_WhenOnlyAutoDetectionW
     sheet.m_bExpressSetup = TRUE;
     page.m_bAutoDetect = 1;
     StartOnPage();
-    ASSERT_TRUE(wizard.Click(kAutoDetectBox));
+    ASSERT_TRUE(wizard.Click(IDC_AUTO_DETECT));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
     EXPECT_EQ(page.m_bAutoDetect, 0);

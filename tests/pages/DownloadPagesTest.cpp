@@ -7,8 +7,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kStatus = 1132; // the configuring page's text
-
 // The load page, the configuring page and the three outcome pages.
 class DownloadPages : public WizardTest
 {
@@ -21,10 +19,11 @@ protected:
         theParams.LoadAll();
         sheet.m_networkCfgPage2Europe.m_strDataMSN = "1234";
         sheet.m_networkCfgPage2Europe.m_strVoiceMSN = "5678";
-        for (int controlId : {1000, 1001, 1002, 1186, 1003, 1007})
+        for (int controlId : {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_DATA_DN2,
+                              IDC_VOICE_DN, IDC_AUTO_ANSWER})
             theParams.FindParam(controlId)->m_bEnabled = FALSE;
         for (int n = 0; n < 10; ++n)
-            theParams.FindParam(1012 + n)->m_bEnabled = FALSE;
+            theParams.FindParam(IDC_STORED_NUMBER_0 + n)->m_bEnabled = FALSE;
     }
 
     void StartOn(CPropertyPage& page)
@@ -41,7 +40,8 @@ protected:
         ASSERT_TRUE(wizard.Next());
         EXPECT_EQ(wizard.ActivePage(), &sheet.m_configingPage);
         EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
-        EXPECT_EQ(wizard.Control(kStatus)->GetWindowText(), AfxLoadString(1430));
+        EXPECT_EQ(wizard.Control(IDC_CONFIGURING_STATUS)->GetWindowText(),
+                  AfxLoadString(IDS_CONFIGURING));
         ASSERT_TRUE(WaitForWorkers(30000));
         host.AdvanceTime(1000);
     }
@@ -65,7 +65,7 @@ TEST_F(DownloadPages, LoadNext_SendsTheNineLines_ThenSuccessEndsWithFinishOnly)
     EXPECT_EQ(adapter.ReceivedLines(), WithoutLineEnds(nine));
     EXPECT_EQ(theApp.m_device.result.load(), kDownloadOK);
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_configSuccessPage);
-    EXPECT_EQ(sheet.m_configSuccessPage.m_strMessage, AfxLoadString(1432));
+    EXPECT_EQ(sheet.m_configSuccessPage.m_strMessage, AfxLoadString(IDS_CONFIGURED));
     EXPECT_EQ(UsableButtons(), "Finish") << "no Back to a second download, no Cancel";
     EXPECT_FALSE(host.HasTimer(sheet.m_configingPage, sheet.m_configingPage.m_nTimerID));
 
@@ -84,7 +84,7 @@ TEST_F(DownloadPages, LineTheAdapterRefuses_LeadsToTheErrorPageAtOnce_NamingTheL
 
     EXPECT_EQ(adapter.ReceivedLines().size(), 3u) << "the lines after the refused one stay unsent";
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_configErrorPage);
-    EXPECT_EQ(sheet.m_configErrorPage.m_strMessage, AfxLoadString(1433));
+    EXPECT_EQ(sheet.m_configErrorPage.m_strMessage, AfxLoadString(IDS_SEND_ERROR));
     EXPECT_EQ(UsableButtons(), "Finish");
     log_Close();
     EXPECT_NE(
@@ -123,15 +123,19 @@ TEST_F(DownloadPages, EachResult_ShowsItsOutcomePageAndText_WithFinishOnlyAndCan
         int messageControl;
         UINT text;
     } rows[] = {
-        {kDownloadOK, 3, 13, CConfigSuccessPage::IDD, 1137, 1432},
-        {kDownloadSendError, 3, 13, CConfigErrorPage::IDD, 1139, 1433},
-        {kDownloadNoOK, 3, 13, CConfigTimeoutPage::IDD, 1134, 1431},
-        {kDownloadPortError, 3, 13, CConfigErrorPage::IDD, 1139, 1433},
+        {kDownloadOK, 3, 13, CConfigSuccessPage::IDD, IDC_SUCCESS_MESSAGE, IDS_CONFIGURED},
+        {kDownloadSendError, 3, 13, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE, IDS_SEND_ERROR},
+        {kDownloadNoOK, 3, 13, CConfigTimeoutPage::IDD, IDC_TIMEOUT_MESSAGE, IDS_TIMED_OUT},
+        {kDownloadPortError, 3, 13, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE, IDS_SEND_ERROR},
         // An adapter of unknown model or extended model is told to check its connection.
-        {kDownloadNoOK, devid_kUnknown, 13, CConfigTimeoutPage::IDD, 1134, 1438},
-        {kDownloadSendError, 3, devid_kUnknown, CConfigErrorPage::IDD, 1139, 1438},
-        {kDownloadPortError, devid_kUnknown, devid_kUnknown, CConfigErrorPage::IDD, 1139, 1438},
-        {kDownloadOK, devid_kUnknown, devid_kUnknown, CConfigSuccessPage::IDD, 1137, 1432},
+        {kDownloadNoOK, devid_kUnknown, 13, CConfigTimeoutPage::IDD, IDC_TIMEOUT_MESSAGE,
+         IDS_NOT_FOUND},
+        {kDownloadSendError, 3, devid_kUnknown, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE,
+         IDS_NOT_FOUND},
+        {kDownloadPortError, devid_kUnknown, devid_kUnknown, CConfigErrorPage::IDD,
+         IDC_ERROR_MESSAGE, IDS_NOT_FOUND},
+        {kDownloadOK, devid_kUnknown, devid_kUnknown, CConfigSuccessPage::IDD, IDC_SUCCESS_MESSAGE,
+         IDS_CONFIGURED},
     };
     for (const auto& row : rows)
     {
@@ -164,11 +168,13 @@ TEST_F(DownloadPages, WorkerThatNeverEnds_GivesUpAtThe51stTick_WithNotFoundAndFi
     host.AdvanceTime(50000);
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_configingPage);
     EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
-    EXPECT_EQ(wizard.Control(kStatus)->GetWindowText(), AfxLoadString(1430));
+    EXPECT_EQ(wizard.Control(IDC_CONFIGURING_STATUS)->GetWindowText(),
+              AfxLoadString(IDS_CONFIGURING));
 
     host.AdvanceTime(1000);
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_configingPage);
-    EXPECT_EQ(wizard.Control(kStatus)->GetWindowText(), AfxLoadString(1438));
+    EXPECT_EQ(wizard.Control(IDC_CONFIGURING_STATUS)->GetWindowText(),
+              AfxLoadString(IDS_NOT_FOUND));
     EXPECT_EQ(UsableButtons(), "Finish,Cancel");
     EXPECT_FALSE(host.HasTimer(sheet.m_configingPage, sheet.m_configingPage.m_nTimerID));
 }

@@ -7,14 +7,11 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kList = 1189;
-constexpr int kGroup = 1190;
-constexpr int kPrompt = 1147;
-constexpr int kHint = 1149;
-constexpr int kWelcomeYes = 1159;
-
-const int kPotsAndBandwidthControls[] = {1171, 1172, 1174, 1175, 1176, 1173,
-                                         1185, 1181, 1179, 1182, 1183, 1184};
+const int kPotsAndBandwidthControls[] = {
+    IDC_RING_FREQUENCY,        IDC_DIAL_TONE,          IDC_DIAL_TONE_GAIN,
+    IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL,        IDC_PULSE_RECOGNITION,
+    IDC_BANDWIDTH_SCHEME,      IDC_BOD_HIGH_THRESHOLD, IDC_BOD_HIGH_THROUGHPUT,
+    IDC_BOD_LOW_THRESHOLD,     IDC_BOD_LOW_THROUGHPUT, IDC_CALL_BUMPING};
 
 // The search page, reached as the user reaches it: "Yes" on the welcome page.
 class IDingPage : public WizardTest
@@ -25,7 +22,7 @@ protected:
     void StartOnSearchPage()
     {
         ASSERT_TRUE(wizard.Start());
-        ASSERT_TRUE(wizard.Check(kWelcomeYes, BST_CHECKED));
+        ASSERT_TRUE(wizard.Check(IDC_SEARCH_YES, BST_CHECKED));
         ASSERT_TRUE(wizard.Next());
         ASSERT_EQ(wizard.ActivePage(), &page);
     }
@@ -95,8 +92,9 @@ TEST_F(IDingPage, AdaptersListedInPortOrder_FirstRowSelected_AndNextTakesIt)
     EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID)) << "the timer stops with the search";
     EXPECT_TRUE(page.m_listDevices.IsWindowVisible());
     EXPECT_TRUE(page.m_groupDevices.IsWindowVisible());
-    EXPECT_EQ(Text(kPrompt), "Devices have been identified.  Please select a device to configure.");
-    EXPECT_EQ(Text(kHint), "Click Next to continue.");
+    EXPECT_EQ(Text(IDC_SEARCH_PROMPT),
+              "Devices have been identified.  Please select a device to configure.");
+    EXPECT_EQ(Text(IDC_SEARCH_HINT), "Click Next to continue.");
     EXPECT_EQ(Rows(), (std::vector<std::string>{"COM1|KESTRAST", "COM3|PELLOR-S", "COM5|"}));
     EXPECT_EQ(page.m_listDevices.GetNextItem(-1, LVNI_SELECTED), 0);
     EXPECT_EQ(CWnd::GetFocus(), page.m_listDevices.GetPrimary());
@@ -144,7 +142,7 @@ TEST_F(IDingPage, NoAdapter_ShowsNotFoundWithFinishOnly_AtTheFirstTickAfterTheWo
 {
     StartOnSearchPage();
     FinishSearch();
-    EXPECT_EQ(Text(kPrompt), AfxLoadString(1438));
+    EXPECT_EQ(Text(IDC_SEARCH_PROMPT), AfxLoadString(IDS_NOT_FOUND));
     EXPECT_EQ(UsableButtons(), "Finish,Cancel");
     EXPECT_FALSE(page.m_listDevices.IsWindowVisible());
     EXPECT_TRUE(theApp.m_devices.empty());
@@ -158,10 +156,10 @@ TEST_F(IDingPage, PortStillProbing_GivesUpAtThe21stTick_KeepingItsRecordForTheWo
     StartOnSearchPage();
     host.AdvanceTime(20000);
     EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
-    EXPECT_EQ(Text(kPrompt), AfxLoadString(1439));
+    EXPECT_EQ(Text(IDC_SEARCH_PROMPT), AfxLoadString(IDS_SEARCHING));
 
     host.AdvanceTime(1000);
-    EXPECT_EQ(Text(kPrompt), AfxLoadString(1438));
+    EXPECT_EQ(Text(IDC_SEARCH_PROMPT), AfxLoadString(IDS_NOT_FOUND));
     EXPECT_EQ(UsableButtons(), "Finish,Cancel");
     EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID));
     EXPECT_TRUE(theApp.m_devices.empty());
@@ -185,7 +183,7 @@ TEST_F(IDingPage, ComingBackAfterTheSearch_ShowsTheFirstListAtOnce_WithoutSearch
 
     ASSERT_TRUE(wizard.Back());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_welcomePage);
-    ASSERT_TRUE(wizard.Check(kWelcomeYes, BST_CHECKED));
+    ASSERT_TRUE(wizard.Check(IDC_SEARCH_YES, BST_CHECKED));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &page);
     EXPECT_EQ(UsableButtons(), "Back,Next,Cancel");
@@ -214,7 +212,7 @@ TEST_F(IDingPage, NextWithoutASelectedRow_SaysSoAndStays)
     EXPECT_EQ(host.MessageBoxes().back().text, "ERROR: You must select one device to configure.");
     EXPECT_EQ(theParams.GetCount(), 0) << "no adapter was taken";
 
-    ASSERT_TRUE(wizard.SelectRow(kList, 0));
+    ASSERT_TRUE(wizard.SelectRow(IDC_DEVICE_LIST, 0));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_iniSectionPage);
 }

@@ -25,26 +25,28 @@ struct FieldCheck
 
 TEST_F(NetworkFields, EachPageChecksItsFieldsInOrder_AndKeepsTheFocusOnTheFirstBadOne)
 {
+    // clang-format off
     const FieldCheck rows[] = {
-        {"CNetworkCfgPage2US", {{1001, ""}}, true, "Please enter 'VoiceSPID'.", 1001, "Disabled"},
-        {"CNetworkCfgPage2US", {{1001, ""}}, false, "", 0, "Disabled"},
-        {"CNetworkCfgPage2US", {{1000, "   "}}, true, "Please enter 'DataSPID'.", 1000},
-        {"CNetworkCfgPage2US", {{1003, "555-1234"}}, false, kInvalid, 1003},
-        {"CNetworkCfgPage2US", {{1000, ""}, {1186, "5 5"}}, true, kInvalid, 1186},
-        {"CNetworkCfgPage2US", {{1001, "0123456789012345678x"}}, false, kInvalid, 1001},
+        {"CNetworkCfgPage2US", {{IDC_VOICE_SPID, ""}}, true, "Please enter 'VoiceSPID'.", IDC_VOICE_SPID, "Disabled"},
+        {"CNetworkCfgPage2US", {{IDC_VOICE_SPID, ""}}, false, "", 0, "Disabled"},
+        {"CNetworkCfgPage2US", {{IDC_DATA_SPID, "   "}}, true, "Please enter 'DataSPID'.", IDC_DATA_SPID},
+        {"CNetworkCfgPage2US", {{IDC_VOICE_DN, "555-1234"}}, false, kInvalid, IDC_VOICE_DN},
+        {"CNetworkCfgPage2US", {{IDC_DATA_SPID, ""}, {IDC_DATA_DN2, "5 5"}}, true, kInvalid, IDC_DATA_DN2},
+        {"CNetworkCfgPage2US", {{IDC_VOICE_SPID, "0123456789012345678x"}}, false, kInvalid, IDC_VOICE_SPID},
         // The data MSN holds 20 digits: 25 characters fit a field, not always the pair.
-        {"CNetworkCfgPage2Europe", {{1144, "1234"}}, true, ""},
-        {"CNetworkCfgPage2Europe", {{1144, "12345"}}, false, kInvalid, 1042},
-        {"CNetworkCfgPage2Europe", {{1043, "5"}, {1145, "1a"}}, true, kInvalid, 1043},
-        {"CNetworkCfgPage2Europe", {{1042, "49 30"}, {1043, "+49"}}, false, kInvalid, 1042},
-        {"CCallCtrlCfgPage", {{1010, "0"}}, true, kRange, 1010},
-        {"CCallCtrlCfgPage", {{1010, "256"}}, false, kRange, 1010},
-        {"CCallCtrlCfgPage", {{1178, "256"}}, true, kRange, 1178},
-        {"CCallCtrlCfgPage", {{1010, "0"}, {1178, "300"}}, true, kRange, 1010},
-        {"CCallCtrlCfgPage", {{1010, "0"}, {1178, "x"}}, false, kInteger, 1178},
-        {"CCallCtrlCfgPage", {{1010, "-0"}}, true, kInteger, 1010},
-        {"CCallCtrlCfgPage", {{1010, "255"}, {1178, "0"}}, true, ""},
+        {"CNetworkCfgPage2Europe", {{IDC_DATA_SUB, "1234"}}, true, ""},
+        {"CNetworkCfgPage2Europe", {{IDC_DATA_SUB, "12345"}}, false, kInvalid, IDC_DATA_MSN},
+        {"CNetworkCfgPage2Europe", {{IDC_VOICE_MSN, "5"}, {IDC_VOICE_SUB, "1a"}}, true, kInvalid, IDC_VOICE_MSN},
+        {"CNetworkCfgPage2Europe", {{IDC_DATA_MSN, "49 30"}, {IDC_VOICE_MSN, "+49"}}, false, kInvalid, IDC_DATA_MSN},
+        {"CCallCtrlCfgPage", {{IDC_RINGS_TO_ANSWER, "0"}}, true, kRange, IDC_RINGS_TO_ANSWER},
+        {"CCallCtrlCfgPage", {{IDC_RINGS_TO_ANSWER, "256"}}, false, kRange, IDC_RINGS_TO_ANSWER},
+        {"CCallCtrlCfgPage", {{IDC_INACTIVITY_TIMER, "256"}}, true, kRange, IDC_INACTIVITY_TIMER},
+        {"CCallCtrlCfgPage", {{IDC_RINGS_TO_ANSWER, "0"}, {IDC_INACTIVITY_TIMER, "300"}}, true, kRange, IDC_RINGS_TO_ANSWER},
+        {"CCallCtrlCfgPage", {{IDC_RINGS_TO_ANSWER, "0"}, {IDC_INACTIVITY_TIMER, "x"}}, false, kInteger, IDC_INACTIVITY_TIMER},
+        {"CCallCtrlCfgPage", {{IDC_RINGS_TO_ANSWER, "-0"}}, true, kInteger, IDC_RINGS_TO_ANSWER},
+        {"CCallCtrlCfgPage", {{IDC_RINGS_TO_ANSWER, "255"}, {IDC_INACTIVITY_TIMER, "0"}}, true, ""},
     };
+    // clang-format on
     for (const FieldCheck& row : rows)
     {
         SCOPED_TRACE(std::string(row.page) + " " + row.typed.back().second);
@@ -71,12 +73,13 @@ TEST_F(NetworkFields, TheSpidPageStoresTrimmedNumbers_AndSendsOnlyTheChannelsWit
     sheet.m_networkCfgPage1.m_strVoiceTEI = "disabled";
     sheet.m_networkCfgPage2US.m_strVoiceSPID = "999";
     StartOn("CNetworkCfgPage2US");
-    for (int id : {1045, 1000, 1046, 1002, 1050, 1186})
+    for (int id : {IDC_DATA_SPID_LABEL, IDC_DATA_SPID, IDC_DATA_DN_LABEL, IDC_DATA_DN,
+                   IDC_DATA_DN2_LABEL, IDC_DATA_DN2})
         EXPECT_TRUE(IsEnabled(id)) << id;
-    for (int id : {1047, 1001, 1048, 1003})
+    for (int id : {IDC_VOICE_SPID_LABEL, IDC_VOICE_SPID, IDC_VOICE_DN_LABEL, IDC_VOICE_DN})
         EXPECT_FALSE(IsEnabled(id)) << id;
-    ASSERT_TRUE(wizard.Type(1002, "  5551234"));
-    ASSERT_TRUE(wizard.Type(1000, "\t01555123400 "));
+    ASSERT_TRUE(wizard.Type(IDC_DATA_DN, "  5551234"));
+    ASSERT_TRUE(wizard.Type(IDC_DATA_SPID, "\t01555123400 "));
     EXPECT_TRUE(g_bCfgModified);
     EXPECT_EQ(Leave(true), "");
     EXPECT_EQ(sheet.m_networkCfgPage2US.m_strDataDN, "5551234");
@@ -96,13 +99,14 @@ TEST_F(NetworkFields, TheMsnPageGreysTheVoiceFields_KeepsTheirTextUnchecked_AndS
     sheet.m_networkCfgPage2Europe.m_strDataMSN = "4930123";
     sheet.m_networkCfgPage2Europe.m_strVoiceMSN = "12a:7";
     StartOn("CNetworkCfgPage2Europe");
-    for (int id : {1051, 1146, 1043, 1145})
+    for (int id : {IDC_VOICE_MSN_LABEL, IDC_VOICE_SUB_LABEL, IDC_VOICE_MSN, IDC_VOICE_SUB})
         EXPECT_FALSE(IsEnabled(id)) << id;
-    EXPECT_TRUE(IsEnabled(1150));
-    EXPECT_EQ(Text(1043), "12a");
+    EXPECT_TRUE(IsEnabled(IDC_DATA_SUB2));
+    EXPECT_EQ(Text(IDC_VOICE_MSN), "12a");
     EXPECT_EQ(Leave(true), "");
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strVoiceMSN, "12a:7");
-    for (int id : {1000, 1001, 1002, 1186, 1003, 1043})
+    for (int id :
+         {IDC_DATA_SPID, IDC_VOICE_SPID, IDC_DATA_DN, IDC_DATA_DN2, IDC_VOICE_DN, IDC_VOICE_MSN})
         EXPECT_FALSE(IsParamEnabled(id)) << id;
     const std::string lines = PackedLines();
     EXPECT_NE(lines.find("!N1=4930123"), std::string::npos) << lines;
@@ -119,20 +123,21 @@ TEST_F(NetworkFields, ModelsSevenToNineLabelTheNumbersByPosition_AndHaveNoSecond
         TakeModel(model);
         sheet.m_networkCfgPage2US.m_strVoiceSPID = "2";
         StartOn("CNetworkCfgPage2US");
-        EXPECT_EQ(Text(1045), positional ? "SPID 1:" : "&Data SPID :");
-        EXPECT_EQ(Text(1048), positional ? "Directory Number 2:" : "V&oice Directory Number :");
-        EXPECT_EQ(IsVisible(1186), !positional);
-        EXPECT_EQ(IsParamEnabled(1186), !positional);
+        EXPECT_EQ(Text(IDC_DATA_SPID_LABEL), positional ? "SPID 1:" : "&Data SPID :");
+        EXPECT_EQ(Text(IDC_VOICE_DN_LABEL),
+                  positional ? "Directory Number 2:" : "V&oice Directory Number :");
+        EXPECT_EQ(IsVisible(IDC_DATA_DN2), !positional);
+        EXPECT_EQ(IsParamEnabled(IDC_DATA_DN2), !positional);
         // The message names the stored key whatever the label says.
         EXPECT_EQ(Leave(true), "Please enter 'DataSPID'.");
         sheet.DestroyWindow();
 
         StartOn("CNetworkCfgPage2Europe");
-        EXPECT_EQ(Text(1051), positional ? "MSN Number 2:" : "&Voice ISDN Number :");
-        EXPECT_EQ(Text(1188).empty(), positional);
-        EXPECT_EQ(IsVisible(1187), !positional);
-        EXPECT_EQ(IsVisible(1150), !positional);
-        EXPECT_EQ(IsParamEnabled(1187), !positional);
+        EXPECT_EQ(Text(IDC_VOICE_MSN_LABEL), positional ? "MSN Number 2:" : "&Voice ISDN Number :");
+        EXPECT_EQ(Text(IDC_MSN_NOTE).empty(), positional);
+        EXPECT_EQ(IsVisible(IDC_DATA_MSN2), !positional);
+        EXPECT_EQ(IsVisible(IDC_DATA_SUB2), !positional);
+        EXPECT_EQ(IsParamEnabled(IDC_DATA_MSN2), !positional);
         sheet.DestroyWindow();
     }
 }
@@ -181,13 +186,13 @@ TEST_F(NetworkFields, TheMsnPageStoresThePairTyped_ButNoSubAddressForPellorS)
         SCOPED_TRACE(row.model);
         TakeModel(row.model);
         StartOn("CNetworkCfgPage2Europe");
-        ASSERT_TRUE(wizard.Type(1042, row.number));
-        ASSERT_TRUE(wizard.Type(1144, row.subAddress));
+        ASSERT_TRUE(wizard.Type(IDC_DATA_MSN, row.number));
+        ASSERT_TRUE(wizard.Type(IDC_DATA_SUB, row.subAddress));
         EXPECT_EQ(Leave(true), "");
         EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strDataMSN, row.stored);
         // Back from the call control page shows what was stored.
         EXPECT_EQ(Leave(false), "");
-        EXPECT_EQ(JoinNumberSubAddress(Text(1042), Text(1144)), row.stored);
+        EXPECT_EQ(JoinNumberSubAddress(Text(IDC_DATA_MSN), Text(IDC_DATA_SUB)), row.stored);
         sheet.DestroyWindow();
     }
 }
@@ -199,19 +204,20 @@ TEST_F(NetworkFields, TheMsnPageShowsTheConfigurationLoadedSinceItsLastVisit)
     TakeModel(3);
     LoadConfiguration("First");
     StartOn("CNetworkCfgPage2Europe");
-    EXPECT_EQ(Text(1042) + "|" + Text(1144), "123|45");
-    EXPECT_EQ(Text(1187) + "|" + Text(1150), ":45|");
-    EXPECT_EQ(Text(1043) + "|" + Text(1145), "1|2:3");
-    ASSERT_TRUE(wizard.Type(1145, "9"));
+    EXPECT_EQ(Text(IDC_DATA_MSN) + "|" + Text(IDC_DATA_SUB), "123|45");
+    EXPECT_EQ(Text(IDC_DATA_MSN2) + "|" + Text(IDC_DATA_SUB2), ":45|");
+    EXPECT_EQ(Text(IDC_VOICE_MSN) + "|" + Text(IDC_VOICE_SUB), "1|2:3");
+    ASSERT_TRUE(wizard.Type(IDC_VOICE_SUB, "9"));
     EXPECT_EQ(Leave(false), "");
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strVoiceMSN, "1:9");
 
     LoadConfiguration("Second");
     EXPECT_EQ(Leave(true), "");
     ASSERT_EQ(ActivePageName(), "CNetworkCfgPage2Europe");
-    EXPECT_EQ(Text(1042) + "|" + Text(1144), "444|");
-    EXPECT_EQ(Text(1187) + "|" + Text(1150), "|"); // stored empty: nothing of the first
-    EXPECT_EQ(Text(1043) + "|" + Text(1145), "555|5");
+    EXPECT_EQ(Text(IDC_DATA_MSN) + "|" + Text(IDC_DATA_SUB), "444|");
+    EXPECT_EQ(Text(IDC_DATA_MSN2) + "|" + Text(IDC_DATA_SUB2),
+              "|"); // stored empty: nothing of the first
+    EXPECT_EQ(Text(IDC_VOICE_MSN) + "|" + Text(IDC_VOICE_SUB), "555|5");
     EXPECT_EQ(Leave(true), "");
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strDataMSN, "444");
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strDataMSN2, "");

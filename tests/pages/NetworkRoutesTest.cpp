@@ -111,7 +111,7 @@ TEST_F(NetworkRoutes, TheSwitchTypePageOffersTheNorthAmericanSwitchesOnly_ForThe
     {
         TakeModel(model);
         StartOn("CNetworkSwitchType");
-        const auto& combo = static_cast<const CComboBox&>(*wizard.Control(1006));
+        const auto& combo = static_cast<const CComboBox&>(*wizard.Control(IDC_SWITCH_TYPE));
         EXPECT_EQ(combo.GetCount(), model == 6 ? 3 : 6);
         EXPECT_EQ(combo.FindStringExact(-1, "1TR6"), CB_ERR);
         sheet.DestroyWindow();
@@ -153,7 +153,7 @@ TEST_F(NetworkRoutes, TheSwitchTypePageKeepsItsSelection_WhenALoadedTypeMatchesN
 {
     TakeModel(3);
     StartOn("CNetworkSwitchType");
-    ASSERT_TRUE(wizard.SelectText(1006, "VN4"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SWITCH_TYPE, "VN4"));
     EXPECT_TRUE(g_bCfgModified);
     EXPECT_EQ(Leave(true), "");
     sheet.m_networkSwitchTypePage.m_strSwitchType = "1TR6";

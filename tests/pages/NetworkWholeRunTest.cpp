@@ -26,7 +26,7 @@ protected:
     void SaveAndDownload(const std::string& name)
     {
         NextUntil("CSaveCfgPage");
-        ASSERT_TRUE(wizard.Type(1041, name));
+        ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, name));
         NextUntil("CConfigingPage");
         ASSERT_TRUE(WaitForWorkers(30000));
         host.AdvanceTime(1000);
@@ -49,23 +49,23 @@ TEST_F(NetworkWholeRun, ANorthAmericanSwitchSendsTheSPIDsAndDirectoryNumbers)
 {
     sim::Adapter& adapter = AttachAdapter(1, "DIREDEDE/30");
     ASSERT_TRUE(wizard.Start());
-    ASSERT_TRUE(wizard.Click(1160)); // no search: the adapter is on the port named
+    ASSERT_TRUE(wizard.Click(IDC_SEARCH_NO)); // no search: the adapter is on the port named
     NextUntil("CINISectionPage");
-    ASSERT_TRUE(wizard.SelectText(1054, "Custom (New)"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SETUP_TYPE, "Custom (New)"));
     NextUntil("CNetworkSwitchType");
-    ASSERT_TRUE(wizard.SelectText(1006, "DMS-100"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SWITCH_TYPE, "DMS-100"));
     NextUntil("CNetworkCfgPage1");
-    ASSERT_TRUE(wizard.SelectText(1005, "5"));
+    ASSERT_TRUE(wizard.SelectText(IDC_VOICE_TEI, "5"));
     NextUntil("CNetworkCfgPage2US");
     EXPECT_EQ(Leave(true), "Please enter 'DataSPID'.");
-    for (const auto& [id, text] : {std::pair{1000, " 01234567890100"},
-                                   {1001, "01234567890200"},
-                                   {1002, "5551000"},
-                                   {1003, "5551001"},
-                                   {1186, "5551002"}})
+    for (const auto& [id, text] : {std::pair{IDC_DATA_SPID, " 01234567890100"},
+                                   {IDC_VOICE_SPID, "01234567890200"},
+                                   {IDC_DATA_DN, "5551000"},
+                                   {IDC_VOICE_DN, "5551001"},
+                                   {IDC_DATA_DN2, "5551002"}})
         ASSERT_TRUE(wizard.Type(id, text));
     NextUntil("CCallCtrlCfgPage");
-    ASSERT_TRUE(wizard.Type(1010, "2"));
+    ASSERT_TRUE(wizard.Type(IDC_RINGS_TO_ANSWER, "2"));
     SaveAndDownload("Chicago");
 
     const std::vector<std::string> expected = {"AT!C0=1!D3=240*!D3=5",
@@ -93,14 +93,14 @@ TEST_F(NetworkWholeRun, AEuropeanSwitchSendsTheMSNsWithTheirSubAddresses)
     ASSERT_TRUE(WaitForWorkers(30000));
     host.AdvanceTime(1000);
     NextUntil("CINISectionPage");
-    ASSERT_TRUE(wizard.SelectText(1054, "Custom (New)"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SETUP_TYPE, "Custom (New)"));
     NextUntil("CNetworkCfgPage2Europe");
-    for (const auto& [id, text] : {std::pair{1042, "4930123"},
-                                   {1144, "17"},
-                                   {1043, "4930124"},
-                                   {1145, " 2 "},
-                                   {1187, "4930125"},
-                                   {1150, "3"}})
+    for (const auto& [id, text] : {std::pair{IDC_DATA_MSN, "4930123"},
+                                   {IDC_DATA_SUB, "17"},
+                                   {IDC_VOICE_MSN, "4930124"},
+                                   {IDC_VOICE_SUB, " 2 "},
+                                   {IDC_DATA_MSN2, "4930125"},
+                                   {IDC_DATA_SUB2, "3"}})
         ASSERT_TRUE(wizard.Type(id, text));
     SaveAndDownload("Berlin");
 

@@ -8,10 +8,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kRingFrequencyCombo = 1171;
-constexpr int kDialToneCombo = 1172;
-constexpr int kGainEdit = 1174;
-constexpr int kRingSignalCombo = 1176;
 constexpr const char* kEnblocMessage =
     "Use Central Office Dial Tone is not allowed with En-bloc sending";
 
@@ -59,7 +55,7 @@ TEST_F(POTSPortPageTest, OffersTheCentralOfficeDialTone_OnlyWhenTheDialingMethod
     {
         SCOPED_TRACE(row.dialingMethod);
         StartOnPage(row.dialingMethod);
-        EXPECT_EQ(ItemsOf(kDialToneCombo), row.dialTones);
+        EXPECT_EQ(ItemsOf(IDC_DIAL_TONE), row.dialTones);
     }
 }
 
@@ -67,7 +63,7 @@ TEST_F(POTSPortPageTest,
        KeepsItsDialToneList_AndRefusesCentralOfficeDialTone_AfterTheMethodTurnsEnbloc)
 {
     StartOnPage("Overlap");
-    ASSERT_TRUE(wizard.SelectText(kDialToneCombo, "Use Central Office Dial Tone"));
+    ASSERT_TRUE(wizard.SelectText(IDC_DIAL_TONE, "Use Central Office Dial Tone"));
     ASSERT_TRUE(wizard.Back());
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_portCtrlCfgPage2);
 
@@ -76,7 +72,7 @@ TEST_F(POTSPortPageTest,
     ASSERT_TRUE(wizard.Next());
     ASSERT_EQ(wizard.ActivePage(), &page);
     EXPECT_EQ(MessagesShown(kEnblocMessage), 1u);
-    EXPECT_EQ(ItemsOf(kDialToneCombo).size(), 3u);
+    EXPECT_EQ(ItemsOf(IDC_DIAL_TONE).size(), 3u);
 
     for (bool forward : {true, false})
     {
@@ -84,11 +80,11 @@ TEST_F(POTSPortPageTest,
         ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
         EXPECT_EQ(wizard.ActivePage(), &page);
         EXPECT_EQ(LastMessage(), kEnblocMessage);
-        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kDialToneCombo));
+        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(IDC_DIAL_TONE));
     }
     EXPECT_EQ(MessagesShown(kEnblocMessage), 3u);
 
-    ASSERT_TRUE(wizard.SelectText(kDialToneCombo, "No Dial Tone"));
+    ASSERT_TRUE(wizard.SelectText(IDC_DIAL_TONE, "No Dial Tone"));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
     EXPECT_EQ(page.m_strDialTone, "No Dial Tone");
@@ -102,7 +98,7 @@ TEST_F(POTSPortPageTest, ShowsTheEnblocMessageOnce_WhenAStoredConfigurationBreak
     EXPECT_EQ(MessagesShown(kEnblocMessage), 1u);
     EXPECT_EQ(host.MessageBoxes().size(), 1u);
     // the two-entry list has no such item
-    EXPECT_EQ(SelectionOf(kDialToneCombo), "");
+    EXPECT_EQ(SelectionOf(IDC_DIAL_TONE), "");
 }
 
 TEST_F(POTSPortPageTest, NextGoesToTheSavePage_OnlyWhenSomethingWasModified)
@@ -112,7 +108,7 @@ TEST_F(POTSPortPageTest, NextGoesToTheSavePage_OnlyWhenSomethingWasModified)
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_loadCfgPage);
 
     StartOnPage("Enbloc");
-    ASSERT_TRUE(wizard.Type(kGainEdit, "5"));
+    ASSERT_TRUE(wizard.Type(IDC_DIAL_TONE_GAIN, "5"));
     EXPECT_TRUE(g_bCfgModified);
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
@@ -140,7 +136,7 @@ TEST_F(POTSPortPageTest, RefusesAGainOutsideZeroToTen_WhenLeftEitherWay)
         {
             SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
             StartOnPage("Overlap");
-            ASSERT_TRUE(wizard.Type(kGainEdit, row.typed));
+            ASSERT_TRUE(wizard.Type(IDC_DIAL_TONE_GAIN, row.typed));
             host.ClearMessageBoxes();
             if (row.message != nullptr)
                 host.QueueAnswer(IDOK);
@@ -149,7 +145,7 @@ TEST_F(POTSPortPageTest, RefusesAGainOutsideZeroToTen_WhenLeftEitherWay)
             {
                 EXPECT_EQ(LastMessage(), row.message);
                 EXPECT_EQ(wizard.ActivePage(), &page);
-                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kGainEdit));
+                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(IDC_DIAL_TONE_GAIN));
             }
             else
             {
@@ -164,14 +160,15 @@ TEST_F(POTSPortPageTest, SortsItsLists_AndEveryControlMarksTheConfigurationModif
 {
     page.m_strRingSignal = "Germany 2";
     StartOnPage("Overlap");
-    EXPECT_EQ(ItemsOf(kRingFrequencyCombo),
+    EXPECT_EQ(ItemsOf(IDC_RING_FREQUENCY),
               (std::vector<std::string>{"16.67 Hz", "20 Hz", "25 Hz"}));
-    const std::vector<std::string> ringSignals = ItemsOf(kRingSignalCombo);
+    const std::vector<std::string> ringSignals = ItemsOf(IDC_RING_SIGNAL);
     EXPECT_EQ(ringSignals.size(), 26u);
     EXPECT_TRUE(std::is_sorted(ringSignals.begin(), ringSignals.end()));
-    EXPECT_EQ(SelectionOf(kRingSignalCombo), "Germany 2");
+    EXPECT_EQ(SelectionOf(IDC_RING_SIGNAL), "Germany 2");
 
-    for (int combo : {1171, 1172, 1173, 1175, 1176})
+    for (int combo : {IDC_RING_FREQUENCY, IDC_DIAL_TONE, IDC_PULSE_RECOGNITION,
+                      IDC_DIAL_TONE_SUPPRESSION, IDC_RING_SIGNAL})
     {
         g_bCfgModified = FALSE;
         ASSERT_TRUE(wizard.Select(combo, 0));

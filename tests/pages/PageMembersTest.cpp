@@ -17,10 +17,10 @@ TEST_F(PageMembersTest, EveryPageIsBuiltOnItsTemplateWithoutSheet_WhenConstructe
     CIDingPage iding;
     CStoredNumbersPage storedNumbers;
     CConfigTimeoutPage timeout;
-    EXPECT_EQ(welcome.GetTemplateId(), 130u);
-    EXPECT_EQ(iding.GetTemplateId(), 148u);
-    EXPECT_EQ(storedNumbers.GetTemplateId(), 139u);
-    EXPECT_EQ(timeout.GetTemplateId(), 146u);
+    EXPECT_EQ(welcome.GetTemplateId(), IDD_WELCOME);
+    EXPECT_EQ(iding.GetTemplateId(), IDD_SEARCH);
+    EXPECT_EQ(storedNumbers.GetTemplateId(), IDD_STORED_NUMBERS);
+    EXPECT_EQ(timeout.GetTemplateId(), IDD_TIMEOUT);
     EXPECT_EQ(storedNumbers.GetCaption(), "-");
     EXPECT_EQ(welcome.GetCaption(), "QUORAN Configuration Wizard");
     EXPECT_EQ(welcome.m_pSheet, nullptr);

@@ -7,9 +7,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kDtrDetectEdit = 1026;
-constexpr int kDcdDropEdit = 1027;
-
 class PortCtrlCfgPagesTest : public WizardTest
 {
 protected:
@@ -34,15 +31,15 @@ TEST_F(PortCtrlCfgPagesTest, ChecksBothTimes_WhenTheSignalPageIsLeftEitherWay)
         const char* message; // nullptr: accepted
     };
     const Row rows[] = {
-        {kDtrDetectEdit, "255", nullptr},
-        {kDtrDetectEdit, "0", nullptr},
-        {kDtrDetectEdit, "256", "Data entered is out of range."},
-        {kDtrDetectEdit, "-1", "Data entered is out of range."},
-        {kDtrDetectEdit, "12a", "Please enter an integer."},
-        {kDtrDetectEdit, "", "Please enter an integer."},
-        {kDcdDropEdit, "255", nullptr},
-        {kDcdDropEdit, "256", "Data entered is out of range."},
-        {kDcdDropEdit, "7x", "Please enter an integer."},
+        {IDC_DTR_DETECT_TIME, "255", nullptr},
+        {IDC_DTR_DETECT_TIME, "0", nullptr},
+        {IDC_DTR_DETECT_TIME, "256", "Data entered is out of range."},
+        {IDC_DTR_DETECT_TIME, "-1", "Data entered is out of range."},
+        {IDC_DTR_DETECT_TIME, "12a", "Please enter an integer."},
+        {IDC_DTR_DETECT_TIME, "", "Please enter an integer."},
+        {IDC_DCD_DROP_TIME, "255", nullptr},
+        {IDC_DCD_DROP_TIME, "256", "Data entered is out of range."},
+        {IDC_DCD_DROP_TIME, "7x", "Please enter an integer."},
     };
     for (bool forward : {true, false})
     {
@@ -50,8 +47,8 @@ TEST_F(PortCtrlCfgPagesTest, ChecksBothTimes_WhenTheSignalPageIsLeftEitherWay)
         {
             SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
             StartOn(sheet.m_portCtrlCfgPage1);
-            ASSERT_TRUE(wizard.Type(kDtrDetectEdit, "5"));
-            ASSERT_TRUE(wizard.Type(kDcdDropEdit, "7"));
+            ASSERT_TRUE(wizard.Type(IDC_DTR_DETECT_TIME, "5"));
+            ASSERT_TRUE(wizard.Type(IDC_DCD_DROP_TIME, "7"));
             ASSERT_TRUE(wizard.Type(row.edit, row.typed));
             host.ClearMessageBoxes();
             if (row.message != nullptr)
@@ -75,7 +72,7 @@ TEST_F(PortCtrlCfgPagesTest, ChecksBothTimes_WhenTheSignalPageIsLeftEitherWay)
 TEST_F(PortCtrlCfgPagesTest, TimeEditsTakeNoMoreThanFiveCharacters)
 {
     StartOn(sheet.m_portCtrlCfgPage1);
-    for (int edit : {kDtrDetectEdit, kDcdDropEdit})
+    for (int edit : {IDC_DTR_DETECT_TIME, IDC_DCD_DROP_TIME})
     {
         ASSERT_TRUE(wizard.Type(edit, "1234567"));
         EXPECT_EQ(wizard.Control(edit)->GetWindowText(), "12345");
@@ -88,19 +85,20 @@ TEST_F(PortCtrlCfgPagesTest,
     sheet.m_portCtrlCfgPage1.m_strCTS = "Always On";
     StartOn(sheet.m_portCtrlCfgPage1);
     const std::vector<std::string> sameTexts = {"Normal", "Always On", "Momentary Drop"};
-    EXPECT_EQ(ItemsOf(1022), (std::vector<std::string>{"Normal", "Ignore", "Reset On DTR"}));
-    EXPECT_EQ(ItemsOf(1023), sameTexts);
-    EXPECT_EQ(ItemsOf(1024), sameTexts);
-    EXPECT_EQ(ItemsOf(1025), sameTexts);
-    EXPECT_EQ(SelectionOf(1024), "Always On");
+    EXPECT_EQ(ItemsOf(IDC_DTR_SIGNAL),
+              (std::vector<std::string>{"Normal", "Ignore", "Reset On DTR"}));
+    EXPECT_EQ(ItemsOf(IDC_DSR_SIGNAL), sameTexts);
+    EXPECT_EQ(ItemsOf(IDC_CTS_SIGNAL), sameTexts);
+    EXPECT_EQ(ItemsOf(IDC_DCD_SIGNAL), sameTexts);
+    EXPECT_EQ(SelectionOf(IDC_CTS_SIGNAL), "Always On");
 
-    for (int combo : {1022, 1023, 1024, 1025})
+    for (int combo : {IDC_DTR_SIGNAL, IDC_DSR_SIGNAL, IDC_CTS_SIGNAL, IDC_DCD_SIGNAL})
     {
         g_bCfgModified = FALSE;
         ASSERT_TRUE(wizard.Select(combo, 2));
         EXPECT_TRUE(g_bCfgModified) << combo;
     }
-    for (int edit : {kDtrDetectEdit, kDcdDropEdit})
+    for (int edit : {IDC_DTR_DETECT_TIME, IDC_DCD_DROP_TIME})
     {
         g_bCfgModified = FALSE;
         ASSERT_TRUE(wizard.Type(edit, "9"));
@@ -114,10 +112,11 @@ TEST_F(PortCtrlCfgPagesTest, FormatPageOffersItsListsAndMarksTheConfigurationMod
 {
     sheet.m_portCtrlCfgPage2.m_strBitRate = "57600";
     StartOn(sheet.m_portCtrlCfgPage2);
-    EXPECT_EQ(ItemsOf(1029), (std::vector<std::string>{"Odd", "Even", "None", "MARK", "Space"}));
-    EXPECT_EQ(ItemsOf(1031), (std::vector<std::string>{"7", "8"}));
-    EXPECT_EQ(SelectionOf(1030), "57600");
-    for (int combo = 1028; combo <= 1033; ++combo)
+    EXPECT_EQ(ItemsOf(IDC_PARITY),
+              (std::vector<std::string>{"Odd", "Even", "None", "MARK", "Space"}));
+    EXPECT_EQ(ItemsOf(IDC_DATA_BITS), (std::vector<std::string>{"7", "8"}));
+    EXPECT_EQ(SelectionOf(IDC_BIT_RATE), "57600");
+    for (int combo = IDC_SYNC_MODE; combo <= IDC_FLOW_CONTROL; ++combo)
     {
         g_bCfgModified = FALSE;
         ASSERT_TRUE(wizard.Select(combo, 1));

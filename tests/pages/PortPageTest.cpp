@@ -9,7 +9,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kPorts = 1161;
 constexpr const char* kInvalidDevice = "Error invalid device.";
 
 class PortPage : public WizardTest
@@ -23,7 +22,7 @@ protected:
 
     int SelectedPort() const
     {
-        auto* ports = static_cast<CComboBox*>(wizard.Control(kPorts));
+        auto* ports = static_cast<CComboBox*>(wizard.Control(IDC_PORT));
         return ports != nullptr ? ports->GetCurSel() : -2;
     }
 };
@@ -73,7 +72,7 @@ TEST_F(PortPage, StoredPortIsPreselected_OnTheFirstVisitAlready)
             WriteProfile(row.profile);
         g_profilePath.clear(); // as at start-up: no catalogue yet
         StartOnPortPage();
-        auto* ports = static_cast<CComboBox*>(wizard.Control(kPorts));
+        auto* ports = static_cast<CComboBox*>(wizard.Control(IDC_PORT));
         ASSERT_EQ(ports->GetCount(), 36);
         EXPECT_EQ(ports->GetLBText(8), "COM9");
         EXPECT_EQ(ports->GetLBText(35), "COM36");
@@ -87,14 +86,14 @@ TEST_F(PortPage, ChosenPortIsKeptAndNeverWrittenBack_WhenTheUserGoesBackAndForth
     const std::string profile = "[Default Configs]\nPort=2\n";
     WriteProfile(profile);
     ASSERT_TRUE(wizard.Start());
-    ASSERT_TRUE(wizard.Click(1160));
+    ASSERT_TRUE(wizard.Click(IDC_SEARCH_NO));
     ASSERT_TRUE(wizard.Next());
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_portPage);
     EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZBACK));
     EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZNEXT));
     EXPECT_EQ(SelectedPort(), 2);
 
-    ASSERT_TRUE(wizard.Select(kPorts, 6));
+    ASSERT_TRUE(wizard.Select(IDC_PORT, 6));
     EXPECT_FALSE(g_bCfgModified);
     ASSERT_TRUE(wizard.Back());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_welcomePage);
@@ -122,7 +121,7 @@ TEST_F(PortPage, AdapterOnTheChosenPortIsTakenAndTheSetupTypePageFollows_WhileTh
     } restore{sheet};
 
     StartOnPortPage();
-    ASSERT_TRUE(wizard.Select(kPorts, 4));
+    ASSERT_TRUE(wizard.Select(IDC_PORT, 4));
     ASSERT_TRUE(wizard.Next());
 
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_iniSectionPage);
@@ -134,8 +133,8 @@ TEST_F(PortPage, AdapterOnTheChosenPortIsTakenAndTheSetupTypePageFollows_WhileTh
     EXPECT_EQ(theParams.GetCount(), 53);
     EXPECT_EQ(g_profilePath, ProfilePath());
     // Models 7 to 9 keep their POTS port and bandwidth parameters on this route.
-    EXPECT_TRUE(theParams.FindParam(1171)->m_bEnabled);
-    EXPECT_TRUE(theParams.FindParam(1185)->m_bEnabled);
+    EXPECT_TRUE(theParams.FindParam(IDC_RING_FREQUENCY)->m_bEnabled);
+    EXPECT_TRUE(theParams.FindParam(IDC_BANDWIDTH_SCHEME)->m_bEnabled);
 
     EXPECT_EQ(busyHost.calls, 1);
     EXPECT_EQ(busyHost.windowChangesDuringWork, 0u);
@@ -162,7 +161,7 @@ TEST_F(PortPage, ErrorInvalidDeviceAndThePageStays_WhenNoAdapterCanBeReached)
         StartOnPortPage();
         if (row.select >= 0)
         {
-            ASSERT_TRUE(wizard.Select(kPorts, row.select));
+            ASSERT_TRUE(wizard.Select(IDC_PORT, row.select));
         }
         host.QueueAnswer(IDOK);
         ASSERT_TRUE(wizard.Next());
@@ -180,7 +179,7 @@ TEST_F(PortPage, ModemIsAnInvalidDevice_WhenItsRepliesNameNoAdapter)
 {
     AttachAdapter(4, "modem");
     StartOnPortPage();
-    ASSERT_TRUE(wizard.Select(kPorts, 3));
+    ASSERT_TRUE(wizard.Select(IDC_PORT, 3));
     host.QueueAnswer(IDOK);
     ASSERT_TRUE(wizard.Next());
     ASSERT_EQ(host.MessageBoxes().size(), 1u);

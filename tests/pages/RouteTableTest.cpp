@@ -11,13 +11,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kYesRadio = 1159;
-constexpr int kNoRadio = 1160;
-constexpr int kPortCombo = 1161;
-constexpr int kSetupCombo = 1054;
-constexpr int kDataTEICombo = 1004;
-constexpr int kVoiceTEICombo = 1005;
-
 // What a row does on its page: press a sheet button, or wait for the page to leave by itself.
 enum class Press
 {
@@ -312,13 +305,13 @@ protected:
     {
         bool done = true;
         if (page == "CWelcomePage")
-            done = run.wizard.Click(is.search ? kYesRadio : kNoRadio);
+            done = run.wizard.Click(is.search ? IDC_SEARCH_YES : IDC_SEARCH_NO);
         else if (page == "CPortPage")
-            done = run.wizard.Select(kPortCombo, 0);
+            done = run.wizard.Select(IDC_PORT, 0);
         else if (page == "CIDingPage")
             FinishSearch(run, is.selectRow);
         else if (page == "CINISectionPage")
-            done = run.wizard.SelectText(kSetupCombo,
+            done = run.wizard.SelectText(IDC_SETUP_TYPE,
                                          is.express ? "Express (Existing)" : "Custom (Existing)");
         ASSERT_TRUE(done);
     }
@@ -416,9 +409,9 @@ protected:
     // and its catalogue built.
     void ToSetupTypeByPort()
     {
-        ASSERT_TRUE(wizard.Click(kNoRadio));
+        ASSERT_TRUE(wizard.Click(IDC_SEARCH_NO));
         ASSERT_TRUE(wizard.Next());
-        ASSERT_TRUE(wizard.Select(kPortCombo, 0));
+        ASSERT_TRUE(wizard.Select(IDC_PORT, 0));
         ASSERT_TRUE(wizard.Next());
         ASSERT_EQ(ActivePageName(), "CINISectionPage");
     }
@@ -471,7 +464,7 @@ TEST_F(RouteWalks, ExpressRunOnAnUnmodifiedUSConfiguration_GoesFromBandwidthToTh
 {
     StartWizard("KESTRAST/13", kUsProfile);
     ToSetupTypeByPort();
-    ASSERT_TRUE(wizard.SelectText(kSetupCombo, "Express (Existing)"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SETUP_TYPE, "Express (Existing)"));
     EXPECT_EQ(Next(), "CBandwidthPage");
     EXPECT_EQ(Next(), "CNetworkCfgPage2US");
     EXPECT_EQ(Next(), "CDataProtocolPage");
@@ -483,12 +476,12 @@ TEST_F(RouteWalks, BothTEIsDisabledInACustomSetup_SkipTheNumbersPagesBothWays)
 {
     StartWizard("KESTRAST/13", kUsProfile);
     ToSetupTypeByPort();
-    ASSERT_TRUE(wizard.SelectText(kSetupCombo, "Custom (Existing)"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SETUP_TYPE, "Custom (Existing)"));
     EXPECT_EQ(Next(), "CNetworkSwitchType");
     EXPECT_EQ(Next(), "CBandwidthPage");
     EXPECT_EQ(Next(), "CNetworkCfgPage1");
-    ASSERT_TRUE(wizard.SelectText(kDataTEICombo, "Disabled"));
-    ASSERT_TRUE(wizard.SelectText(kVoiceTEICombo, "Disabled"));
+    ASSERT_TRUE(wizard.SelectText(IDC_DATA_TEI, "Disabled"));
+    ASSERT_TRUE(wizard.SelectText(IDC_VOICE_TEI, "Disabled"));
     EXPECT_EQ(Next(), "CCallCtrlCfgPage");
     EXPECT_TRUE(sheet.m_bTEIDisabled);
     EXPECT_EQ(Back(), "CNetworkCfgPage1");
@@ -502,7 +495,7 @@ TEST_F(RouteWalks, CustomRunForModelEight_SkipsBandwidthAndPots_AndSavesEvenUnmo
     StartWizard("ZOBRA-2S without V.110",
                 "[Stored]\nNetworkSwitchType=NET3\nDataTEI=Auto TEI\nVoiceTEI=Auto TEI\n");
     ToSetupTypeByPort();
-    ASSERT_TRUE(wizard.SelectText(kSetupCombo, "Custom (Existing)"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SETUP_TYPE, "Custom (Existing)"));
     EXPECT_EQ(Next(), "CNetworkSwitchType");
     EXPECT_EQ(Next(), "CNetworkCfgPage1");
     EXPECT_EQ(Next(), "CNetworkCfgPage2Europe");
@@ -523,7 +516,7 @@ TEST_F(RouteWalks, ExpressWithoutAnyConfiguration_AsksForOneAndStays)
 {
     StartWizard("KESTRAST/13", "[Default Configs]\nPort=0\n");
     ToSetupTypeByPort();
-    ASSERT_TRUE(wizard.SelectText(kSetupCombo, "Express (Existing)"));
+    ASSERT_TRUE(wizard.SelectText(IDC_SETUP_TYPE, "Express (Existing)"));
     host.QueueAnswer(IDOK);
     EXPECT_EQ(Next(), "CINISectionPage");
     EXPECT_EQ(LastMessage(), "You must select a configuration file.");

@@ -6,8 +6,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kName = 1041;
-
 constexpr const char* kProfile = "[Default Configs]\n"
                                  "Config1=Factory A\n"
                                  "[Factory A]\n"
@@ -39,7 +37,7 @@ protected:
         ASSERT_TRUE(wizard.Start());
     }
 
-    std::string NameField() const { return wizard.Control(kName)->GetWindowText(); }
+    std::string NameField() const { return wizard.Control(IDC_CONFIG_NAME)->GetWindowText(); }
     const std::string& CurrentName() const { return sheet.m_iniSectionPage.m_strConfigName; }
 
     std::string LastMessage() const
@@ -68,7 +66,7 @@ TEST_F(SaveCfgPage, ProposedNameIsTheCurrentConfiguration_ButNeverAFactoryDefaul
         SCOPED_TRACE(current);
         StartOnSavePage(current, true);
         EXPECT_EQ(NameField(), proposed);
-        EXPECT_EQ(static_cast<CEdit*>(wizard.Control(kName))->GetLimitText(), 32u);
+        EXPECT_EQ(static_cast<CEdit*>(wizard.Control(IDC_CONFIG_NAME))->GetLimitText(), 32u);
         EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZBACK));
         EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZNEXT));
         sheet.DestroyWindow();
@@ -78,7 +76,7 @@ TEST_F(SaveCfgPage, ProposedNameIsTheCurrentConfiguration_ButNeverAFactoryDefaul
 TEST_F(SaveCfgPage, NameIsProposedAfresh_OnEveryVisit)
 {
     StartOnSavePage("Office", true);
-    ASSERT_TRUE(wizard.Type(kName, "Typed"));
+    ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, "Typed"));
     ASSERT_TRUE(wizard.Back());
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_potsPortPage);
     ASSERT_TRUE(wizard.Next());
@@ -144,7 +142,7 @@ TEST_P(SaveCfgNext, NameIsCheckedThenEverySettingSaved_OrThePageStaysWithNothing
     const std::string rings = row.modified ? "42" : StoredRings(row.current);
     if (row.typed != nullptr)
     {
-        ASSERT_TRUE(wizard.Type(kName, row.typed));
+        ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, row.typed));
     }
     if (row.message != nullptr)
         host.QueueAnswer(row.answer);
@@ -161,7 +159,7 @@ TEST_P(SaveCfgNext, NameIsCheckedThenEverySettingSaved_OrThePageStaysWithNothing
     else
     {
         EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
-        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kName));
+        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(IDC_CONFIG_NAME));
         EXPECT_EQ(CurrentName(), row.current);
         EXPECT_EQ(ReadProfile(), before);
     }
@@ -198,7 +196,7 @@ TEST_F(SaveCfgPage, BackLeadsToThePageBeforeIt_WithoutCheckingOrWriting)
         sheet.m_bExpressSetup = row.express;
         StartOnSavePage("Office", true, row.modelCode, row.extModelCode);
         const std::string before = ReadProfile();
-        ASSERT_TRUE(wizard.Type(kName, "not a valid name!"));
+        ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, "not a valid name!"));
         ASSERT_TRUE(wizard.Back());
         EXPECT_EQ(wizard.ActivePage(), row.expectedPage);
         EXPECT_EQ(sheet.m_saveCfgPage.m_bForward, 0);
@@ -213,7 +211,7 @@ TEST_F(SaveCfgPage, SaveFailureIsShownAndThePageStays_WhenTheProfileCannotBeWrit
 {
     StartOnSavePage("Office", true);
     const std::string before = ReadProfile();
-    ASSERT_TRUE(wizard.Type(kName, "Office2"));
+    ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, "Office2"));
     for (ReadOnlyProfile::Part part : {ReadOnlyProfile::Part::File, ReadOnlyProfile::Part::Folder})
     {
         ReadOnlyProfile readOnly(std::filesystem::path(ProfilePath()), part);
@@ -221,7 +219,7 @@ TEST_F(SaveCfgPage, SaveFailureIsShownAndThePageStays_WhenTheProfileCannotBeWrit
         ASSERT_TRUE(wizard.Next());
         EXPECT_EQ(LastMessage(), "The configuration could not be saved to " + ProfilePath() + ".");
         EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);
-        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kName));
+        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(IDC_CONFIG_NAME));
         EXPECT_EQ(CurrentName(), "Office");
     }
     EXPECT_EQ(ReadProfile(), before);

@@ -10,10 +10,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kConfigs = 1040;
-constexpr int kDelete = 1052;
-constexpr int kSetup = 1054;
-
 constexpr const char* kProfile = "[Default Configs]\n"
                                  "Config1=Factory A\n"
                                  "[Office]\n"
@@ -75,8 +71,8 @@ TEST_F(SetupTypePage, ConfigurationsAreListedSorted_WithoutDefaultConfigsAndRepe
     EXPECT_EQ(Items(), "Branch|Factory A|home|Office");
     EXPECT_EQ(SelectedItem(), "Branch");
     EXPECT_EQ(Page().m_cbSetup.GetCurSel(), kSetupExpressExisting);
-    EXPECT_TRUE(Enabled(kConfigs));
-    EXPECT_TRUE(Enabled(kDelete));
+    EXPECT_TRUE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_TRUE(Enabled(IDC_DELETE_CONFIG));
     EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZBACK));
     EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZNEXT));
 }
@@ -86,9 +82,9 @@ TEST_F(SetupTypePage, OnlyCustomNewIsOfferedAndDefaultsLoaded_WhenTheProfileHasN
     StartOnSetupTypePage();
     EXPECT_EQ(Page().m_cbSetup.GetCurSel(), kSetupCustomNew);
     EXPECT_EQ(Page().m_nSetupType, kSetupCustomNew);
-    EXPECT_TRUE(Enabled(kSetup));
-    EXPECT_FALSE(Enabled(kConfigs));
-    EXPECT_FALSE(Enabled(kDelete));
+    EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
+    EXPECT_FALSE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_FALSE(Enabled(IDC_DELETE_CONFIG));
 
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_networkSwitchTypePage);
@@ -110,10 +106,10 @@ TEST_F(SetupTypePage, ListAndDeleteServeTheExistingSetupsOnly_WhenTheSetupTypeCh
     for (const auto& [setupType, listUsable] : rows)
     {
         SCOPED_TRACE(setupType);
-        ASSERT_TRUE(wizard.Select(kSetup, setupType));
+        ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, setupType));
         EXPECT_EQ(Page().m_nSetupType, setupType);
-        EXPECT_EQ(Enabled(kConfigs), listUsable);
-        EXPECT_EQ(Enabled(kDelete), listUsable);
+        EXPECT_EQ(Enabled(IDC_CONFIG_LIST), listUsable);
+        EXPECT_EQ(Enabled(IDC_DELETE_CONFIG), listUsable);
     }
     EXPECT_FALSE(g_bCfgModified);
 }
@@ -128,12 +124,12 @@ TEST_F(SetupTypePage, ExistingSetupWithoutConfigurationIsRefused_WithNothingLoad
     for (int setupType : {kSetupExpressExisting, kSetupCustomExisting})
     {
         SCOPED_TRACE(setupType);
-        ASSERT_TRUE(wizard.Select(kSetup, setupType));
+        ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, setupType));
         host.QueueAnswer(IDOK);
         ASSERT_TRUE(wizard.Next());
         EXPECT_EQ(LastMessage(), "You must select a configuration file.");
         EXPECT_EQ(wizard.ActivePage(), &sheet.m_iniSectionPage);
-        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kConfigs));
+        EXPECT_EQ(CWnd::GetFocus(), wizard.Control(IDC_CONFIG_LIST));
         EXPECT_TRUE(sheet.m_bExpressSetup);
         EXPECT_EQ(Page().m_nLoadedSetupType, -1);
         EXPECT_EQ(Rings(), 0);
@@ -161,9 +157,9 @@ TEST_F(SetupTypePage, NextOpensTheChosenConfiguration_ForEachCustomSetup)
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.item);
-        ASSERT_TRUE(wizard.Select(kSetup, kSetupCustomExisting));
-        ASSERT_TRUE(wizard.SelectText(kConfigs, row.item));
-        ASSERT_TRUE(wizard.Select(kSetup, row.setupType));
+        ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, kSetupCustomExisting));
+        ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, row.item));
+        ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, row.setupType));
         ASSERT_TRUE(wizard.Next());
         EXPECT_EQ(wizard.ActivePage(), &sheet.m_networkSwitchTypePage);
         EXPECT_EQ(Rings(), row.expectedRings);
@@ -254,8 +250,8 @@ TEST_F(SetupTypePage, ModifiedValuesStayUnlessTheUserAgrees_WhenAnotherConfigura
 {
     WriteProfile(kProfile);
     StartOnSetupTypePage();
-    ASSERT_TRUE(wizard.Select(kSetup, kSetupCustomExisting));
-    ASSERT_TRUE(wizard.SelectText(kConfigs, "Office"));
+    ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, kSetupCustomExisting));
+    ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, "Office"));
     ASSERT_TRUE(wizard.Next());
     ASSERT_EQ(Rings(), 3);
     // What the call control page does when the user edits the rings.
@@ -271,7 +267,7 @@ TEST_F(SetupTypePage, ModifiedValuesStayUnlessTheUserAgrees_WhenAnotherConfigura
 
     // Another configuration, No: the edits stay and the wizard goes on.
     ASSERT_TRUE(wizard.Back());
-    ASSERT_TRUE(wizard.SelectText(kConfigs, "home"));
+    ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, "home"));
     host.QueueAnswer(IDNO);
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(LastMessage(),
@@ -283,7 +279,7 @@ TEST_F(SetupTypePage, ModifiedValuesStayUnlessTheUserAgrees_WhenAnotherConfigura
 
     // Yes: the other configuration is opened.
     ASSERT_TRUE(wizard.Back());
-    ASSERT_TRUE(wizard.SelectText(kConfigs, "home"));
+    ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, "home"));
     host.QueueAnswer(IDYES);
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(Rings(), 7);
@@ -386,20 +382,21 @@ TEST_F(SetupTypePage, ExpressSetupSwitchesTheParametersOfTheSkippedPages_FromThe
         SCOPED_TRACE(row.config);
         StartOnSetupTypePage();
         // What earlier passes through the call control and stored numbers pages left behind.
-        theParams.FindParam(1007)->m_bEnabled = row.ringsSent;
-        theParams.FindParam(1010)->m_bEnabled = row.autoAnswerSent;
+        theParams.FindParam(IDC_AUTO_ANSWER)->m_bEnabled = row.ringsSent;
+        theParams.FindParam(IDC_RINGS_TO_ANSWER)->m_bEnabled = row.autoAnswerSent;
         for (int i = 0; i < 10; ++i)
-            theParams.FindParam(1012 + i)->m_bEnabled = i % 2;
+            theParams.FindParam(IDC_STORED_NUMBER_0 + i)->m_bEnabled = i % 2;
 
-        ASSERT_TRUE(wizard.SelectText(kConfigs, row.config));
+        ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, row.config));
         ASSERT_TRUE(wizard.Next());
         ASSERT_TRUE(sheet.m_bExpressSetup);
-        EXPECT_EQ(theParams.FindParam(1007)->m_bEnabled != FALSE, row.autoAnswerSent);
-        EXPECT_EQ(theParams.FindParam(1010)->m_bEnabled != FALSE, row.ringsSent);
+        EXPECT_EQ(theParams.FindParam(IDC_AUTO_ANSWER)->m_bEnabled != FALSE, row.autoAnswerSent);
+        EXPECT_EQ(theParams.FindParam(IDC_RINGS_TO_ANSWER)->m_bEnabled != FALSE, row.ringsSent);
         for (int i = 0; i < 10; ++i)
         {
             const bool sent = i == row.numbersSent[0] || i == row.numbersSent[1];
-            EXPECT_EQ(theParams.FindParam(1012 + i)->m_bEnabled != FALSE, sent) << "number " << i;
+            EXPECT_EQ(theParams.FindParam(IDC_STORED_NUMBER_0 + i)->m_bEnabled != FALSE, sent)
+                << "number " << i;
         }
         sheet.DestroyWindow();
     }
@@ -435,9 +432,9 @@ TEST_F(SetupTypePage, DeleteRemovesTheSectionOnlyAfterYes_AndNeverAFactoryDefaul
     for (const Row& row : rows)
     {
         SCOPED_TRACE(std::string(row.item) + " " + std::to_string(row.answer));
-        ASSERT_TRUE(wizard.SelectText(kConfigs, row.item));
+        ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, row.item));
         host.QueueAnswer(row.answer);
-        ASSERT_TRUE(wizard.Click(kDelete));
+        ASSERT_TRUE(wizard.Click(IDC_DELETE_CONFIG));
         EXPECT_EQ(LastMessage(), row.message);
         EXPECT_EQ(Items(), row.itemsAfter);
         EXPECT_EQ(SelectedItem(), row.selectedAfter);
@@ -455,12 +452,12 @@ TEST_F(SetupTypePage, OnlyCustomNewRemains_UntilAConfigurationExistsAgain)
     WriteProfile("[Only]\nRingsToAnswer=4\n");
     StartOnSetupTypePage();
     host.QueueAnswer(IDYES);
-    ASSERT_TRUE(wizard.Click(kDelete));
+    ASSERT_TRUE(wizard.Click(IDC_DELETE_CONFIG));
     EXPECT_EQ(Items(), "");
     EXPECT_EQ(Page().m_cbSetup.GetCurSel(), kSetupCustomNew);
-    EXPECT_FALSE(Enabled(kSetup));
-    EXPECT_FALSE(Enabled(kConfigs));
-    EXPECT_FALSE(Enabled(kDelete));
+    EXPECT_FALSE(Enabled(IDC_SETUP_TYPE));
+    EXPECT_FALSE(Enabled(IDC_CONFIG_LIST));
+    EXPECT_FALSE(Enabled(IDC_DELETE_CONFIG));
     EXPECT_EQ(Page().m_nSetupType, kSetupExpressExisting);
 
     ASSERT_TRUE(wizard.Next());
@@ -473,8 +470,8 @@ TEST_F(SetupTypePage, OnlyCustomNewRemains_UntilAConfigurationExistsAgain)
     ASSERT_TRUE(wizard.Back());
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_iniSectionPage);
     EXPECT_EQ(Items(), "Saved");
-    EXPECT_TRUE(Enabled(kSetup));
-    ASSERT_TRUE(wizard.Select(kSetup, kSetupCustomExisting));
+    EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
+    ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, kSetupCustomExisting));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(Rings(), 6);
 }
@@ -484,13 +481,13 @@ TEST_F(SetupTypePage, ConfigurationStaysListed_WhenItsSectionCannotBeRemoved)
     const std::string profile = "[Alpha]\n[Beta]\n";
     WriteProfile(profile);
     StartOnSetupTypePage();
-    ASSERT_TRUE(wizard.SelectText(kConfigs, "Beta"));
+    ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, "Beta"));
     for (ReadOnlyProfile::Part part : {ReadOnlyProfile::Part::File, ReadOnlyProfile::Part::Folder})
     {
         ReadOnlyProfile readOnly(ProfilePath(), part);
         host.QueueAnswer(IDYES);
         host.QueueAnswer(IDOK);
-        ASSERT_TRUE(wizard.Click(kDelete));
+        ASSERT_TRUE(wizard.Click(IDC_DELETE_CONFIG));
         EXPECT_EQ(LastMessage(), "The configuration could not be saved to " + ProfilePath() + ".");
         EXPECT_EQ(Items(), "Alpha|Beta");
         EXPECT_EQ(SelectedItem(), "Beta");

@@ -6,8 +6,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kFirstNumberEdit = 1012;
-
 class StoredNumbersPageTest : public WizardTest
 {
 protected:
@@ -21,7 +19,7 @@ protected:
 
     BOOL Enabled(int number) const
     {
-        return theParams.FindParam(kFirstNumberEdit + number)->m_bEnabled;
+        return theParams.FindParam(IDC_STORED_NUMBER_0 + number)->m_bEnabled;
     }
 
     CStoredNumbersPage& page = sheet.m_storedNumbersPage;
@@ -30,10 +28,10 @@ protected:
 TEST_F(StoredNumbersPageTest, TrimsEachNumberAndSwitchesItsParameterByWhetherItIsEmpty_WhenLeft)
 {
     StartOnPage();
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 0, "  0123,456-7\t"));
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 4, "   ")); // only blanks: not sent
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 9, "9&1"));
-    theParams.FindParam(kFirstNumberEdit + 4)->m_bEnabled = TRUE;
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 0, "  0123,456-7\t"));
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 4, "   ")); // only blanks: not sent
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 9, "9&1"));
+    theParams.FindParam(IDC_STORED_NUMBER_0 + 4)->m_bEnabled = TRUE;
 
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_portCtrlCfgPage1);
@@ -58,15 +56,15 @@ TEST_F(StoredNumbersPageTest, TrimsEachNumberAndSwitchesItsParameterByWhetherItI
 TEST_F(StoredNumbersPageTest, RefusesAnAmpersandInNumberZeroOnly)
 {
     StartOnPage();
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 1, "1&2"));
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 0, "1&2"));
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 1, "1&2"));
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 0, "1&2"));
     host.QueueAnswer(IDOK);
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(LastMessage(), "Invalid character(s) entered.");
     EXPECT_EQ(wizard.ActivePage(), &page);
-    EXPECT_EQ(CWnd::GetFocus(), wizard.Control(kFirstNumberEdit + 0));
+    EXPECT_EQ(CWnd::GetFocus(), wizard.Control(IDC_STORED_NUMBER_0 + 0));
 
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 0, "12"));
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 0, "12"));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(page.m_strNumber[1], "1&2");
     EXPECT_TRUE(Enabled(1));
@@ -75,11 +73,11 @@ TEST_F(StoredNumbersPageTest, RefusesAnAmpersandInNumberZeroOnly)
 TEST_F(StoredNumbersPageTest, KeepsTheNumbersBeforeAFailingOneTrimmedAndSwitched_WhenLeftByBack)
 {
     StartOnPage();
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 1, " 11 "));
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 3, "3 3")); // a blank inside is not trimmed
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 5, " 55 "));
-    theParams.FindParam(kFirstNumberEdit + 2)->m_bEnabled = TRUE;
-    theParams.FindParam(kFirstNumberEdit + 5)->m_bEnabled = FALSE;
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 1, " 11 "));
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 3, "3 3")); // a blank inside is not trimmed
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 5, " 55 "));
+    theParams.FindParam(IDC_STORED_NUMBER_0 + 2)->m_bEnabled = TRUE;
+    theParams.FindParam(IDC_STORED_NUMBER_0 + 5)->m_bEnabled = FALSE;
 
     host.QueueAnswer(IDOK);
     ASSERT_TRUE(wizard.Back());
@@ -99,8 +97,8 @@ TEST_F(StoredNumbersPageTest, TakesNoMoreThanTwentyCharactersInAnyNumber)
     for (int number = 0; number < 10; ++number)
     {
         SCOPED_TRACE(number);
-        ASSERT_TRUE(wizard.Type(kFirstNumberEdit + number, "123456789012345678901234"));
-        EXPECT_EQ(wizard.Control(kFirstNumberEdit + number)->GetWindowText(),
+        ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + number, "123456789012345678901234"));
+        EXPECT_EQ(wizard.Control(IDC_STORED_NUMBER_0 + number)->GetWindowText(),
                   "12345678901234567890");
     }
 }
@@ -108,7 +106,7 @@ TEST_F(StoredNumbersPageTest, TakesNoMoreThanTwentyCharactersInAnyNumber)
 TEST_F(StoredNumbersPageTest, MarksTheConfigurationModified_WhenANumberIsTyped)
 {
     StartOnPage();
-    ASSERT_TRUE(wizard.Type(kFirstNumberEdit + 7, "7"));
+    ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 7, "7"));
     EXPECT_TRUE(g_bCfgModified);
 }
 

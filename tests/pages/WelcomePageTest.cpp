@@ -4,9 +4,6 @@ using wizard_testing::WizardTest;
 
 namespace
 {
-constexpr int kYes = 1159;
-constexpr int kNo = 1160;
-
 class WelcomePage : public WizardTest
 {
 protected:
@@ -26,14 +23,14 @@ TEST_F(WelcomePage, AnswerChoosesTheSecondPage_WhenNextIsPressed)
         bool expectedSearch;
     };
     const Row rows[] = {
-        {kYes, &sheet.m_idingPage, true},
-        {kNo, &sheet.m_portPage, false},
+        {IDC_SEARCH_YES, &sheet.m_idingPage, true},
+        {IDC_SEARCH_NO, &sheet.m_portPage, false},
     };
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.radio);
         ASSERT_TRUE(wizard.Start());
-        EXPECT_TRUE(IsChecked(kYes));
+        EXPECT_TRUE(IsChecked(IDC_SEARCH_YES));
         EXPECT_FALSE(wizard.IsButtonEnabled(ID_WIZBACK));
         EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZNEXT));
         EXPECT_TRUE(wizard.IsButtonEnabled(IDCANCEL));
@@ -49,7 +46,7 @@ TEST_F(WelcomePage, AnswerChoosesTheSecondPage_WhenNextIsPressed)
 TEST_F(WelcomePage, CancelIsEnabledAgainAndTheAnswerKept_WhenTheUserComesBack)
 {
     ASSERT_TRUE(wizard.Start());
-    ASSERT_TRUE(wizard.Click(kNo));
+    ASSERT_TRUE(wizard.Click(IDC_SEARCH_NO));
     ASSERT_TRUE(wizard.Next());
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_portPage);
     // What an outcome page does to the sheet.
@@ -59,20 +56,20 @@ TEST_F(WelcomePage, CancelIsEnabledAgainAndTheAnswerKept_WhenTheUserComesBack)
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_welcomePage);
     EXPECT_TRUE(wizard.IsButtonEnabled(IDCANCEL));
     EXPECT_FALSE(wizard.IsButtonEnabled(ID_WIZBACK));
-    EXPECT_TRUE(IsChecked(kNo));
-    EXPECT_FALSE(IsChecked(kYes));
+    EXPECT_TRUE(IsChecked(IDC_SEARCH_NO));
+    EXPECT_FALSE(IsChecked(IDC_SEARCH_YES));
     EXPECT_FALSE(sheet.m_welcomePage.m_bSearch);
 }
 
 TEST_F(WelcomePage, TheButtonCheckedAtNextDecides_WhenTheAnswerChangesOnTheWayBack)
 {
     ASSERT_TRUE(wizard.Start());
-    ASSERT_TRUE(wizard.Click(kNo));
+    ASSERT_TRUE(wizard.Click(IDC_SEARCH_NO));
     ASSERT_TRUE(wizard.Next());
     ASSERT_TRUE(wizard.Back());
     ASSERT_EQ(sheet.m_welcomePage.m_nSearchChoice, 1);
 
-    ASSERT_TRUE(wizard.Click(kYes));
+    ASSERT_TRUE(wizard.Click(IDC_SEARCH_YES));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_idingPage);
     EXPECT_TRUE(sheet.m_welcomePage.m_bSearch);

@@ -1,4 +1,5 @@
 #include "src/res/Resources.h"
+#include "src/res/WizardRes.h"
 
 #include <gtest/gtest.h>
 
@@ -75,42 +76,48 @@ TEST(StringTable, IdsAscendAndAreUnique_InTableOrder)
 
 TEST(StringTable, TextsAreExact_WhenTheyHoldEscapesPlaceholdersOrOddSpacing)
 {
-    EXPECT_STREQ(FindText(1438),
+    EXPECT_STREQ(FindText(IDS_NOT_FOUND),
                  "Could not find your ISDN TA.  Please make sure the ISDN TA is plugged in, "
                  "turned on and the cable is connected properly.\r\nClick Finish now.");
-    EXPECT_STREQ(FindText(1218),
+    EXPECT_STREQ(FindText(IDS_DISCARD_NAMED_FOR_NAMED),
                  "You will lose modifications made to %s.\nAre you sure you wish to open %s?");
-    EXPECT_STREQ(FindText(1370),
+    EXPECT_STREQ(FindText(IDS_WELCOME_INTRO),
                  "The QUORAN Configuration Wizard will allow you to configure your terminal "
                  "adapter quickly and easily.\r\n\r\nVersion 1.56\r\n\r\nDo you want the "
                  "wizard to search for your ISDN TA?");
-    EXPECT_STREQ(FindText(1210),
+    EXPECT_STREQ(FindText(IDS_BAD_PROFILE_VALUE),
                  "Invalid %s value found in INI file. Factory default value read instead.");
-    EXPECT_STREQ(FindText(1222), "Are you sure you want to delete '%s'?");
-    EXPECT_STREQ(FindText(1215), "Warning: This configuration, %s,  already exists and will be "
-                                 "overwritten.\nContinue?");
-    EXPECT_STREQ(FindText(1439),
+    EXPECT_STREQ(FindText(IDS_DELETE_QUESTION), "Are you sure you want to delete '%s'?");
+    EXPECT_STREQ(FindText(IDS_OVERWRITE_EXISTING),
+                 "Warning: This configuration, %s,  already exists and will be "
+                 "overwritten.\nContinue?");
+    EXPECT_STREQ(FindText(IDS_SEARCHING),
                  "Please wait while the configuration utility searches for your ISDN "
                  "TA(s).  This may take up to 20 seconds.");
-    EXPECT_STREQ(FindText(1224), "AT&T 5ESS");
-    EXPECT_STREQ(FindText(1600), "The configuration could not be saved to %s.");
+    EXPECT_STREQ(FindText(IDS_SWITCH_5ESS), "AT&T 5ESS");
+    EXPECT_STREQ(FindText(IDS_CONFIG_NOT_SAVED), "The configuration could not be saved to %s.");
 }
 
 TEST(StringTable, NumberedChoicesFollowTheirIds_ForTeisAndComPorts)
 {
     for (int n = 0; n <= 63; ++n)
-        EXPECT_STREQ(FindText(1267 + n), std::to_string(n).c_str());
+        EXPECT_STREQ(FindText(NumberStringId(n)), std::to_string(n).c_str());
     for (int port = 1; port <= 36; ++port)
     {
-        const UINT id = port <= 8 ? 1253 + port : 1437 + port;
+        const UINT id = ComPortStringId(port);
         EXPECT_EQ(FindText(id), "COM" + std::to_string(port)) << id;
     }
 }
 
 TEST(DialogTemplates, AllTwentyOnePagesPresent_WithTheirSizeAndCaption)
 {
-    const UINT ids[] = {130, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141,
-                        142, 143, 144, 145, 146, 147, 148, 182, 183, 185};
+    const UINT ids[] = {
+        IDD_WELCOME,        IDD_SETUP_TYPE,     IDD_SWITCH_TYPE,   IDD_TEI,
+        IDD_SPID_NUMBERS,   IDD_MSN_NUMBERS,    IDD_CALL_CONTROL,  IDD_DATA_PROTOCOL,
+        IDD_STORED_NUMBERS, IDD_SERIAL_SIGNALS, IDD_SERIAL_FORMAT, IDD_SAVE,
+        IDD_LOAD,           IDD_CONFIGURING,    IDD_SUCCESS,       IDD_TIMEOUT,
+        IDD_ERROR,          IDD_SEARCH,         IDD_COM_PORT,      IDD_POTS_PORT,
+        IDD_BANDWIDTH};
     EXPECT_EQ(WizardResources().dialogs.size(), std::size(ids));
     for (UINT id : ids)
     {
@@ -118,7 +125,9 @@ TEST(DialogTemplates, AllTwentyOnePagesPresent_WithTheirSizeAndCaption)
         ASSERT_NE(dialog, nullptr) << id;
         EXPECT_EQ(dialog->cx, 266) << id;
         EXPECT_EQ(dialog->cy, 150) << id;
-        EXPECT_STREQ(dialog->caption, id == 139 ? "-" : "QUORAN Configuration Wizard") << id;
+        EXPECT_STREQ(dialog->caption,
+                     id == IDD_STORED_NUMBERS ? "-" : "QUORAN Configuration Wizard")
+            << id;
         EXPECT_FALSE(dialog->items.empty()) << id;
     }
 }
@@ -176,23 +185,27 @@ TEST(DialogTemplates, ResultControlsStartHidden_OnTheSearchAndNumbersPages)
     {
         UINT dialog;
         int control;
-    } hidden[] = {{148, 1189}, {148, 1190}, {135, 1186}, {136, 1187}, {136, 1150}};
+    } hidden[] = {{IDD_SEARCH, IDC_DEVICE_LIST},
+                  {IDD_SEARCH, IDC_DEVICE_GROUP},
+                  {IDD_SPID_NUMBERS, IDC_DATA_DN2},
+                  {IDD_MSN_NUMBERS, IDC_DATA_MSN2},
+                  {IDD_MSN_NUMBERS, IDC_DATA_SUB2}};
     for (const auto& [dialogId, controlId] : hidden)
     {
         const DialogItem* item = FindControl(*FindTemplate(dialogId), controlId);
         ASSERT_NE(item, nullptr) << controlId;
         EXPECT_EQ(item->style & WS_VISIBLE, 0u) << controlId;
     }
-    const DialogItem* list = FindControl(*FindTemplate(148), 1189);
+    const DialogItem* list = FindControl(*FindTemplate(IDD_SEARCH), IDC_DEVICE_LIST);
     EXPECT_EQ(list->controlClass, ControlClass::ListView);
     EXPECT_EQ(list->style & (LVS_REPORT | LVS_SINGLESEL), DWORD(LVS_REPORT | LVS_SINGLESEL));
 }
 
 TEST(DialogTemplates, RadioGroupStartsAtYes_OnTheWelcomePage)
 {
-    const DialogTemplate& welcome = *FindTemplate(130);
-    const DialogItem* yes = FindControl(welcome, 1159);
-    const DialogItem* no = FindControl(welcome, 1160);
+    const DialogTemplate& welcome = *FindTemplate(IDD_WELCOME);
+    const DialogItem* yes = FindControl(welcome, IDC_SEARCH_YES);
+    const DialogItem* no = FindControl(welcome, IDC_SEARCH_NO);
     ASSERT_NE(yes, nullptr);
     ASSERT_NE(no, nullptr);
     EXPECT_NE(yes->style & WS_GROUP, 0u);

@@ -86,14 +86,14 @@ TEST_F(QtWizardSheet, FirstPage_ShowsInTheWindow_WithTitleIconAndControls)
 
     CPropertyPage& welcome = sheet->m_welcomePage;
     ASSERT_EQ(sheet->GetActivePage(), &welcome);
-    auto* yes = qobject_cast<QRadioButton*>(host->WidgetOf(*welcome.GetDlgItem(1159)));
+    auto* yes = qobject_cast<QRadioButton*>(host->WidgetOf(*welcome.GetDlgItem(IDC_SEARCH_YES)));
     ASSERT_NE(yes, nullptr);
     EXPECT_EQ(yes->text(), "Yes");
     EXPECT_TRUE(yes->isVisible());
 
     // The introduction: x 5, y 39, 260 x 49 dialog units.
     BaseUnits units = host->GetBaseUnits();
-    auto* text = qobject_cast<QLabel*>(host->WidgetOf(*welcome.GetDlgItem(1057)));
+    auto* text = qobject_cast<QLabel*>(host->WidgetOf(*welcome.GetDlgItem(IDC_WELCOME_INTRO)));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->geometry(),
               QRect(5 * units.x / 4, 39 * units.y / 8, 265 * units.x / 4 - 5 * units.x / 4,
@@ -113,7 +113,7 @@ TEST_F(QtWizardSheet, Enter_OnTheFirstPage_MovesOn)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QWidget* focus = QApplication::focusWidget();
     ASSERT_NE(focus, nullptr);
-    EXPECT_EQ(focus, host->WidgetOf(*sheet->m_welcomePage.GetDlgItem(1159)));
+    EXPECT_EQ(focus, host->WidgetOf(*sheet->m_welcomePage.GetDlgItem(IDC_SEARCH_YES)));
     QTest::keyClick(focus, Qt::Key_Return);
     // "Yes" is checked: on to the search.
     EXPECT_EQ(sheet->GetActivePage(), &sheet->m_idingPage);
