@@ -14,6 +14,7 @@ typedef int BOOL;
 typedef unsigned char BYTE;
 typedef uint16_t WORD;
 typedef uint32_t DWORD;
+typedef uint64_t ULONGLONG;
 typedef int32_t LONG;
 typedef int INT;
 typedef unsigned int UINT;
@@ -118,11 +119,13 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwStackSize
 // Waits for a thread handle to end (the wizard never waits; tests do).
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
 
+// Sleep, _ftime, GetTickCount64 and the COM port time-outs below follow one clock: the monotonic
+// clock, so that a change of the wall clock can neither stretch nor cut an exchange. Tests may
+// make it run faster (platform/posix/ClockTesting.h).
 void Sleep(DWORD dwMilliseconds);
 
-// The runtime library's time with milliseconds. Here it reads a monotonic clock, so a change of
-// the wall clock can neither stretch nor cut an exchange; `time` counts seconds from an
-// arbitrary origin and is never 0.
+// The runtime library's time with milliseconds; `time` counts seconds from an arbitrary origin
+// and is never 0.
 struct _timeb
 {
     int32_t time;
@@ -131,6 +134,9 @@ struct _timeb
     int16_t dstflag;
 };
 void _ftime(struct _timeb* timeptr);
+
+// Milliseconds since an arbitrary origin near boot.
+ULONGLONG GetTickCount64();
 
 // Closes a port (unlocked at once unless another thread is still inside a call on it, then when
 // that call returns) or forgets a thread handle (the thread runs on). ERROR_INVALID_HANDLE for a

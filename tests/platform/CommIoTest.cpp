@@ -1,3 +1,4 @@
+#include "platform/posix/ClockTesting.h"
 #include "platform/win32.h"
 #include "tests/platform/PseudoTerminal.h"
 
@@ -212,6 +213,32 @@ TEST_F(CommIoTest, WriteToAStalledLine_ReturnsTrueWithThePartCount_AfterTheTotal
     EXPECT_LT(written, block.size());
     EXPECT_GE(elapsed, 240.0);
     EXPECT_LT(elapsed, 5000.0);
+    EXPECT_TRUE(PurgeComm(port_, PURGE_TXABORT | PURGE_TXCLEAR));
+}
+
+TEST_F(CommIoTest, AFasterClock_ShortensTheReadAndWriteTimeouts_ByItsRate)
+{
+    SetClockRateForTesting(20);
+    SetTimeouts(MAXDWORD, 0, 2000, 0, 2000);
+    char buffer[8];
+    DWORD read = 99;
+    ULONGLONG ticks = GetTickCount64();
+    auto start = Clock::now();
+    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_EQ(read, 0u);
+    EXPECT_GE(GetTickCount64() - ticks, 2000u);
+    EXPECT_LT(MillisecondsSince(start), 1000.0);
+
+    const std::string block(1 << 20, 'z');
+    DWORD written = 0;
+    ticks = GetTickCount64();
+    start = Clock::now();
+    EXPECT_TRUE(
+        WriteFile(port_, block.data(), static_cast<DWORD>(block.size()), &written, nullptr));
+    EXPECT_LT(written, block.size());
+    EXPECT_GE(GetTickCount64() - ticks, 2000u);
+    EXPECT_LT(MillisecondsSince(start), 1000.0);
+    SetClockRateForTesting(1);
     EXPECT_TRUE(PurgeComm(port_, PURGE_TXABORT | PURGE_TXCLEAR));
 }
 
