@@ -1,7 +1,6 @@
 #include "framework/headless/HeadlessHost.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace
 {
@@ -20,9 +19,7 @@ bool AnswerFits(UINT nType, int answer)
 }
 } // namespace
 
-HeadlessHost::HeadlessHost(ClockMode mode) : m_mode(mode), m_start(std::chrono::steady_clock::now())
-{
-}
+HeadlessHost::HeadlessHost(ClockMode mode) : m_mode(mode), m_start(GetTickCount64()) {}
 
 HeadlessHost::~HeadlessHost()
 {
@@ -137,7 +134,7 @@ void HeadlessHost::SetClockMode(ClockMode mode)
     }
     else
     {
-        m_start = std::chrono::steady_clock::now() - std::chrono::milliseconds(before);
+        m_start = GetTickCount64() - before;
     }
 }
 
@@ -147,9 +144,7 @@ uint64_t HeadlessHost::Now() const
     {
         return m_virtualNow;
     }
-    auto elapsed = std::chrono::steady_clock::now() - m_start;
-    return static_cast<uint64_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+    return GetTickCount64() - m_start;
 }
 
 void HeadlessHost::AdvanceTime(DWORD ms)
@@ -258,9 +253,9 @@ void HeadlessHost::RunUntil(uint64_t until)
         {
             m_virtualNow = std::max(m_virtualNow, due);
         }
-        else if (due > Now())
+        else if (const uint64_t now = Now(); due > now)
         {
-            std::this_thread::sleep_for(std::chrono::milliseconds(due - Now()));
+            Sleep(static_cast<DWORD>(due - now));
         }
         FireTimer(static_cast<size_t>(next));
     }
@@ -273,7 +268,7 @@ void HeadlessHost::RunUntil(uint64_t until)
         uint64_t now = Now();
         if (until > now)
         {
-            std::this_thread::sleep_for(std::chrono::milliseconds(until - now));
+            Sleep(static_cast<DWORD>(until - now));
         }
     }
     AfxPumpMessages();

@@ -14,7 +14,6 @@
 #include "framework/Host.h"
 #include "framework/PropertySheet.h"
 
-#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -27,7 +26,7 @@ public:
     enum class ClockMode
     {
         Virtual,
-        RealTime,
+        RealTime, // the clock of Sleep and GetTickCount64, which the serial layer's waits follow
     };
 
     struct MessageBoxRecord
@@ -113,7 +112,7 @@ private:
 
     ClockMode m_mode;
     uint64_t m_virtualNow = 0;
-    std::chrono::steady_clock::time_point m_start;
+    uint64_t m_start; // GetTickCount64() when the real-time Now() was 0
     std::vector<Timer> m_timers;
     uint64_t m_timerOrder = 0;
     std::deque<int> m_answers;
