@@ -3,6 +3,7 @@
 #include "sim/Interpreter.h"
 #include "sim/Presets.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -71,6 +72,7 @@ struct Adapter::Impl
     void Receive(char c);
     void EndOfLine();
     void Queue(std::string bytes, Clock::time_point due);
+    Clock::duration ReplyDelay() const;
     void WriteDue();
     bool CountOpeners();
     bool WatchOpeners();
@@ -354,10 +356,16 @@ void Adapter::Impl::EndOfLine()
     {
         if (faults.garbage)
             reply->insert(0, kNoise, sizeof kNoise);
-        Queue(std::move(*reply), Clock::now() + std::chrono::milliseconds(faults.replyDelayMs));
+        Queue(std::move(*reply), Clock::now() + ReplyDelay());
     }
     if (faults.hangupAfterLines > 0 && linesSeen >= faults.hangupAfterLines)
         hangUpPending = true;
+}
+
+Clock::duration Adapter::Impl::ReplyDelay() const
+{
+    const std::chrono::nanoseconds delay = std::chrono::milliseconds(options.faults.replyDelayMs);
+    return delay / std::max(options.clockRate, 1);
 }
 
 void Adapter::Impl::Queue(std::string bytes, Clock::time_point due)

@@ -34,6 +34,9 @@ struct Options
     std::string optionAnswer = "0"; // AT%I information line; "" = no information line
     // Override the ATI2 / ATI20 lines; "" = no information line (the reply is only the result).
     std::optional<std::string> modelLine, extendedModelLine;
+    // The adapter's clock runs this many times as fast as real time (at least 1): the reply delay
+    // lasts 1/clockRate of its time, for tests that speed the wizard's clock up alike.
+    int clockRate = 1;
 };
 
 class Adapter

@@ -30,6 +30,8 @@ const char kUsage[] =
     "  --flood BYTES         answer the first command with BYTES bytes without a line end\n"
     "  --hangup-after N      close the line after N command lines\n"
     "  --option-silent       leave AT%I unanswered\n"
+    "  --clock-rate N        run the adapter's clock N times as fast: --delay lasts 1/N of its\n"
+    "                        time (for tests that speed up the wizard's clock alike)\n"
     "  --list-models         print the model names and exit\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
@@ -108,6 +110,8 @@ int main(int argc, char** argv)
                 good = ParseNumber(value, options.faults.floodBytes);
             else if (argument == "--hangup-after")
                 good = ParseNumber(value, options.faults.hangupAfterLines);
+            else if (argument == "--clock-rate")
+                good = ParseNumber(value, options.clockRate) && options.clockRate >= 1;
             else
                 return Usage(("unknown option " + argument).c_str());
             if (!good)

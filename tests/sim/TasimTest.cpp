@@ -123,7 +123,7 @@ TEST(Tasim, ExitsWithStatus2_OnBadArguments)
 {
     const std::vector<std::vector<std::string>> bad = {
         {"--model", "1TR6"},       {"--delay", "soon"}, {"--flood"}, {"--echo", "maybe"},
-        {"--error-on-line", "-1"}, {"--frobnicate"},    {"stray"},
+        {"--error-on-line", "-1"}, {"--frobnicate"},    {"stray"},   {"--clock-rate", "0"},
     };
     for (const auto& arguments : bad)
     {
