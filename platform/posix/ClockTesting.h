@@ -1,4 +1,5 @@
-// Test access to the pace of the program's clock. Not for use by the wizard.
+// Test access to the pace of the program's clock: for tests, and for the testing option of
+// quoran-wizard-script. The wizard itself never calls it.
 #pragma once
 
 // Makes the program's clock run `rate` times as fast as real time, so that tests do not wait out
