@@ -72,7 +72,7 @@ struct Adapter::Impl
     void Receive(char c);
     void EndOfLine();
     void Queue(std::string bytes, Clock::time_point due);
-    Clock::duration ReplyDelay() const;
+    Clock::duration OnOwnClock(std::chrono::nanoseconds duration) const;
     void WriteDue();
     bool CountOpeners();
     bool WatchOpeners();
@@ -356,16 +356,17 @@ void Adapter::Impl::EndOfLine()
     {
         if (faults.garbage)
             reply->insert(0, kNoise, sizeof kNoise);
-        Queue(std::move(*reply), Clock::now() + ReplyDelay());
+        Queue(std::move(*reply),
+              Clock::now() + OnOwnClock(std::chrono::milliseconds(faults.replyDelayMs)));
     }
     if (faults.hangupAfterLines > 0 && linesSeen >= faults.hangupAfterLines)
         hangUpPending = true;
 }
 
-Clock::duration Adapter::Impl::ReplyDelay() const
+// How long `duration` of the adapter's clock lasts in real time.
+Clock::duration Adapter::Impl::OnOwnClock(std::chrono::nanoseconds duration) const
 {
-    const std::chrono::nanoseconds delay = std::chrono::milliseconds(options.faults.replyDelayMs);
-    return delay / std::max(options.clockRate, 1);
+    return duration / std::max(options.clockRate, 1);
 }
 
 void Adapter::Impl::Queue(std::string bytes, Clock::time_point due)
@@ -405,9 +406,13 @@ void Adapter::Impl::WriteDue()
 
 // Closing the master discards what the user has not read yet, and the last answer before a
 // hang-up is part of the dialogue: give the user a moment to read it. Written bytes reach the
-// user's queue a little later than the write, so the queue may look empty at first.
+// user's queue a little later than the write, so the queue may look empty at first. The moment
+// is one of the adapter's clock: a user whose clock runs as fast gets the hang-up at the same
+// point of its dialogue.
 void Adapter::Impl::AwaitReading()
 {
+    const auto nothingCame = OnOwnClock(std::chrono::milliseconds(100));
+    const auto longest = OnOwnClock(std::chrono::seconds(2));
     const auto start = Clock::now();
     bool arrived = false;
     for (;;)
@@ -417,8 +422,7 @@ void Adapter::Impl::AwaitReading()
             return;
         arrived = arrived || unread > 0;
         const auto waited = Clock::now() - start;
-        if ((unread == 0 && (arrived || waited > std::chrono::milliseconds(100))) ||
-            waited > std::chrono::seconds(2))
+        if ((unread == 0 && (arrived || waited > nothingCame)) || waited > longest)
             return;
         {
             std::lock_guard lock(mutex);

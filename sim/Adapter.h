@@ -35,7 +35,8 @@ struct Options
     // Override the ATI2 / ATI20 lines; "" = no information line (the reply is only the result).
     std::optional<std::string> modelLine, extendedModelLine;
     // The adapter's clock runs this many times as fast as real time (at least 1): the reply delay
-    // lasts 1/clockRate of its time, for tests that speed the wizard's clock up alike.
+    // and the moment a user gets to read the last answer before a hang-up last 1/clockRate of
+    // their time, for tests that speed the wizard's clock up alike.
     int clockRate = 1;
 };
 
