@@ -72,9 +72,9 @@ TEST_F(SendCommand, LongerReplyThanItsBuffer_IsCut_AndTheExchangeStillCompletes)
 
 TEST_F(SendCommand, OOKCRLF_DoesNotComplete_AndTheExchangeEndsByItsTimer)
 {
-    const auto start = std::chrono::steady_clock::now();
+    const ClockWatch watch = StartWatch();
     EXPECT_EQ(Exchange("AT\r", "AT\r\r\nOOK\r\n"), 0);
-    EXPECT_GE(SecondsSince(start), 0.9);
+    EXPECT_GE(watch.Seconds(), 0.9);
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find("[src/identify/devid.cpp ("), std::string::npos);
     EXPECT_NE(log.find(")]: <COM4> urs_TimeoutTimerExpired\n"), std::string::npos) << log;
