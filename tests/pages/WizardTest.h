@@ -3,11 +3,14 @@
 // dosdevices/ live there) and is the working directory (log.txt); COM ports are simulated
 // adapters or bare pseudo-terminals linked as dosdevices/comN.
 //
-// Worker threads (search, download) work on real ports in real time while the page timers run
-// on the virtual clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on.
+// Worker threads (search, download) work on real ports while the page timers run on the virtual
+// clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on. The workers'
+// clock (and the simulated adapters') runs twenty times as fast as real time, so that the
+// search's pauses and the download's time-outs take a twentieth of their time.
 #pragma once
 
 #include "framework/headless/Script.h"
+#include "platform/posix/ClockTesting.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "sim/Adapter.h"
 #include "src/app/CfgApp.h"
@@ -35,8 +38,13 @@ namespace wizard_testing
 class WizardTest : public ::testing::Test
 {
 protected:
+    // The pace of the workers' clock: the shortest wait of theirs that a page test meets, the
+    // 500 ms after a configuration line, still lasts 25 ms.
+    static constexpr unsigned kClockRate = 20;
+
     WizardTest()
     {
+        SetClockRateForTesting(kClockRate);
         char pattern[] = "/tmp/quoran-wizard.XXXXXX";
         if (mkdtemp(pattern) == nullptr)
             throw std::runtime_error("no temporary folder");
@@ -62,6 +70,7 @@ protected:
         WaitForWorkers(15000);
         log_Close();
         ResetProgramState();
+        SetClockRateForTesting(1);
         SetModuleFolderForTesting(nullptr);
         std::filesystem::current_path(previousDirectory_);
         std::error_code ignored;
@@ -85,6 +94,7 @@ protected:
         sim::Options options;
         options.model = model;
         options.faults = faults;
+        options.clockRate = kClockRate;
         std::unique_ptr<sim::Adapter> adapter = sim::Adapter::Start(options);
         if (adapter == nullptr || !adapter->LinkAs(PortLink(number)))
             throw std::runtime_error("no simulated adapter " + model);
