@@ -128,6 +128,14 @@ BOOL EndWithSuccess(DWORD transferred, LPDWORD count)
         *count = transferred;
     return TRUE;
 }
+
+// Fails a write with `code`, whatever part of it got out (reported in `count`).
+BOOL FailWrite(DWORD written, LPDWORD count, DWORD code)
+{
+    if (count)
+        *count = written;
+    return FailWith(code);
+}
 } // namespace
 
 BOOL ReadFile(HANDLE hFile, LPVOID lpBuffer, DWORD nNumberOfBytesToRead,
@@ -231,30 +239,16 @@ BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
         if (result < 0 && errno == EINTR)
             continue;
         if (result < 0 && errno != EAGAIN)
-        {
-            const DWORD code = platform::Win32ErrorFromErrno(errno);
-            if (lpNumberOfBytesWritten)
-                *lpNumberOfBytesWritten = written;
-            return FailWith(code);
-        }
+            return FailWrite(written, lpNumberOfBytesWritten, platform::Win32ErrorFromErrno(errno));
         if (hungUp)
-        {
-            if (lpNumberOfBytesWritten)
-                *lpNumberOfBytesWritten = written;
-            return FailWith(ERROR_GEN_FAILURE);
-        }
+            return FailWrite(written, lpNumberOfBytesWritten, ERROR_GEN_FAILURE);
         if (Passed(deadline))
             return EndWithSuccess(written, lpNumberOfBytesWritten);
 
         pollfd waiting{fd, POLLOUT, 0};
         const int ready = poll(&waiting, 1, PollTimeout(deadline));
         if (ready < 0 && errno != EINTR)
-        {
-            const DWORD code = platform::Win32ErrorFromErrno(errno);
-            if (lpNumberOfBytesWritten)
-                *lpNumberOfBytesWritten = written;
-            return FailWith(code);
-        }
+            return FailWrite(written, lpNumberOfBytesWritten, platform::Win32ErrorFromErrno(errno));
         if (ready > 0 && (waiting.revents & (POLLHUP | POLLERR | POLLNVAL)))
             hungUp = true;
     }
