@@ -442,7 +442,7 @@ void Adapter::Impl::CloseLine()
     closed.notify_all();
 }
 
-Adapter::Adapter(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Adapter::Adapter(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 
 std::unique_ptr<Adapter> Adapter::Start(const Options& options)
 {
@@ -460,16 +460,16 @@ std::unique_ptr<Adapter> Adapter::Start(const Options& options)
 Adapter::~Adapter()
 {
     {
-        std::lock_guard lock(impl_->mutex);
-        impl_->stopping = true;
+        std::lock_guard lock(m_impl->mutex);
+        m_impl->stopping = true;
     }
-    impl_->Wake();
-    impl_->thread.join();
+    m_impl->Wake();
+    m_impl->thread.join();
 }
 
 const std::string& Adapter::DevicePath() const
 {
-    return impl_->path;
+    return m_impl->path;
 }
 
 bool Adapter::LinkAs(const std::string& linkPath) const
@@ -477,7 +477,7 @@ bool Adapter::LinkAs(const std::string& linkPath) const
     // A new link under a temporary name, renamed over the old one: the path never dangles.
     const std::string temporary = linkPath + ".new";
     std::remove(temporary.c_str());
-    if (symlink(impl_->path.c_str(), temporary.c_str()) != 0)
+    if (symlink(m_impl->path.c_str(), temporary.c_str()) != 0)
         return false;
     if (std::rename(temporary.c_str(), linkPath.c_str()) != 0)
     {
@@ -489,39 +489,39 @@ bool Adapter::LinkAs(const std::string& linkPath) const
 
 std::vector<std::string> Adapter::ReceivedLines() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->lines;
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->lines;
 }
 
 std::map<std::string, std::string> Adapter::Settings() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->interpreter.Settings();
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->interpreter.Settings();
 }
 
 std::map<std::string, std::string> Adapter::StoredSettings() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->interpreter.StoredSettings();
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->interpreter.StoredSettings();
 }
 
 void Adapter::HangUp()
 {
-    std::unique_lock lock(impl_->mutex);
-    impl_->hangUpWanted = true;
-    impl_->Wake();
-    impl_->closed.wait(lock, [this] { return impl_->hungUp; });
+    std::unique_lock lock(m_impl->mutex);
+    m_impl->hangUpWanted = true;
+    m_impl->Wake();
+    m_impl->closed.wait(lock, [this] { return m_impl->hungUp; });
 }
 
 int Adapter::Users() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->users;
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->users;
 }
 
 bool Adapter::HungUp() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->hungUp;
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->hungUp;
 }
 } // namespace sim

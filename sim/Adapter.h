@@ -72,7 +72,7 @@ public:
 
 private:
     explicit Adapter(std::unique_ptr<Impl> impl);
-    std::unique_ptr<Impl> impl_;
+    std::unique_ptr<Impl> m_impl;
 };
 
 // The 26 presets then "modem", in device table order.

@@ -18,28 +18,28 @@ class ThreadObject final : public platform::HandleObject
 public:
     void Finish()
     {
-        std::lock_guard lock(mutex_);
-        finished_ = true;
-        ended_.notify_all();
+        std::lock_guard lock(m_mutex);
+        m_finished = true;
+        m_ended.notify_all();
     }
 
     // True when the thread has ended within `milliseconds` (INFINITE waits for good).
     bool WaitForEnd(DWORD milliseconds)
     {
-        std::unique_lock lock(mutex_);
+        std::unique_lock lock(m_mutex);
         if (milliseconds == INFINITE)
         {
-            ended_.wait(lock, [this] { return finished_; });
+            m_ended.wait(lock, [this] { return m_finished; });
             return true;
         }
-        return ended_.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                               [this] { return finished_; });
+        return m_ended.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                                [this] { return m_finished; });
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable ended_;
-    bool finished_ = false;
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_finished = false;
 };
 
 struct ThreadStart

@@ -25,8 +25,8 @@ protected:
         sim::Options options;
         options.faults = faults;
         options.clockRate = static_cast<int>(ClockRate());
-        adapters_.push_back(sim::Adapter::Start(options));
-        sim::Adapter* adapter = adapters_.back().get();
+        m_adapters.push_back(sim::Adapter::Start(options));
+        sim::Adapter* adapter = m_adapters.back().get();
         EXPECT_NE(adapter, nullptr);
         if (adapter)
             ports().Link(number, adapter->DevicePath());
@@ -43,7 +43,7 @@ protected:
 
     void CheckEachOutcome();
 
-    std::vector<std::unique_ptr<sim::Adapter>> adapters_;
+    std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
 };
 
 // The program's clock at real time, for a test of the real timing.

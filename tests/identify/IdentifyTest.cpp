@@ -22,8 +22,8 @@ protected:
     sim::Adapter& Attach(int number, sim::Options options)
     {
         options.clockRate = static_cast<int>(ClockRate());
-        adapters_.push_back(sim::Adapter::Start(options));
-        sim::Adapter* adapter = adapters_.back().get();
+        m_adapters.push_back(sim::Adapter::Start(options));
+        sim::Adapter* adapter = m_adapters.back().get();
         EXPECT_NE(adapter, nullptr) << options.model;
         if (adapter)
             ports().Link(number, adapter->DevicePath());
@@ -46,7 +46,7 @@ protected:
         return records;
     }
 
-    std::vector<std::unique_ptr<sim::Adapter>> adapters_;
+    std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
 };
 
 sim::Options Model(const std::string& name)

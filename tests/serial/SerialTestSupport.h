@@ -65,18 +65,18 @@ protected:
     void SetUp() override
     {
         SetClockRateForTesting(m_clockRate);
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(ports_.Path());
+        m_previous = std::filesystem::current_path();
+        std::filesystem::current_path(m_ports.Path());
         // The application object, where a suite links it, keeps logging off until it starts.
-        previousFlag_ = log_SetEnabledFlag(nullptr);
+        m_previousFlag = log_SetEnabledFlag(nullptr);
         log_Open();
     }
 
     void TearDown() override
     {
         log_Close();
-        log_SetEnabledFlag(previousFlag_);
-        std::filesystem::current_path(previous_);
+        log_SetEnabledFlag(m_previousFlag);
+        std::filesystem::current_path(m_previous);
         SetClockRateForTesting(1);
     }
 
@@ -85,13 +85,13 @@ protected:
     // A watch started now, on this test's clock.
     ClockWatch StartWatch() const { return ClockWatch(m_clockRate); }
 
-    ComPortFolder& ports() { return ports_; }
+    ComPortFolder& ports() { return m_ports; }
 
     // Closes the log and returns everything written to it.
     std::string CloseLogAndRead()
     {
         log_Close();
-        std::ifstream file(ports_.Path() / "log.txt", std::ios::binary);
+        std::ifstream file(m_ports.Path() / "log.txt", std::ios::binary);
         std::stringstream text;
         text << file.rdbuf();
         return text.str();
@@ -99,9 +99,9 @@ protected:
 
 private:
     unsigned m_clockRate;
-    ComPortFolder ports_;
-    std::filesystem::path previous_;
-    const volatile BYTE* previousFlag_ = nullptr;
+    ComPortFolder m_ports;
+    std::filesystem::path m_previous;
+    const volatile BYTE* m_previousFlag = nullptr;
 };
 
 // Counts how often `part` occurs in `text`.
