@@ -14,7 +14,6 @@ typedef int BOOL;
 typedef unsigned char BYTE;
 typedef uint16_t WORD;
 typedef uint32_t DWORD;
-typedef uint64_t ULONGLONG;
 typedef int32_t LONG;
 typedef int INT;
 typedef unsigned int UINT;
@@ -119,9 +118,8 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwStackSize
 // Waits for a thread handle to end (the wizard never waits; tests do).
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
 
-// Sleep, _ftime, GetTickCount64 and the COM port time-outs below follow one clock: the monotonic
-// clock, so that a change of the wall clock can neither stretch nor cut an exchange. Tests may
-// make it run faster (platform/posix/ClockTesting.h).
+// Sleep, _ftime and the COM port time-outs below follow the program's clock (platform/Clock.h):
+// the monotonic clock, so that a change of the wall clock can neither stretch nor cut an exchange.
 void Sleep(DWORD dwMilliseconds);
 
 // The runtime library's time with milliseconds; `time` counts seconds from an arbitrary origin
@@ -134,9 +132,6 @@ struct _timeb
     int16_t dstflag;
 };
 void _ftime(struct _timeb* timeptr);
-
-// Milliseconds since an arbitrary origin near boot.
-ULONGLONG GetTickCount64();
 
 // Closes a port (unlocked at once unless another thread is still inside a call on it, then when
 // that call returns) or forgets a thread handle (the thread runs on). ERROR_INVALID_HANDLE for a

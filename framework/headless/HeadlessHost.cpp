@@ -19,7 +19,7 @@ bool AnswerFits(UINT nType, int answer)
 }
 } // namespace
 
-HeadlessHost::HeadlessHost(ClockMode mode) : m_mode(mode), m_start(GetTickCount64()) {}
+HeadlessHost::HeadlessHost(ClockMode mode) : m_mode(mode), m_start(platform::ProgramClock::now()) {}
 
 HeadlessHost::~HeadlessHost()
 {
@@ -134,7 +134,7 @@ void HeadlessHost::SetClockMode(ClockMode mode)
     }
     else
     {
-        m_start = GetTickCount64() - before;
+        m_start = platform::ProgramClock::now() - std::chrono::milliseconds(before);
     }
 }
 
@@ -144,7 +144,9 @@ uint64_t HeadlessHost::Now() const
     {
         return m_virtualNow;
     }
-    return GetTickCount64() - m_start;
+    auto elapsed = platform::ProgramClock::now() - m_start;
+    return static_cast<uint64_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 
 void HeadlessHost::AdvanceTime(DWORD ms)

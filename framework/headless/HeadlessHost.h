@@ -13,7 +13,9 @@
 
 #include "framework/Host.h"
 #include "framework/PropertySheet.h"
+#include "platform/Clock.h"
 
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -26,7 +28,7 @@ public:
     enum class ClockMode
     {
         Virtual,
-        RealTime, // the clock of Sleep and GetTickCount64, which the serial layer's waits follow
+        RealTime, // the program's clock (platform/Clock.h), which the serial layer's waits follow
     };
 
     struct MessageBoxRecord
@@ -112,7 +114,7 @@ private:
 
     ClockMode m_mode;
     uint64_t m_virtualNow = 0;
-    uint64_t m_start; // GetTickCount64() when the real-time Now() was 0
+    platform::ProgramClock::time_point m_start;
     std::vector<Timer> m_timers;
     uint64_t m_timerOrder = 0;
     std::deque<int> m_answers;

@@ -1,5 +1,6 @@
 // Sleeping and reading the program's clock: the monotonic clock, at the pace a test may set.
-#include "platform/posix/Clock.h"
+#include "platform/Clock.h"
+#include "platform/posix/ClockPace.h"
 #include "platform/posix/ClockTesting.h"
 #include "platform/win32.h"
 
@@ -47,9 +48,9 @@ int64_t ProgramTimeAt(const Pace& pace, int64_t real)
 
 namespace platform
 {
-int64_t ProgramClockNanoseconds()
+ProgramClock::time_point ProgramClock::now() noexcept
 {
-    return ProgramTimeAt(CurrentPace(), MonotonicNanoseconds());
+    return time_point(duration(ProgramTimeAt(CurrentPace(), MonotonicNanoseconds())));
 }
 
 std::chrono::nanoseconds RealDuration(uint64_t milliseconds)
@@ -95,15 +96,10 @@ void _ftime(struct _timeb* timeptr)
 {
     if (timeptr == nullptr)
         return;
-    const int64_t now = platform::ProgramClockNanoseconds();
+    const int64_t now = platform::ProgramClock::now().time_since_epoch().count();
     timeptr->time = static_cast<int32_t>(now / kNanosecondsPerSecond + 1);
     timeptr->millitm =
         static_cast<uint16_t>(now % kNanosecondsPerSecond / kNanosecondsPerMillisecond);
     timeptr->timezone = 0;
     timeptr->dstflag = 0;
-}
-
-ULONGLONG GetTickCount64()
-{
-    return static_cast<ULONGLONG>(platform::ProgramClockNanoseconds() / kNanosecondsPerMillisecond);
 }

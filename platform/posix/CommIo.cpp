@@ -13,11 +13,11 @@
 // WriteFile stops after multiplier x count + constant ms, or waits until all is written when both
 // are 0. A time-out is a success (TRUE) with the count transferred so far, as on Windows.
 //
-// The time-outs are times of the program's clock (Clock.h). All waits are in poll(). A device that
-// has gone away (read end of file, EIO, POLLHUP or POLLERR with nothing to transfer) fails the call
-// with ERROR_GEN_FAILURE; bytes received before that are still returned first, and the next call
-// reports the failure; a write that fails reports the count it got out.
-#include "platform/posix/Clock.h"
+// The time-outs are times of the program's clock (platform/Clock.h). All waits are in poll(). A
+// device that has gone away (read end of file, EIO, POLLHUP or POLLERR with nothing to transfer)
+// fails the call with ERROR_GEN_FAILURE; bytes received before that are still returned first, and
+// the next call reports the failure; a write that fails reports the count it got out.
+#include "platform/posix/ClockPace.h"
 #include "platform/posix/CommPort.h"
 #include "platform/posix/Errors.h"
 

@@ -3,6 +3,7 @@
 // read that log and to time work.
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/posix/ClockTesting.h"
 #include "src/serial/Urswin32.h"
 #include "src/serial/log.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -42,15 +44,19 @@ class ClockWatch
 {
 public:
     explicit ClockWatch(unsigned clockRate)
-        : m_clockRate(clockRate), m_startTicks(GetTickCount64()), m_startCpu(ThreadCpuSeconds())
+        : m_clockRate(clockRate), m_start(platform::ProgramClock::now()),
+          m_startCpu(ThreadCpuSeconds())
     {
     }
-    double Seconds() const { return static_cast<double>(GetTickCount64() - m_startTicks) / 1e3; }
+    double Seconds() const
+    {
+        return std::chrono::duration<double>(platform::ProgramClock::now() - m_start).count();
+    }
     double CpuSeconds() const { return (ThreadCpuSeconds() - m_startCpu) * m_clockRate; }
 
 private:
     unsigned m_clockRate;
-    ULONGLONG m_startTicks;
+    platform::ProgramClock::time_point m_start;
     double m_startCpu;
 };
 
