@@ -118,11 +118,12 @@ HANDLE CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwStackSize
 // Waits for a thread handle to end (the wizard never waits; tests do).
 DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
 
+// Sleep, _ftime and the COM port time-outs below follow the program's clock (platform/Clock.h):
+// the monotonic clock, so that a change of the wall clock can neither stretch nor cut an exchange.
 void Sleep(DWORD dwMilliseconds);
 
-// The runtime library's time with milliseconds. Here it reads a monotonic clock, so a change of
-// the wall clock can neither stretch nor cut an exchange; `time` counts seconds from an
-// arbitrary origin and is never 0.
+// The runtime library's time with milliseconds; `time` counts seconds from an arbitrary origin
+// and is never 0.
 struct _timeb
 {
     int32_t time;
@@ -340,6 +341,20 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 // The application framework implements the windows; only the numbers live here.
 // ---------------------------------------------------------------------------------------------
 
+// Window geometry and visibility.
+typedef struct tagRECT
+{
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+} RECT, *LPRECT;
+
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_SHOW 5
+
+// Window and control styles.
 #define WS_CHILD 0x40000000L
 #define WS_VISIBLE 0x10000000L
 #define WS_DISABLED 0x08000000L
@@ -367,6 +382,8 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 
 #define ES_LEFT 0x0000L
 #define ES_AUTOHSCROLL 0x0080L
+#define ES_READONLY 0x0800L
+#define ES_NUMBER 0x2000L
 
 #define CBS_DROPDOWN 0x0002L
 #define CBS_DROPDOWNLIST 0x0003L
@@ -379,16 +396,34 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 #define LVS_SINGLESEL 0x0004
 #define LVS_SHOWSELALWAYS 0x0008
 
+// Control states and list-view items.
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BST_INDETERMINATE 0x0002
+
 #define LVCFMT_LEFT 0x0000
 #define LVCFMT_RIGHT 0x0001
 #define LVCFMT_CENTER 0x0002
 
+#define LVIS_FOCUSED 0x0001
+#define LVIS_SELECTED 0x0002
+#define LVIF_TEXT 0x0001
+#define LVIF_STATE 0x0008
+#define LVNI_ALL 0x0000
+#define LVNI_SELECTED 0x0002
+
+#define LB_ERR (-1)
+#define CB_ERR (-1)
+
+// Dialog and control ids.
 #define IDC_STATIC (-1)
 #define IDOK 1
 #define IDCANCEL 2
 #define IDYES 6
 #define IDNO 7
+#define IDHELP 9
 
+// Message boxes.
 #define MB_OK 0x00000000L
 #define MB_YESNO 0x00000004L
 #define MB_ICONHAND 0x00000010L
@@ -399,13 +434,26 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 #define MB_ICONWARNING MB_ICONEXCLAMATION
 #define MB_ICONINFORMATION MB_ICONASTERISK
 #define MB_TYPEMASK 0x0000000FL
+#define MB_ICONMASK 0x000000F0L
 
-#define WM_USER 0x0400
+// Messages and notifications.
+typedef uintptr_t DWORD_PTR;
+typedef intptr_t INT_PTR;
+
+#define MAKEWPARAM(l, h)                                                                           \
+    (static_cast<WPARAM>(static_cast<DWORD>(static_cast<WORD>(l)) |                                \
+                         (static_cast<DWORD>(static_cast<WORD>(h)) << 16)))
+#define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xFFFF))
+#define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xFFFF))
+
+#define WM_SETTEXT 0x000C
+#define WM_CLOSE 0x0010
+#define WM_NOTIFY 0x004E
 #define WM_SETICON 0x0080
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
 #define WM_TIMER 0x0113
-#define WM_NOTIFY 0x004E
+#define WM_USER 0x0400
 #define ICON_SMALL 0
 #define ICON_BIG 1
 
@@ -416,57 +464,13 @@ DWORD GetPrivateProfileSectionNamesA(LPSTR lpszReturnBuffer, DWORD nSize, LPCSTR
 #define LVN_FIRST (0U - 100U)
 #define LVN_ITEMCHANGED (LVN_FIRST - 1)
 
-#define LB_ERR (-1)
-#define CB_ERR (-1)
-
+// Wizard property sheets and their buttons.
 #define PSM_SETWIZBUTTONS (WM_USER + 112)
 #define PSWIZB_BACK 0x00000001
 #define PSWIZB_NEXT 0x00000002
 #define PSWIZB_FINISH 0x00000004
 #define PSWIZB_DISABLEDFINISH 0x00000008
 #define PSH_WIZARD 0x00000020
-
-// Window geometry, visibility and the sheet's own buttons.
-typedef uintptr_t DWORD_PTR;
-typedef intptr_t INT_PTR;
-typedef struct tagRECT
-{
-    LONG left;
-    LONG top;
-    LONG right;
-    LONG bottom;
-} RECT, *LPRECT;
-
-#define MAKEWPARAM(l, h)                                                                           \
-    (static_cast<WPARAM>(static_cast<DWORD>(static_cast<WORD>(l)) |                                \
-                         (static_cast<DWORD>(static_cast<WORD>(h)) << 16)))
-#define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xFFFF))
-#define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xFFFF))
-
-#define SW_HIDE 0
-#define SW_SHOWNORMAL 1
-#define SW_SHOW 5
-
-#define WM_SETTEXT 0x000C
-#define WM_CLOSE 0x0010
-
-#define BST_UNCHECKED 0x0000
-#define BST_CHECKED 0x0001
-#define BST_INDETERMINATE 0x0002
-
-#define ES_NUMBER 0x2000L
-#define ES_READONLY 0x0800L
-
-#define LVIS_FOCUSED 0x0001
-#define LVIS_SELECTED 0x0002
-#define LVIF_TEXT 0x0001
-#define LVIF_STATE 0x0008
-#define LVNI_ALL 0x0000
-#define LVNI_SELECTED 0x0002
-
-#define MB_ICONMASK 0x000000F0L
-
-#define IDHELP 9
 #define ID_WIZBACK 0x3023
 #define ID_WIZNEXT 0x3024
 #define ID_WIZFINISH 0x3025

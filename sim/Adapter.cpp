@@ -3,6 +3,7 @@
 #include "sim/Interpreter.h"
 #include "sim/Presets.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
@@ -71,6 +72,7 @@ struct Adapter::Impl
     void Receive(char c);
     void EndOfLine();
     void Queue(std::string bytes, Clock::time_point due);
+    Clock::duration OnOwnClock(std::chrono::nanoseconds duration) const;
     void WriteDue();
     bool CountOpeners();
     bool WatchOpeners();
@@ -354,10 +356,17 @@ void Adapter::Impl::EndOfLine()
     {
         if (faults.garbage)
             reply->insert(0, kNoise, sizeof kNoise);
-        Queue(std::move(*reply), Clock::now() + std::chrono::milliseconds(faults.replyDelayMs));
+        Queue(std::move(*reply),
+              Clock::now() + OnOwnClock(std::chrono::milliseconds(faults.replyDelayMs)));
     }
     if (faults.hangupAfterLines > 0 && linesSeen >= faults.hangupAfterLines)
         hangUpPending = true;
+}
+
+// How long `duration` of the adapter's clock lasts in real time.
+Clock::duration Adapter::Impl::OnOwnClock(std::chrono::nanoseconds duration) const
+{
+    return duration / std::max(options.clockRate, 1);
 }
 
 void Adapter::Impl::Queue(std::string bytes, Clock::time_point due)
@@ -397,9 +406,13 @@ void Adapter::Impl::WriteDue()
 
 // Closing the master discards what the user has not read yet, and the last answer before a
 // hang-up is part of the dialogue: give the user a moment to read it. Written bytes reach the
-// user's queue a little later than the write, so the queue may look empty at first.
+// user's queue a little later than the write, so the queue may look empty at first. The moment
+// is one of the adapter's clock: a user whose clock runs as fast gets the hang-up at the same
+// point of its dialogue.
 void Adapter::Impl::AwaitReading()
 {
+    const auto nothingCame = OnOwnClock(std::chrono::milliseconds(100));
+    const auto longest = OnOwnClock(std::chrono::seconds(2));
     const auto start = Clock::now();
     bool arrived = false;
     for (;;)
@@ -409,8 +422,7 @@ void Adapter::Impl::AwaitReading()
             return;
         arrived = arrived || unread > 0;
         const auto waited = Clock::now() - start;
-        if ((unread == 0 && (arrived || waited > std::chrono::milliseconds(100))) ||
-            waited > std::chrono::seconds(2))
+        if ((unread == 0 && (arrived || waited > nothingCame)) || waited > longest)
             return;
         {
             std::lock_guard lock(mutex);
@@ -430,7 +442,7 @@ void Adapter::Impl::CloseLine()
     closed.notify_all();
 }
 
-Adapter::Adapter(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Adapter::Adapter(std::unique_ptr<Impl> impl) : m_impl(std::move(impl)) {}
 
 std::unique_ptr<Adapter> Adapter::Start(const Options& options)
 {
@@ -448,16 +460,16 @@ std::unique_ptr<Adapter> Adapter::Start(const Options& options)
 Adapter::~Adapter()
 {
     {
-        std::lock_guard lock(impl_->mutex);
-        impl_->stopping = true;
+        std::lock_guard lock(m_impl->mutex);
+        m_impl->stopping = true;
     }
-    impl_->Wake();
-    impl_->thread.join();
+    m_impl->Wake();
+    m_impl->thread.join();
 }
 
 const std::string& Adapter::DevicePath() const
 {
-    return impl_->path;
+    return m_impl->path;
 }
 
 bool Adapter::LinkAs(const std::string& linkPath) const
@@ -465,7 +477,7 @@ bool Adapter::LinkAs(const std::string& linkPath) const
     // A new link under a temporary name, renamed over the old one: the path never dangles.
     const std::string temporary = linkPath + ".new";
     std::remove(temporary.c_str());
-    if (symlink(impl_->path.c_str(), temporary.c_str()) != 0)
+    if (symlink(m_impl->path.c_str(), temporary.c_str()) != 0)
         return false;
     if (std::rename(temporary.c_str(), linkPath.c_str()) != 0)
     {
@@ -477,39 +489,39 @@ bool Adapter::LinkAs(const std::string& linkPath) const
 
 std::vector<std::string> Adapter::ReceivedLines() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->lines;
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->lines;
 }
 
 std::map<std::string, std::string> Adapter::Settings() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->interpreter.Settings();
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->interpreter.Settings();
 }
 
 std::map<std::string, std::string> Adapter::StoredSettings() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->interpreter.StoredSettings();
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->interpreter.StoredSettings();
 }
 
 void Adapter::HangUp()
 {
-    std::unique_lock lock(impl_->mutex);
-    impl_->hangUpWanted = true;
-    impl_->Wake();
-    impl_->closed.wait(lock, [this] { return impl_->hungUp; });
+    std::unique_lock lock(m_impl->mutex);
+    m_impl->hangUpWanted = true;
+    m_impl->Wake();
+    m_impl->closed.wait(lock, [this] { return m_impl->hungUp; });
 }
 
 int Adapter::Users() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->users;
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->users;
 }
 
 bool Adapter::HungUp() const
 {
-    std::lock_guard lock(impl_->mutex);
-    return impl_->hungUp;
+    std::lock_guard lock(m_impl->mutex);
+    return m_impl->hungUp;
 }
 } // namespace sim

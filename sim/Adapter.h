@@ -34,6 +34,10 @@ struct Options
     std::string optionAnswer = "0"; // AT%I information line; "" = no information line
     // Override the ATI2 / ATI20 lines; "" = no information line (the reply is only the result).
     std::optional<std::string> modelLine, extendedModelLine;
+    // The adapter's clock runs this many times as fast as real time (at least 1): the reply delay
+    // and the moment a user gets to read the last answer before a hang-up last 1/clockRate of
+    // their time, for tests that speed the wizard's clock up alike.
+    int clockRate = 1;
 };
 
 class Adapter
@@ -68,7 +72,7 @@ public:
 
 private:
     explicit Adapter(std::unique_ptr<Impl> impl);
-    std::unique_ptr<Impl> impl_;
+    std::unique_ptr<Impl> m_impl;
 };
 
 // The 26 presets then "modem", in device table order.

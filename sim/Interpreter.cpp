@@ -216,30 +216,30 @@ bool ValidSetting(const std::string& prefix, const std::string& value)
 }
 
 Interpreter::Interpreter(const Preset& preset, const Options& options)
-    : preset_(preset), options_(options), echo_(options.echo)
+    : m_preset(preset), m_options(options), m_echo(options.echo)
 {
-    if (preset_.terminalAdapter)
+    if (m_preset.terminalAdapter)
     {
         for (const CommandRule& rule : kRules)
-            factory_[rule.prefix] = rule.factory;
-        factory_["!C0="] = std::to_string(preset_.switchType);
-        factory_["&R"] = std::to_string(preset_.ctsPin);
-        factory_["S46="] = std::to_string(preset_.pulseRecognition);
+            m_factory[rule.prefix] = rule.factory;
+        m_factory["!C0="] = std::to_string(m_preset.switchType);
+        m_factory["&R"] = std::to_string(m_preset.ctsPin);
+        m_factory["S46="] = std::to_string(m_preset.pulseRecognition);
     }
-    stored_ = factory_;
-    if (!options_.nvramPath.empty() && preset_.terminalAdapter)
+    m_stored = m_factory;
+    if (!m_options.nvramPath.empty() && m_preset.terminalAdapter)
     {
-        if (const std::optional<KeyValues> entries = ReadNvram(options_.nvramPath))
+        if (const std::optional<KeyValues> entries = ReadNvram(m_options.nvramPath))
         {
             for (const CommandRule& rule : kRules)
             {
                 const auto entry = entries->find(FileKey(rule.prefix));
                 if (entry != entries->end() && ValidValue(rule, entry->second))
-                    stored_[rule.prefix] = entry->second;
+                    m_stored[rule.prefix] = entry->second;
             }
         }
     }
-    settings_ = stored_;
+    m_settings = m_stored;
 }
 
 std::string Interpreter::Information(const std::string& line, const State& state)
@@ -258,9 +258,9 @@ std::string Interpreter::Result(bool ok, const State& state) const
 
 bool Interpreter::Store(const SettingMap& settings)
 {
-    if (!options_.nvramPath.empty() && !WriteNvram(options_.nvramPath, ToFileEntries(settings)))
+    if (!m_options.nvramPath.empty() && !WriteNvram(m_options.nvramPath, ToFileEntries(settings)))
         return false;
-    stored_ = settings;
+    m_stored = settings;
     return true;
 }
 
@@ -272,14 +272,14 @@ std::optional<std::string> Interpreter::Execute(const std::string& line, bool fo
     // Whatever came before the attention characters is noise on the line.
     const size_t attention = body.find("AT");
     if (attention == std::string::npos)
-        return forceError ? Result(false, State{echo_, verbose_, quiet_, {}}) : "";
+        return forceError ? Result(false, State{m_echo, m_verbose, m_quiet, {}}) : "";
     body.erase(0, attention + 2);
 
-    const State before{echo_, verbose_, quiet_, {}};
+    const State before{m_echo, m_verbose, m_quiet, {}};
     if (forceError)
         return Result(false, before);
 
-    State state{echo_, verbose_, quiet_, settings_};
+    State state{m_echo, m_verbose, m_quiet, m_settings};
     std::string information;
     std::optional<SettingMap> toStore;
     bool ok = true;
@@ -292,7 +292,7 @@ std::optional<std::string> Interpreter::Execute(const std::string& line, bool fo
             ++at;
             continue;
         }
-        if (preset_.terminalAdapter)
+        if (m_preset.terminalAdapter)
         {
             if (const CommandRule* rule = MatchRule(body, at))
             {
@@ -320,8 +320,8 @@ std::optional<std::string> Interpreter::Execute(const std::string& line, bool fo
             break;
         case 'Z':
             ok = OptionalDigit(body, at, 0) == 0;
-            state.settings = stored_;
-            state.echo = options_.echo;
+            state.settings = m_stored;
+            state.echo = m_options.echo;
             state.verbose = true;
             state.quiet = false;
             break;
@@ -332,10 +332,10 @@ std::optional<std::string> Interpreter::Execute(const std::string& line, bool fo
             if (digit == 2 || digit == 20)
             {
                 const std::optional<std::string>& override =
-                    digit == 2 ? options_.modelLine : options_.extendedModelLine;
+                    digit == 2 ? m_options.modelLine : m_options.extendedModelLine;
                 const std::string text = override     ? *override
-                                         : digit == 2 ? preset_.modelLine
-                                                      : preset_.extendedModelLine;
+                                         : digit == 2 ? m_preset.modelLine
+                                                      : m_preset.extendedModelLine;
                 if (!text.empty())
                     information += Information(text, state);
             }
@@ -364,7 +364,7 @@ std::optional<std::string> Interpreter::Execute(const std::string& line, bool fo
                 ok = OptionalDigit(body, at, 0) == 0;
                 if (which == 'F')
                 {
-                    state.settings = factory_;
+                    state.settings = m_factory;
                     state.echo = true;
                     state.verbose = true;
                     state.quiet = false;
@@ -376,13 +376,13 @@ std::optional<std::string> Interpreter::Execute(const std::string& line, bool fo
                 ok = false;
             break;
         case '%':
-            if (preset_.terminalAdapter && at < body.size() && body[at] == 'I')
+            if (m_preset.terminalAdapter && at < body.size() && body[at] == 'I')
             {
                 ++at;
-                if (options_.faults.optionSilent)
+                if (m_options.faults.optionSilent)
                     answer = false;
-                else if (!options_.optionAnswer.empty())
-                    information += Information(options_.optionAnswer, state);
+                else if (!m_options.optionAnswer.empty())
+                    information += Information(m_options.optionAnswer, state);
             }
             else
                 ok = false;
@@ -398,10 +398,10 @@ std::optional<std::string> Interpreter::Execute(const std::string& line, bool fo
         ok = false;
     if (!ok)
         return Result(false, before);
-    echo_ = state.echo;
-    verbose_ = state.verbose;
-    quiet_ = state.quiet;
-    settings_ = std::move(state.settings);
+    m_echo = state.echo;
+    m_verbose = state.verbose;
+    m_quiet = state.quiet;
+    m_settings = std::move(state.settings);
     return information + Result(true, state);
 }
 } // namespace sim

@@ -28,9 +28,9 @@ public:
     // command answers ERROR and changes nothing.
     std::optional<std::string> Execute(const std::string& line, bool forceError);
 
-    bool Echo() const { return echo_; }
-    const SettingMap& Settings() const { return settings_; }
-    const SettingMap& StoredSettings() const { return stored_; }
+    bool Echo() const { return m_echo; }
+    const SettingMap& Settings() const { return m_settings; }
+    const SettingMap& StoredSettings() const { return m_stored; }
 
 private:
     struct State
@@ -45,14 +45,14 @@ private:
     static std::string Information(const std::string& line, const State& state);
     bool Store(const SettingMap& settings);
 
-    const Preset& preset_;
-    Options options_;
-    bool echo_;
-    bool verbose_ = true;
-    bool quiet_ = false;
-    SettingMap factory_;
-    SettingMap settings_;
-    SettingMap stored_;
+    const Preset& m_preset;
+    Options m_options;
+    bool m_echo;
+    bool m_verbose = true;
+    bool m_quiet = false;
+    SettingMap m_factory;
+    SettingMap m_settings;
+    SettingMap m_stored;
 };
 
 // True when `value` is acceptable for the configuration command `prefix` ("!C0=", "S25=", ...).

@@ -30,6 +30,9 @@ const char kUsage[] =
     "  --flood BYTES         answer the first command with BYTES bytes without a line end\n"
     "  --hangup-after N      close the line after N command lines\n"
     "  --option-silent       leave AT%I unanswered\n"
+    "  --clock-rate N        run the adapter's clock N times as fast: its pauses (--delay, the\n"
+    "                        moment to read the last answer before a hang-up) last 1/N of\n"
+    "                        their time (for tests that speed up the wizard's clock alike)\n"
     "  --list-models         print the model names and exit\n"
     "  --help                print this help and exit\n"
     "  --version             print the version and exit\n"
@@ -108,6 +111,8 @@ int main(int argc, char** argv)
                 good = ParseNumber(value, options.faults.floodBytes);
             else if (argument == "--hangup-after")
                 good = ParseNumber(value, options.faults.hangupAfterLines);
+            else if (argument == "--clock-rate")
+                good = ParseNumber(value, options.clockRate) && options.clockRate >= 1;
             else
                 return Usage(("unknown option " + argument).c_str());
             if (!good)

@@ -3,7 +3,6 @@
 #include "framework/MessageBox.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace
 {
@@ -13,9 +12,7 @@ constexpr UINT kMinimumTimerElapse = 10;
 constexpr uint64_t kRealTimePoll = 50;
 } // namespace
 
-HeadlessHost::HeadlessHost(ClockMode mode) : m_mode(mode), m_start(std::chrono::steady_clock::now())
-{
-}
+HeadlessHost::HeadlessHost(ClockMode mode) : m_mode(mode), m_start(platform::ProgramClock::now()) {}
 
 HeadlessHost::~HeadlessHost()
 {
@@ -130,7 +127,7 @@ void HeadlessHost::SetClockMode(ClockMode mode)
     }
     else
     {
-        m_start = std::chrono::steady_clock::now() - std::chrono::milliseconds(before);
+        m_start = platform::ProgramClock::now() - std::chrono::milliseconds(before);
     }
 }
 
@@ -140,7 +137,7 @@ uint64_t HeadlessHost::Now() const
     {
         return m_virtualNow;
     }
-    auto elapsed = std::chrono::steady_clock::now() - m_start;
+    auto elapsed = platform::ProgramClock::now() - m_start;
     return static_cast<uint64_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
@@ -251,9 +248,9 @@ void HeadlessHost::RunUntil(uint64_t until)
         {
             m_virtualNow = std::max(m_virtualNow, due);
         }
-        else if (due > Now())
+        else if (const uint64_t now = Now(); due > now)
         {
-            std::this_thread::sleep_for(std::chrono::milliseconds(due - Now()));
+            Sleep(static_cast<DWORD>(due - now));
         }
         FireTimer(static_cast<size_t>(next));
     }
@@ -266,7 +263,7 @@ void HeadlessHost::RunUntil(uint64_t until)
         uint64_t now = Now();
         if (until > now)
         {
-            std::this_thread::sleep_for(std::chrono::milliseconds(until - now));
+            Sleep(static_cast<DWORD>(until - now));
         }
     }
     AfxPumpMessages();

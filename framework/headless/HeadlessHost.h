@@ -13,6 +13,7 @@
 
 #include "framework/Host.h"
 #include "framework/PropertySheet.h"
+#include "platform/Clock.h"
 
 #include <chrono>
 #include <cstdint>
@@ -27,7 +28,7 @@ public:
     enum class ClockMode
     {
         Virtual,
-        RealTime,
+        RealTime, // the program's clock (platform/Clock.h), which the serial layer's waits follow
     };
 
     struct MessageBoxRecord
@@ -113,7 +114,7 @@ private:
 
     ClockMode m_mode;
     uint64_t m_virtualNow = 0;
-    std::chrono::steady_clock::time_point m_start;
+    platform::ProgramClock::time_point m_start;
     std::vector<Timer> m_timers;
     uint64_t m_timerOrder = 0;
     std::deque<int> m_answers;

@@ -13,10 +13,11 @@
 // WriteFile stops after multiplier x count + constant ms, or waits until all is written when both
 // are 0. A time-out is a success (TRUE) with the count transferred so far, as on Windows.
 //
-// All waits are in poll(). A device that has gone away (read end of file, EIO, POLLHUP or POLLERR
-// with nothing to transfer) fails the call with ERROR_GEN_FAILURE; bytes received before that are
-// still returned first, and the next call reports the failure; a write that fails reports the
-// count it got out.
+// The time-outs are times of the program's clock (platform/Clock.h). All waits are in poll(). A
+// device that has gone away (read end of file, EIO, POLLHUP or POLLERR with nothing to transfer)
+// fails the call with ERROR_GEN_FAILURE; bytes received before that are still returned first, and
+// the next call reports the failure; a write that fails reports the count it got out.
+#include "platform/posix/ClockPace.h"
 #include "platform/posix/CommPort.h"
 #include "platform/posix/Errors.h"
 
@@ -44,12 +45,12 @@ using Deadline = std::optional<Clock::time_point>;
 // Beyond this a wait is as good as endless; keeps the arithmetic far from overflow.
 constexpr uint64_t kLongestWaitMs = uint64_t{1} << 40;
 // FlushFileBuffers gives up when the output queue has not shrunk for this long.
-constexpr Milliseconds kDrainStall{2000};
+constexpr uint64_t kDrainStallMs = 2000;
 constexpr Milliseconds kDrainPollInterval{10};
 
 Deadline DeadlineAfter(Clock::time_point start, uint64_t milliseconds)
 {
-    return start + Milliseconds(std::min(milliseconds, kLongestWaitMs));
+    return start + platform::RealDuration(std::min(milliseconds, kLongestWaitMs));
 }
 
 Deadline Earlier(const Deadline& a, const Deadline& b)
@@ -126,6 +127,14 @@ BOOL EndWithSuccess(DWORD transferred, LPDWORD count)
     if (count)
         *count = transferred;
     return TRUE;
+}
+
+// Fails a write with `code`, whatever part of it got out (reported in `count`).
+BOOL FailWrite(DWORD written, LPDWORD count, DWORD code)
+{
+    if (count)
+        *count = written;
+    return FailWith(code);
 }
 } // namespace
 
@@ -230,37 +239,23 @@ BOOL WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite,
         if (result < 0 && errno == EINTR)
             continue;
         if (result < 0 && errno != EAGAIN)
-        {
-            const DWORD code = platform::Win32ErrorFromErrno(errno);
-            if (lpNumberOfBytesWritten)
-                *lpNumberOfBytesWritten = written;
-            return FailWith(code);
-        }
+            return FailWrite(written, lpNumberOfBytesWritten, platform::Win32ErrorFromErrno(errno));
         if (hungUp)
-        {
-            if (lpNumberOfBytesWritten)
-                *lpNumberOfBytesWritten = written;
-            return FailWith(ERROR_GEN_FAILURE);
-        }
+            return FailWrite(written, lpNumberOfBytesWritten, ERROR_GEN_FAILURE);
         if (Passed(deadline))
             return EndWithSuccess(written, lpNumberOfBytesWritten);
 
         pollfd waiting{fd, POLLOUT, 0};
         const int ready = poll(&waiting, 1, PollTimeout(deadline));
         if (ready < 0 && errno != EINTR)
-        {
-            const DWORD code = platform::Win32ErrorFromErrno(errno);
-            if (lpNumberOfBytesWritten)
-                *lpNumberOfBytesWritten = written;
-            return FailWith(code);
-        }
+            return FailWrite(written, lpNumberOfBytesWritten, platform::Win32ErrorFromErrno(errno));
         if (ready > 0 && (waiting.revents & (POLLHUP | POLLERR | POLLNVAL)))
             hungUp = true;
     }
 }
 
 // Waits until the output queue is empty. A queue that stops shrinking (a dead device, flow
-// control held off for good) ends the wait after kDrainStall with ERROR_SEM_TIMEOUT.
+// control held off for good) ends the wait after kDrainStallMs with ERROR_SEM_TIMEOUT.
 BOOL FlushFileBuffers(HANDLE hFile)
 {
     const auto port = LookupHandle<CommPort>(hFile);
@@ -269,6 +264,7 @@ BOOL FlushFileBuffers(HANDLE hFile)
     if (!port->CanWrite())
         return FailWith(ERROR_ACCESS_DENIED);
     const int fd = port->Descriptor();
+    const auto stall = platform::RealDuration(kDrainStallMs);
     int smallestQueue = INT_MAX;
     Clock::time_point lastProgress = Clock::now();
     for (;;)
@@ -283,7 +279,7 @@ BOOL FlushFileBuffers(HANDLE hFile)
             smallestQueue = queued;
             lastProgress = Clock::now();
         }
-        else if (Clock::now() - lastProgress > kDrainStall)
+        else if (Clock::now() - lastProgress > stall)
         {
             return FailWith(ERROR_SEM_TIMEOUT);
         }

@@ -29,53 +29,53 @@ namespace platform
 {
 CommPort::CommPort(int fd, bool canRead, bool canWrite, bool isPseudoTerminal, const DCB& state,
                    UucpLock uucpLock)
-    : fd_(fd), canRead_(canRead), canWrite_(canWrite), isPseudoTerminal_(isPseudoTerminal),
-      state_(state), uucpLock_(std::move(uucpLock))
+    : m_fd(fd), m_canRead(canRead), m_canWrite(canWrite), m_isPseudoTerminal(isPseudoTerminal),
+      m_state(state), m_uucpLock(std::move(uucpLock))
 {
 }
 
 CommPort::~CommPort()
 {
     // The exclusive flag belongs to the device, not to this descriptor: leave the port usable.
-    ioctl(fd_, TIOCNXCL);
-    close(fd_);
+    ioctl(m_fd, TIOCNXCL);
+    close(m_fd);
 }
 
 COMMTIMEOUTS CommPort::Timeouts() const
 {
-    std::lock_guard lock(mutex_);
-    return timeouts_;
+    std::lock_guard lock(m_mutex);
+    return m_timeouts;
 }
 
 void CommPort::SetTimeouts(const COMMTIMEOUTS& timeouts)
 {
-    std::lock_guard lock(mutex_);
-    timeouts_ = timeouts;
+    std::lock_guard lock(m_mutex);
+    m_timeouts = timeouts;
 }
 
 DCB CommPort::KeptState() const
 {
-    std::lock_guard lock(mutex_);
-    return state_;
+    std::lock_guard lock(m_mutex);
+    return m_state;
 }
 
 void CommPort::SetKeptState(const DCB& state)
 {
-    std::lock_guard lock(mutex_);
-    state_ = state;
+    std::lock_guard lock(m_mutex);
+    m_state = state;
 }
 
 void CommPort::SetEventMask(DWORD mask)
 {
-    std::lock_guard lock(mutex_);
-    eventMask_ = mask;
+    std::lock_guard lock(m_mutex);
+    m_eventMask = mask;
 }
 
 CommPort::ErrorCounts CommPort::ExchangeErrorCounts(const ErrorCounts& now)
 {
-    std::lock_guard lock(mutex_);
-    const ErrorCounts before = errorCounts_;
-    errorCounts_ = now;
+    std::lock_guard lock(m_mutex);
+    const ErrorCounts before = m_errorCounts;
+    m_errorCounts = now;
     return before;
 }
 } // namespace platform

@@ -26,12 +26,12 @@ public:
     CommPort(const CommPort&) = delete;
     CommPort& operator=(const CommPort&) = delete;
 
-    int Descriptor() const { return fd_; }
-    bool CanRead() const { return canRead_; }
-    bool CanWrite() const { return canWrite_; }
+    int Descriptor() const { return m_fd; }
+    bool CanRead() const { return m_canRead; }
+    bool CanWrite() const { return m_canWrite; }
     // A pseudo-terminal carries bytes, not frames: its driver forces 8 data bits without parity
     // whatever is set, so the character format asked for is only kept and shown back.
-    bool IsPseudoTerminal() const { return isPseudoTerminal_; }
+    bool IsPseudoTerminal() const { return m_isPseudoTerminal; }
 
     COMMTIMEOUTS Timeouts() const;
     void SetTimeouts(const COMMTIMEOUTS& timeouts);
@@ -49,16 +49,16 @@ public:
     ErrorCounts ExchangeErrorCounts(const ErrorCounts& now);
 
 private:
-    const int fd_;
-    const bool canRead_;
-    const bool canWrite_;
-    const bool isPseudoTerminal_;
-    mutable std::mutex mutex_;
-    COMMTIMEOUTS timeouts_{};
-    DCB state_{};
-    DWORD eventMask_ = 0;
-    ErrorCounts errorCounts_{};
-    UucpLock uucpLock_; // a member: released only after the destructor has closed the port
+    const int m_fd;
+    const bool m_canRead;
+    const bool m_canWrite;
+    const bool m_isPseudoTerminal;
+    mutable std::mutex m_mutex;
+    COMMTIMEOUTS m_timeouts{};
+    DCB m_state{};
+    DWORD m_eventMask = 0;
+    ErrorCounts m_errorCounts{};
+    UucpLock m_uucpLock; // a member: released only after the destructor has closed the port
 };
 
 // Turns `settings` into raw mode as a serial port wants it (no echo, no line editing, no

@@ -151,7 +151,9 @@ std::string ChooseProgramFolder(const std::string& executableFolder, const std::
 const std::string& ProgramFolder()
 {
     static std::once_flag once;
-    static std::string folder;
+    // Never destroyed: the program ends without waiting for its workers, and a search worker may
+    // still resolve a port, and so ask for this folder, while exit() runs the destructors.
+    static std::string& folder = *new std::string;
     std::call_once(once, [] {
         const std::string executable = ExecutablePath();
         const size_t slash = executable.rfind('/');

@@ -1,4 +1,4 @@
-// Threads, sleeping and the clock with milliseconds.
+// Threads, and waiting for their end.
 #include "platform/posix/Errors.h"
 #include "platform/posix/Handles.h"
 
@@ -7,12 +7,9 @@
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
-#include <ctime>
 #include <limits.h>
 #include <mutex>
 #include <pthread.h>
-#include <sched.h>
-#include <thread>
 
 namespace
 {
@@ -21,28 +18,28 @@ class ThreadObject final : public platform::HandleObject
 public:
     void Finish()
     {
-        std::lock_guard lock(mutex_);
-        finished_ = true;
-        ended_.notify_all();
+        std::lock_guard lock(m_mutex);
+        m_finished = true;
+        m_ended.notify_all();
     }
 
     // True when the thread has ended within `milliseconds` (INFINITE waits for good).
     bool WaitForEnd(DWORD milliseconds)
     {
-        std::unique_lock lock(mutex_);
+        std::unique_lock lock(m_mutex);
         if (milliseconds == INFINITE)
         {
-            ended_.wait(lock, [this] { return finished_; });
+            m_ended.wait(lock, [this] { return m_finished; });
             return true;
         }
-        return ended_.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                               [this] { return finished_; });
+        return m_ended.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                                [this] { return m_finished; });
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable ended_;
-    bool finished_ = false;
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_finished = false;
 };
 
 struct ThreadStart
@@ -121,45 +118,4 @@ DWORD WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds)
     if (!thread)
         return WAIT_FAILED;
     return thread->WaitForEnd(dwMilliseconds) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
-}
-
-void Sleep(DWORD dwMilliseconds)
-{
-    if (dwMilliseconds == 0)
-    {
-        sched_yield();
-        return;
-    }
-    if (dwMilliseconds == INFINITE)
-    {
-        for (;;)
-            std::this_thread::sleep_for(std::chrono::hours(24));
-    }
-    // An absolute end time, so that a signal cannot stretch the sleep.
-    timespec end{};
-    clock_gettime(CLOCK_MONOTONIC, &end);
-    end.tv_sec += static_cast<time_t>(dwMilliseconds / 1000);
-    end.tv_nsec += static_cast<long>(dwMilliseconds % 1000) * 1000000L;
-    if (end.tv_nsec >= 1000000000L)
-    {
-        end.tv_sec += 1;
-        end.tv_nsec -= 1000000000L;
-    }
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &end, nullptr) == EINTR)
-    {
-    }
-}
-
-// Seconds of the monotonic clock plus one: it starts near 0 at boot, so the value stays far
-// from the 32-bit limit and is never 0 (the serial layer reads 0 as "timer disarmed").
-void _ftime(struct _timeb* timeptr)
-{
-    if (timeptr == nullptr)
-        return;
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    timeptr->time = static_cast<int32_t>(now.tv_sec + 1);
-    timeptr->millitm = static_cast<uint16_t>(now.tv_nsec / 1000000L);
-    timeptr->timezone = 0;
-    timeptr->dstflag = 0;
 }

@@ -147,9 +147,9 @@ Creation Create(const std::string& folder, const std::string& path)
 
 namespace platform
 {
-UucpLock::UucpLock(UucpLock&& other) noexcept : path_(std::move(other.path_))
+UucpLock::UucpLock(UucpLock&& other) noexcept : m_path(std::move(other.m_path))
 {
-    other.path_.clear();
+    other.m_path.clear();
 }
 
 UucpLock& UucpLock::operator=(UucpLock&& other) noexcept
@@ -157,8 +157,8 @@ UucpLock& UucpLock::operator=(UucpLock&& other) noexcept
     if (this != &other)
     {
         Release();
-        path_ = std::move(other.path_);
-        other.path_.clear();
+        m_path = std::move(other.m_path);
+        other.m_path.clear();
     }
     return *this;
 }
@@ -179,7 +179,7 @@ bool UucpLock::Take(const std::string& device, std::string& holder)
         {
         case Creation::Created:
             g_held.insert(path);
-            path_ = path;
+            m_path = path;
             return true;
         case Creation::Unwritable:
             return true;
@@ -193,20 +193,20 @@ bool UucpLock::Take(const std::string& device, std::string& holder)
 
 void UucpLock::Release()
 {
-    if (path_.empty())
+    if (m_path.empty())
         return;
     std::lock_guard lock(g_mutex);
-    const int fd = open(path_.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = open(m_path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd >= 0)
     {
         char content[64];
         const ssize_t size = read(fd, content, sizeof content);
         close(fd);
         if (size > 0 && OwnerIn(content, static_cast<size_t>(size)) == getpid())
-            unlink(path_.c_str());
+            unlink(m_path.c_str());
     }
-    g_held.erase(path_);
-    path_.clear();
+    g_held.erase(m_path);
+    m_path.clear();
 }
 
 std::string UucpLockPath(const std::string& device)

@@ -38,7 +38,7 @@ public:
     void Release();
 
 private:
-    std::string path_; // the lock file held; "" for none
+    std::string m_path; // the lock file held; "" for none
 };
 
 // The lock file's path for `device` in the lock folder now in force.

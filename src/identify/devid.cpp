@@ -64,6 +64,8 @@ int devid_SendCommand(urs_Port* port, char* reply, size_t capacity, int seconds,
             continue;
         }
         const int c = urs_GetChar(port);
+        // Odd but intended: unlike the other exits, this one leaves the timer armed. Every
+        // exchange starts a timer of its own, so nothing reads the run-out one.
         if (c == urs_cTimeout)
         {
             LOG_PRINTF("<%s> urs_GetChar returned urs_cTimeout", port->displayName);
@@ -165,6 +167,8 @@ int devid_GetModel(const char* reply, const ModelCodeEntry* table)
         }
         LOG_PRINTF("devid_GetModel: %s No Match %s", upper.c_str(), row->name);
     }
+    // Odd but intended: the line says devid_GetModem, not devid_GetModel; logs are read and
+    // searched for this text as it stands.
     LOG_PRINTF("devid_GetModem returning devid_kUnknown");
     return devid_kUnknown;
 }
@@ -190,6 +194,8 @@ int devid_Identify(urs_Port* port, int* model, int* extendedModel, int seconds)
     LOG_PRINTF("<%s> ATI2 Resp %s", port->displayName, modelReply);
 
     *model = devid_GetModel(modelReply, devid_ModelTable);
+    // Code 1 is the model table's "OK" row: a bare OK answers ATI2 on a plain modem, which is no
+    // adapter. Odd but intended: the extended table's "OK" row (code 2) is accepted below.
     if (*model == devid_kUnknown || *model == 1)
     {
         LOG_PRINTF("<%s> devid_GetModel Failed, resp %s", port->displayName, modelReply);

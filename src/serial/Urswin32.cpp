@@ -44,6 +44,35 @@ int64_t RemainingMs(const urs_Port* port)
     return port->timerLength - ElapsedMs(port);
 }
 
+// The driver time-out of the next transfer: what is left of an armed timer, otherwise
+// kUnarmedTimeoutMs. False when the armed timer has run out.
+bool NextTransferTimeout(const urs_Port* port, DWORD& totalMs)
+{
+    totalMs = kUnarmedTimeoutMs;
+    if (!IsTimerArmed(port))
+        return true;
+    const int64_t remaining = RemainingMs(port);
+    if (remaining < 0)
+        return false;
+    totalMs = static_cast<DWORD>(remaining);
+    return true;
+}
+
+// The port's error flags and queue state, as ClearCommError reports (and clears) them.
+struct CommErrors
+{
+    BOOL queried = FALSE;
+    DWORD flags = 0;
+    COMSTAT status{};
+};
+
+CommErrors ClearErrors(HANDLE handle)
+{
+    CommErrors errors;
+    errors.queried = ClearCommError(handle, &errors.flags, &errors.status);
+    return errors;
+}
+
 // The line settings of an opened port, built from nothing rather than from what the driver had.
 DCB OpenLineSettings()
 {
@@ -213,14 +242,9 @@ BOOL urs_TimeoutTimerExpired(const urs_Port* port)
 
 BOOL urs_ArmTimeouts(urs_Port* port)
 {
-    DWORD totalMs = kUnarmedTimeoutMs;
-    if (IsTimerArmed(port))
-    {
-        const int64_t remaining = RemainingMs(port);
-        if (remaining < 0)
-            return FALSE;
-        totalMs = static_cast<DWORD>(remaining);
-    }
+    DWORD totalMs = 0;
+    if (!NextTransferTimeout(port, totalMs))
+        return FALSE;
     if (!SetDriverTimeouts(port->handle, totalMs))
     {
         LOG_PRINTF("urs_OpenPort: Unable to setup time-outs");
@@ -231,24 +255,17 @@ BOOL urs_ArmTimeouts(urs_Port* port)
 
 BOOL urs_CharsWaiting(urs_Port* port)
 {
-    DWORD errors = 0;
-    COMSTAT status{};
-    const BOOL queried = ClearCommError(port->handle, &errors, &status);
-    return port->heldChar >= 0 || (queried && status.cbInQue > 0);
+    const CommErrors errors = ClearErrors(port->handle);
+    return port->heldChar >= 0 || (errors.queried && errors.status.cbInQue > 0);
 }
 
 BOOL urs_WaitForChar(urs_Port* port)
 {
     if (port->heldChar >= 0)
         return TRUE;
-    DWORD totalMs = kUnarmedTimeoutMs;
-    if (IsTimerArmed(port))
-    {
-        const int64_t remaining = RemainingMs(port);
-        if (remaining < 0)
-            return FALSE;
-        totalMs = static_cast<DWORD>(remaining);
-    }
+    DWORD totalMs = 0;
+    if (!NextTransferTimeout(port, totalMs))
+        return FALSE;
     BYTE byte = 0;
     DWORD received = 0;
     const BOOL read = SetDriverTimeouts(port->handle, totalMs) &&
@@ -294,14 +311,13 @@ int urs_PutBlock(urs_Port* port, const void* data, DWORD count)
         if (!WriteFile(port->handle, bytes, left, &written, nullptr))
         {
             const DWORD error = GetLastError();
-            DWORD flags = 0;
-            COMSTAT status{};
-            const BOOL queried = ClearCommError(port->handle, &flags, &status);
+            const CommErrors errors = ClearErrors(port->handle);
             // A full transmit queue is no failure: the rest is written on the next pass.
-            if (flags != CE_TXFULL)
+            if (errors.flags != CE_TXFULL)
             {
                 LOG_PRINTF("<%s>:  Write File Error (%d, %8.8ld, %8.8ld)", port->displayName,
-                           queried, static_cast<long>(flags), static_cast<long>(error));
+                           errors.queried, static_cast<long>(errors.flags),
+                           static_cast<long>(error));
                 char message[256] = {};
                 FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, error,
                                MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), message, sizeof message,
@@ -343,11 +359,9 @@ int urs_GetChar(urs_Port* port)
                urs_FormatData(text, sizeof text, &byte, received));
     if (!read)
     {
-        DWORD flags = 0;
-        COMSTAT status{};
-        const BOOL queried = ClearCommError(port->handle, &flags, &status);
-        LOG_PRINTF("Read File Error (%d, %8.8lx, %8.8lx)", queried, static_cast<long>(flags),
-                   static_cast<long>(error));
+        const CommErrors errors = ClearErrors(port->handle);
+        LOG_PRINTF("Read File Error (%d, %8.8lx, %8.8lx)", errors.queried,
+                   static_cast<long>(errors.flags), static_cast<long>(error));
         return urs_cCommError;
     }
     if (received == 0)

@@ -27,10 +27,10 @@ public:
         std::string pattern = std::string("/tmp/") + name + "-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("no temporary folder");
-        path_ = pattern;
-        std::filesystem::create_directory(path_ / "dosdevices");
-        SetComPortFolderForTesting(path_.c_str());
-        std::filesystem::current_path(path_);
+        m_path = pattern;
+        std::filesystem::create_directory(m_path / "dosdevices");
+        SetComPortFolderForTesting(m_path.c_str());
+        std::filesystem::current_path(m_path);
         log_Open();
     }
     ~BenchFolder()
@@ -39,7 +39,7 @@ public:
         SetComPortFolderForTesting(nullptr);
         std::filesystem::current_path("/");
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
     BenchFolder(const BenchFolder&) = delete;
     BenchFolder& operator=(const BenchFolder&) = delete;
@@ -47,11 +47,11 @@ public:
     // The link that makes a device COM`number`.
     std::string PortLink(int number) const
     {
-        return (path_ / "dosdevices" / ("com" + std::to_string(number))).string();
+        return (m_path / "dosdevices" / ("com" + std::to_string(number))).string();
     }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 inline double ProcessCpuSeconds()

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 using namespace serial_testing;
@@ -19,13 +17,16 @@ namespace
 class Download : public SerialTest
 {
 protected:
+    using SerialTest::SerialTest;
+
     // A simulated adapter as COM`number`.
     sim::Adapter& Attach(int number, const sim::Faults& faults = {})
     {
         sim::Options options;
         options.faults = faults;
-        adapters_.push_back(sim::Adapter::Start(options));
-        sim::Adapter* adapter = adapters_.back().get();
+        options.clockRate = static_cast<int>(ClockRate());
+        m_adapters.push_back(sim::Adapter::Start(options));
+        sim::Adapter* adapter = m_adapters.back().get();
         EXPECT_NE(adapter, nullptr);
         if (adapter)
             ports().Link(number, adapter->DevicePath());
@@ -40,13 +41,24 @@ protected:
         return record;
     }
 
-    std::vector<std::unique_ptr<sim::Adapter>> adapters_;
+    void CheckEachOutcome();
+
+    std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
+};
+
+// The program's clock at real time, for a test of the real timing.
+class DownloadRealTime : public Download
+{
+protected:
+    DownloadRealTime() : Download(1) {}
 };
 
 const std::vector<std::string> kThreeLines = {"ATS0=1\r", "AT!C0=2\r\n", "AT&W0\r\n"};
 const std::vector<std::string> kReceivedThree = {"ATS0=1", "AT!C0=2", "AT&W0"};
 
-TEST_F(Download, EachOutcomeGivesItsResult_WithThePortClosedAfterEveryRunThatOpenedIt)
+// Every outcome of a download, and when each ends: on the program's clock, the times are the
+// same at any pace.
+void Download::CheckEachOutcome()
 {
     sim::Faults refuseSecond;
     refuseSecond.errorOnLine = 2;
@@ -75,7 +87,7 @@ TEST_F(Download, EachOutcomeGivesItsResult_WithThePortClosedAfterEveryRunThatOpe
         {6, {}, kDownloadOK, 1.9, 4},                 // nothing to send: still opened and paused
     };
     std::vector<std::unique_ptr<DeviceRecord>> records;
-    const auto start = std::chrono::steady_clock::now();
+    const ClockWatch watch = StartWatch();
     for (const auto& row : rows)
     {
         records.push_back(Record(row.port, row.lines));
@@ -83,14 +95,14 @@ TEST_F(Download, EachOutcomeGivesItsResult_WithThePortClosedAfterEveryRunThatOpe
     }
     // When each result appeared, polled as the configuring page polls it (more often).
     std::vector<double> ended(records.size(), -1);
-    while (SecondsSince(start) < 30 && std::count(ended.begin(), ended.end(), -1) > 0)
+    while (watch.Seconds() < 30 && std::count(ended.begin(), ended.end(), -1) > 0)
     {
         for (size_t i = 0; i < records.size(); ++i)
         {
             if (ended[i] < 0 && records[i]->result.load() != -1)
-                ended[i] = SecondsSince(start);
+                ended[i] = watch.Seconds();
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        Sleep(10);
     }
     for (size_t i = 0; i < records.size(); ++i)
     {
@@ -109,6 +121,16 @@ TEST_F(Download, EachOutcomeGivesItsResult_WithThePortClosedAfterEveryRunThatOpe
     EXPECT_EQ(Occurrences(log, "]: Port opened <"), 5) << log;
     EXPECT_EQ(Occurrences(log, "]: Port closed\n"), 5);
     EXPECT_NE(log.find("]: <COM2>  Got ERROR for Config String: AT!C0=2\r\n\n"), std::string::npos);
+}
+
+TEST_F(Download, EachOutcomeGivesItsResult_WithThePortClosedAfterEveryRunThatOpenedIt)
+{
+    CheckEachOutcome();
+}
+
+TEST_F(DownloadRealTime, EachOutcomeGivesItsResult_WithThePortClosedAfterEveryRunThatOpenedIt)
+{
+    CheckEachOutcome();
 }
 
 TEST_F(Download, WorkerSendsWhatItWasGiven_WhenTheRecordsLinesAndPortChangeUnderIt)

@@ -21,6 +21,10 @@
 #   #> same-on-qt          a second run with --qt (in a folder of its own) prints the very same
 #                          standard output and exit code
 #   #> adapter ARGS...     run tasim ARGS... on a pseudo-terminal linked as bin/dosdevices/com1
+#
+# The program and tasim run on clocks 20 times as fast as real time (--clock-rate): the search's
+# pauses, the time-outs and the script's waits take a twentieth of their time. A run on the Qt
+# host keeps real time.
 set -uo pipefail
 
 program=$1
@@ -28,6 +32,7 @@ case_file=$2
 tasim=${3:-}
 case_dir=$(cd "$(dirname "$case_file")" && pwd)
 name=$(basename "$case_file")
+clock_rate=20
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/quoran-e2e.XXXXXX")
 tasim_pid=
@@ -72,7 +77,8 @@ for directive in "${directives[@]}"; do
         fi
         mkdir -p "$root/bin/dosdevices"
         # shellcheck disable=SC2086
-        "$tasim" $rest --link "$root/bin/dosdevices/com1" >"$root/tasim.out" 2>&1 &
+        "$tasim" $rest --clock-rate "$clock_rate" --link "$root/bin/dosdevices/com1" \
+            >"$root/tasim.out" 2>&1 &
         tasim_pid=$!
         for _ in $(seq 100); do
             [ -e "$root/bin/dosdevices/com1" ] && break
@@ -89,10 +95,12 @@ done
 
 # Runs the program from the current folder with the given options; the exit code is its own.
 run_wizard() {
+    local clock=(--clock-rate "$clock_rate")
+    [[ " $* " == *" --qt "* ]] && clock=()
     if [ "$use_stdin" -eq 1 ]; then
-        ../bin/quoran-wizard-script "$@" <case.script >stdout.txt 2>stderr.txt
+        ../bin/quoran-wizard-script "${clock[@]}" "$@" <case.script >stdout.txt 2>stderr.txt
     else
-        ../bin/quoran-wizard-script "$@" case.script >stdout.txt 2>stderr.txt
+        ../bin/quoran-wizard-script "${clock[@]}" "$@" case.script >stdout.txt 2>stderr.txt
     fi
 }
 

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -20,10 +19,11 @@ class Identify : public SerialTest
 {
 protected:
     // Starts a simulated adapter and makes it COM`number`.
-    sim::Adapter& Attach(int number, const sim::Options& options)
+    sim::Adapter& Attach(int number, sim::Options options)
     {
-        adapters_.push_back(sim::Adapter::Start(options));
-        sim::Adapter* adapter = adapters_.back().get();
+        options.clockRate = static_cast<int>(ClockRate());
+        m_adapters.push_back(sim::Adapter::Start(options));
+        sim::Adapter* adapter = m_adapters.back().get();
         EXPECT_NE(adapter, nullptr) << options.model;
         if (adapter)
             ports().Link(number, adapter->DevicePath());
@@ -46,7 +46,7 @@ protected:
         return records;
     }
 
-    std::vector<std::unique_ptr<sim::Adapter>> adapters_;
+    std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
 };
 
 sim::Options Model(const std::string& name)
@@ -180,13 +180,12 @@ TEST_F(Identify, MissingPortOrPortInUse_GiveStatusTwo_AndASilentPortThree)
     EXPECT_EQ(IdentifyOnPort(missing, ComName(9).c_str()), 2);
     urs_ClosePort(&holder);
 
-    const auto start = std::chrono::steady_clock::now();
-    const double cpuStart = ThreadCpuSeconds();
+    const ClockWatch watch = StartWatch();
     DeviceRecord silentRecord;
     EXPECT_EQ(IdentifyOnPort(silentRecord, ComName(2).c_str()), 3);
     // The 2 s pause, 2 s for the attention and 5 s for the echo command.
-    EXPECT_GE(SecondsSince(start), 8.9);
-    EXPECT_LT(ThreadCpuSeconds() - cpuStart, 1.0) << "the waits must not spin";
+    EXPECT_GE(watch.Seconds(), 8.9);
+    EXPECT_LT(watch.CpuSeconds(), 1.0) << "the waits must not spin";
 
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find(")]: <COM2> urs_TimeoutTimerExpired\n"), std::string::npos);
@@ -221,9 +220,9 @@ TEST_F(Identify, AMegabyteWithoutLineEnd_NeitherOverflowsNorEndsTheExchangeEarly
 
     char reply[devid_kShortReplySize + 4];
     std::memset(reply, '#', sizeof reply);
-    const auto start = std::chrono::steady_clock::now();
+    const ClockWatch watch = StartWatch();
     EXPECT_EQ(devid_Attention(&port, reply, devid_kShortReplySize, 2), 0);
-    EXPECT_GE(SecondsSince(start), 1.9);
+    EXPECT_GE(watch.Seconds(), 1.9);
     EXPECT_EQ(std::string(reply), std::string(devid_kShortReplySize - 1, 'X'));
     EXPECT_EQ(std::string(reply + devid_kShortReplySize, 4), "####");
     urs_ClosePort(&port);

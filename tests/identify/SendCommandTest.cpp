@@ -17,13 +17,13 @@ protected:
     void SetUp() override
     {
         SerialTest::SetUp();
-        ports().Link(4, terminal_.SlavePath());
-        ASSERT_EQ(urs_OpenPort(&port_, ComName(4).c_str()), 0);
+        ports().Link(4, m_terminal.SlavePath());
+        ASSERT_EQ(urs_OpenPort(&m_port, ComName(4).c_str()), 0);
     }
 
     void TearDown() override
     {
-        urs_ClosePort(&port_);
+        urs_ClosePort(&m_port);
         SerialTest::TearDown();
     }
 
@@ -31,30 +31,30 @@ protected:
     int Exchange(const std::string& command, const std::string& answer,
                  size_t capacity = devid_kModelReplySize)
     {
-        terminal_.Send(answer);
-        std::memset(reply_, '#', sizeof reply_);
-        const int result = devid_SendCommand(&port_, reply_, capacity, 1, command.c_str());
-        EXPECT_EQ(terminal_.Receive(command.size(), 1000), command);
+        m_terminal.Send(answer);
+        std::memset(m_reply, '#', sizeof m_reply);
+        const int result = devid_SendCommand(&m_port, m_reply, capacity, 1, command.c_str());
+        EXPECT_EQ(m_terminal.Receive(command.size(), 1000), command);
         return result;
     }
 
-    PseudoTerminal terminal_;
-    urs_Port port_;
-    char reply_[devid_kModelReplySize + 8];
+    PseudoTerminal m_terminal;
+    urs_Port m_port;
+    char m_reply[devid_kModelReplySize + 8];
 };
 } // namespace
 
 TEST_F(SendCommand, ReplyIsTheFirstLineAfterTheEcho_TrimmedAtBothEnds)
 {
     EXPECT_EQ(Exchange("ATI2\r", "ATI2\r\r\n \t KESTRAST  RC \t\r\n\r\nOK\r\n"), 1);
-    EXPECT_STREQ(reply_, "KESTRAST  RC");
+    EXPECT_STREQ(m_reply, "KESTRAST  RC");
 
     EXPECT_EQ(Exchange("ATE1V1Q0\r", "ATE1V1Q0\r\r\nOK\r\n"), 1) << "echo already on";
-    EXPECT_STREQ(reply_, "OK");
+    EXPECT_STREQ(m_reply, "OK");
 
     // Echo off: the first line of the answer counts as the echo.
     EXPECT_EQ(Exchange("ATI2\r", "\r\nKESTRAST\r\n\r\nOK\r\n"), 1);
-    EXPECT_STREQ(reply_, "");
+    EXPECT_STREQ(m_reply, "");
 
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find(")]: <COM4> [ATI2\\r]\n"), std::string::npos) << log;
@@ -66,15 +66,15 @@ TEST_F(SendCommand, LongerReplyThanItsBuffer_IsCut_AndTheExchangeStillCompletes)
     EXPECT_EQ(Exchange("AT%I\r", "AT%I\r\r\n" + std::string(200, 'Y') + "\r\n\r\nOK\r\n",
                        devid_kOptionReplySize),
               1);
-    EXPECT_EQ(std::string(reply_), std::string(devid_kOptionReplySize - 1, 'Y'));
-    EXPECT_EQ(reply_[devid_kOptionReplySize], '#');
+    EXPECT_EQ(std::string(m_reply), std::string(devid_kOptionReplySize - 1, 'Y'));
+    EXPECT_EQ(m_reply[devid_kOptionReplySize], '#');
 }
 
 TEST_F(SendCommand, OOKCRLF_DoesNotComplete_AndTheExchangeEndsByItsTimer)
 {
-    const auto start = std::chrono::steady_clock::now();
+    const ClockWatch watch = StartWatch();
     EXPECT_EQ(Exchange("AT\r", "AT\r\r\nOOK\r\n"), 0);
-    EXPECT_GE(SecondsSince(start), 0.9);
+    EXPECT_GE(watch.Seconds(), 0.9);
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find("[src/identify/devid.cpp ("), std::string::npos);
     EXPECT_NE(log.find(")]: <COM4> urs_TimeoutTimerExpired\n"), std::string::npos) << log;
@@ -82,10 +82,10 @@ TEST_F(SendCommand, OOKCRLF_DoesNotComplete_AndTheExchangeEndsByItsTimer)
 
 TEST_F(SendCommand, WriteOnAHungUpLine_FailsTheExchangeAtOnce)
 {
-    terminal_.CloseMaster();
+    m_terminal.CloseMaster();
     char reply[devid_kShortReplySize];
-    EXPECT_EQ(devid_Attention(&port_, reply, sizeof reply, 2), 0);
-    EXPECT_FALSE(urs_TimeoutTimerExpired(&port_)) << "the timer is disarmed again";
+    EXPECT_EQ(devid_Attention(&m_port, reply, sizeof reply, 2), 0);
+    EXPECT_FALSE(urs_TimeoutTimerExpired(&m_port)) << "the timer is disarmed again";
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find(")]: <COM4> urs_PutStr Failed\n"), std::string::npos) << log;
 }

@@ -53,8 +53,8 @@ protected:
     void SetUp() override
     {
         ClearMessageBoxes();
-        shipped_.Write(ShippedText());
-        g_profilePath = shipped_.Path();
+        m_shipped.Write(ShippedText());
+        g_profilePath = m_shipped.Path();
     }
     void TearDown() override
     {
@@ -67,7 +67,7 @@ protected:
     std::vector<std::string> FactoryNames() const
     {
         std::vector<std::string> names;
-        for (const std::string& name : ListConfigurations(shipped_.Path()))
+        for (const std::string& name : ListConfigurations(m_shipped.Path()))
         {
             if (IsFactoryDefaultConfig(name))
                 names.push_back(name);
@@ -75,7 +75,7 @@ protected:
         return names;
     }
 
-    TempProfile shipped_;
+    TempProfile m_shipped;
 };
 } // namespace
 
@@ -83,7 +83,7 @@ TEST_F(ShippedProfile, ListsItsFactoryConfigurations_AndNothingElse)
 {
     const std::vector<std::string> names = FactoryNames();
     EXPECT_EQ(names, (std::vector<std::string>{"EuroISDN_NET3", "NorthAmerica_NI1"}));
-    EXPECT_EQ(ListConfigurations(shipped_.Path()).size(), names.size());
+    EXPECT_EQ(ListConfigurations(m_shipped.Path()).size(), names.size());
 }
 
 TEST_F(ShippedProfile, EveryFactoryConfiguration_LoadsCleanlyOnEveryAdapter_AndSavesAsItStands)
@@ -98,7 +98,7 @@ TEST_F(ShippedProfile, EveryFactoryConfiguration_LoadsCleanlyOnEveryAdapter_AndS
             auto sheet = std::make_unique<CCfgSheet>("QUORAN Configuration Wizard");
             theApp.m_device.modelCode = device->modelCode;
             theApp.m_device.extModelCode = device->extModelCode;
-            sheet->BuildCatalogue(shipped_.Path());
+            sheet->BuildCatalogue(m_shipped.Path());
             sheet->m_iniSectionPage.m_strConfigName = name;
             theParams.LoadAll();
             EXPECT_TRUE(ShownTexts().empty()) << "an invalid stored value was reported";

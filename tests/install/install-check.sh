@@ -82,12 +82,15 @@ user_folder=$home/.config/quoran-wizard
 (cd "$work" && "${as_user[@]}" "${user_env[@]}" "$usr/bin/quoran-wizard" 2>"$root/nodisplay.txt")
 [ $? -eq 1 ] || fail "installed quoran-wizard without a display: not status 1"
 
-# The wizard's run: tasim on the user's COM1, then the case's script.
+# The wizard's run: tasim on the user's COM1, then the case's script, both on clocks 20 times as
+# fast as real time (the search's pauses and the script's waits take a twentieth of their time).
+clock_rate=20
 script=$case_dir/installed-user.script
 if [ -f "$script" ]; then
     mkdir -p "$user_folder/dosdevices"
     chown -R "$(stat -c %u:%g "$home")" "$home/.config"
-    "$usr/bin/tasim" --link "$user_folder/dosdevices/com1" >"$root/tasim.out" 2>&1 &
+    "$usr/bin/tasim" --clock-rate "$clock_rate" --link "$user_folder/dosdevices/com1" \
+        >"$root/tasim.out" 2>&1 &
     tasim_pid=$!
     for _ in $(seq 100); do
         [ -e "$user_folder/dosdevices/com1" ] && break
@@ -95,8 +98,8 @@ if [ -f "$script" ]; then
     done
     chmod 666 "$(readlink "$user_folder/dosdevices/com1")"
     cp "$script" "$work/case.script"
-    (cd "$work" && "${as_user[@]}" "${user_env[@]}" "$usr/bin/quoran-wizard-script" case.script \
-        >"$root/run.txt" 2>&1) || {
+    (cd "$work" && "${as_user[@]}" "${user_env[@]}" "$usr/bin/quoran-wizard-script" \
+        --clock-rate "$clock_rate" case.script >"$root/run.txt" 2>&1) || {
         fail "the installed wizard's run failed:"
         cat "$root/run.txt" >&2
     }

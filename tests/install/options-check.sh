@@ -71,6 +71,15 @@ TABLE
 printf 'dump\ncancel\n' | "$script_program" >welcome.txt 2>&1
 grep -q "Version $version" welcome.txt || fail "the welcome page does not say Version $version"
 rm -f log.txt
+# --clock-rate, a testing aid, takes a whole number from 1 up and keeps off the Qt host.
+for arguments in "--clock-rate 0" "--clock-rate" "--clock-rate 2x" "--qt --clock-rate 5"; do
+    read -ra words <<<"$arguments"
+    printf 'cancel\n' | "$script_program" "${words[@]}" >clock.txt 2>&1
+    status=$?
+    [ "$status" -eq 2 ] || fail "quoran-wizard-script $arguments: status $status"
+    grep -q '^usage: quoran-wizard-script' clock.txt || fail "quoran-wizard-script $arguments: no usage"
+done
+[ -e log.txt ] && fail "quoran-wizard-script with a bad --clock-rate started the wizard"
 
 # On the Qt host a script needs no one to watch it: a display that does not answer makes it run
 # offscreen, with one line that says so, instead of ending.

@@ -72,6 +72,7 @@ for _ in $(seq 200); do
     sleep 0.05
 done
 
+# The search's waits go at 20 times the pace of real time (--clock-rate).
 cat >"$root/work/case.script" <<SCRIPT
 radio 1159
 next
@@ -82,8 +83,8 @@ expect text 1149 No access to $com1: join group dialout
 finish
 SCRIPT
 (cd "$root/work" && setpriv --reuid=65534 --regid=65534 --clear-groups \
-    env -i PATH=/usr/bin:/bin HOME="$root/work" ../bin/quoran-wizard-script case.script \
-    >"$root/run.txt" 2>&1) || {
+    env -i PATH=/usr/bin:/bin HOME="$root/work" ../bin/quoran-wizard-script --clock-rate 20 \
+    case.script >"$root/run.txt" 2>&1) || {
     fail "the search did not go as expected:"
     cat "$root/run.txt" >&2
 }

@@ -66,13 +66,13 @@ protected:
         sim::Options options;
         options.model = "KESTRAST/13";
         options.extendedModelLine = "ISDN TA S/T";
-        unlisted_ = sim::Adapter::Start(options);
-        ASSERT_NE(unlisted_, nullptr);
-        ASSERT_TRUE(unlisted_->LinkAs(
+        m_unlisted = sim::Adapter::Start(options);
+        ASSERT_NE(m_unlisted, nullptr);
+        ASSERT_TRUE(m_unlisted->LinkAs(
             (Folder() / "dosdevices" / ("com" + std::to_string(number))).string()));
     }
 
-    std::unique_ptr<sim::Adapter> unlisted_;
+    std::unique_ptr<sim::Adapter> m_unlisted;
 };
 
 TEST_F(IDingPage, AdaptersListedInPortOrder_FirstRowSelected_AndNextTakesIt)

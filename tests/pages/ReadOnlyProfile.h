@@ -22,27 +22,27 @@ public:
     };
 
     ReadOnlyProfile(const std::filesystem::path& profile, Part part)
-        : profile_(profile), folder_(profile.parent_path())
+        : m_profile(profile), m_folder(profile.parent_path())
     {
         const bool file = part == Part::File;
-        chmod(profile_.c_str(), file ? 0444 : 0666);
-        chmod(folder_.c_str(), file ? 0777 : 0555);
+        chmod(m_profile.c_str(), file ? 0444 : 0666);
+        chmod(m_folder.c_str(), file ? 0777 : 0555);
         if (geteuid() == 0)
         {
-            dropped_ = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
-            EXPECT_TRUE(dropped_) << "could not act as nobody";
+            m_dropped = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
+            EXPECT_TRUE(m_dropped) << "could not act as nobody";
         }
     }
 
     ~ReadOnlyProfile()
     {
-        if (dropped_)
+        if (m_dropped)
         {
             EXPECT_EQ(seteuid(0), 0);
             EXPECT_EQ(setegid(0), 0);
         }
-        chmod(folder_.c_str(), 0700);
-        chmod(profile_.c_str(), 0644);
+        chmod(m_folder.c_str(), 0700);
+        chmod(m_profile.c_str(), 0644);
     }
 
     ReadOnlyProfile(const ReadOnlyProfile&) = delete;
@@ -51,8 +51,8 @@ public:
 private:
     static constexpr uid_t kNobody = 65534;
 
-    std::filesystem::path profile_;
-    std::filesystem::path folder_;
-    bool dropped_ = false;
+    std::filesystem::path m_profile;
+    std::filesystem::path m_folder;
+    bool m_dropped = false;
 };
 } // namespace wizard_testing

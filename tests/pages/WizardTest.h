@@ -3,12 +3,15 @@
 // dosdevices/ live there) and is the working directory (log.txt); COM ports are simulated
 // adapters or bare pseudo-terminals linked as dosdevices/comN.
 //
-// Worker threads (search, download) work on real ports in real time while the page timers run
-// on the virtual clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on.
+// Worker threads (search, download) work on real ports while the page timers run on the virtual
+// clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on. The workers'
+// clock (and the simulated adapters') runs twenty times as fast as real time, so that the
+// search's pauses and the download's time-outs take a twentieth of their time.
 #pragma once
 
 #include "framework/headless/SheetController.h"
 #include "framework/headless/Wording.h"
+#include "platform/posix/ClockTesting.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "sim/Adapter.h"
 #include "src/app/CfgApp.h"
@@ -36,16 +39,21 @@ namespace wizard_testing
 class WizardTest : public ::testing::Test
 {
 protected:
+    // The pace of the workers' clock: the shortest wait of theirs that a page test meets, the
+    // 500 ms after a configuration line, still lasts 25 ms.
+    static constexpr unsigned kClockRate = 20;
+
     WizardTest()
     {
+        SetClockRateForTesting(kClockRate);
         char pattern[] = "/tmp/quoran-wizard.XXXXXX";
         if (mkdtemp(pattern) == nullptr)
             throw std::runtime_error("no temporary folder");
-        folder_ = pattern;
-        std::filesystem::create_directory(folder_ / "dosdevices");
-        previousDirectory_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_);
-        SetModuleFolderForTesting(folder_.c_str());
+        m_folder = pattern;
+        std::filesystem::create_directory(m_folder / "dosdevices");
+        m_previousDirectory = std::filesystem::current_path();
+        std::filesystem::current_path(m_folder);
+        SetModuleFolderForTesting(m_folder.c_str());
         ResetProgramState();
         theApp.m_bLogEnabled = TRUE;
         log_Open();
@@ -58,26 +66,27 @@ protected:
             sheet.DestroyWindow();
         // Closing the lines ends every worker's exchange at once; then nothing writes into the
         // records any more and they may go.
-        adapters_.clear();
-        silentPorts_.clear();
+        m_adapters.clear();
+        m_silentPorts.clear();
         WaitForWorkers(15000);
         log_Close();
         ResetProgramState();
+        SetClockRateForTesting(1);
         SetModuleFolderForTesting(nullptr);
-        std::filesystem::current_path(previousDirectory_);
+        std::filesystem::current_path(m_previousDirectory);
         std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        std::filesystem::remove_all(m_folder, ignored);
     }
 
-    const std::filesystem::path& Folder() const { return folder_; }
-    std::string ProfilePath() const { return (folder_ / "quoran.ini").string(); }
+    const std::filesystem::path& Folder() const { return m_folder; }
+    std::string ProfilePath() const { return (m_folder / "quoran.ini").string(); }
     void WriteProfile(const std::string& text) const
     {
         std::ofstream(ProfilePath(), std::ios::binary | std::ios::trunc) << text;
     }
     std::string ReadProfile() const { return ReadFile(ProfilePath()); }
     // What the log holds so far (its lines are flushed as they are written).
-    std::string ReadLog() const { return ReadFile((folder_ / "log.txt").string()); }
+    std::string ReadLog() const { return ReadFile((m_folder / "log.txt").string()); }
 
     // A simulated adapter of the preset `model` (a tasim model name) on COM`number`.
     sim::Adapter& AttachAdapter(int number, const std::string& model,
@@ -86,18 +95,19 @@ protected:
         sim::Options options;
         options.model = model;
         options.faults = faults;
+        options.clockRate = kClockRate;
         std::unique_ptr<sim::Adapter> adapter = sim::Adapter::Start(options);
         if (adapter == nullptr || !adapter->LinkAs(PortLink(number)))
             throw std::runtime_error("no simulated adapter " + model);
-        adapters_.push_back(std::move(adapter));
-        return *adapters_.back();
+        m_adapters.push_back(std::move(adapter));
+        return *m_adapters.back();
     }
 
     // A port that opens and never answers, on COM`number`.
     void AttachSilentPort(int number)
     {
-        silentPorts_.push_back(std::make_unique<testing_support::PseudoTerminal>());
-        std::filesystem::create_symlink(silentPorts_.back()->SlavePath(), PortLink(number));
+        m_silentPorts.push_back(std::make_unique<testing_support::PseudoTerminal>());
+        std::filesystem::create_symlink(m_silentPorts.back()->SlavePath(), PortLink(number));
     }
 
     // Makes the adapter being configured the one of these codes on COM`port`, as taking it on
@@ -183,7 +193,7 @@ protected:
 private:
     std::string PortLink(int number) const
     {
-        return (folder_ / "dosdevices" / ("com" + std::to_string(number))).string();
+        return (m_folder / "dosdevices" / ("com" + std::to_string(number))).string();
     }
 
     static std::string ReadFile(const std::string& path)
@@ -231,9 +241,9 @@ private:
         g_profilePath.clear();
     }
 
-    std::filesystem::path folder_;
-    std::filesystem::path previousDirectory_;
-    std::vector<std::unique_ptr<sim::Adapter>> adapters_;
-    std::vector<std::unique_ptr<testing_support::PseudoTerminal>> silentPorts_;
+    std::filesystem::path m_folder;
+    std::filesystem::path m_previousDirectory;
+    std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
+    std::vector<std::unique_ptr<testing_support::PseudoTerminal>> m_silentPorts;
 };
 } // namespace wizard_testing

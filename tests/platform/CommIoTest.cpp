@@ -1,3 +1,5 @@
+#include "platform/Clock.h"
+#include "platform/posix/ClockTesting.h"
 #include "platform/win32.h"
 #include "tests/platform/PseudoTerminal.h"
 
@@ -17,6 +19,7 @@ using testing_support::PseudoTerminal;
 namespace
 {
 using Clock = std::chrono::steady_clock;
+using platform::ProgramClock;
 
 double ThreadCpuMilliseconds()
 {
@@ -31,15 +34,15 @@ class CommIoTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder_.Link(1, terminal_.SlavePath());
-        port_ = CreateFileA(ComName(1).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(port_, INVALID_HANDLE_VALUE) << GetLastError();
+        m_folder.Link(1, m_terminal.SlavePath());
+        m_port = CreateFileA(ComName(1).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(m_port, INVALID_HANDLE_VALUE) << GetLastError();
     }
     void TearDown() override
     {
-        if (port_ != INVALID_HANDLE_VALUE)
-            CloseHandle(port_);
+        if (m_port != INVALID_HANDLE_VALUE)
+            CloseHandle(m_port);
     }
 
     void SetTimeouts(DWORD interval, DWORD readMultiplier, DWORD readConstant,
@@ -47,7 +50,7 @@ protected:
     {
         COMMTIMEOUTS timeouts{interval, readMultiplier, readConstant, writeMultiplier,
                               writeConstant};
-        ASSERT_TRUE(SetCommTimeouts(port_, &timeouts));
+        ASSERT_TRUE(SetCommTimeouts(m_port, &timeouts));
     }
 
     // The serial layer's setting: return on the first byte, or after `total` ms with none.
@@ -57,7 +60,7 @@ protected:
     {
         COMSTAT status{};
         DWORD errors = 1;
-        EXPECT_TRUE(ClearCommError(port_, &errors, &status));
+        EXPECT_TRUE(ClearCommError(m_port, &errors, &status));
         EXPECT_EQ(errors, 0u);
         return status.cbInQue;
     }
@@ -69,9 +72,9 @@ protected:
             Sleep(5);
     }
 
-    ComPortFolder folder_;
-    PseudoTerminal terminal_;
-    HANDLE port_ = INVALID_HANDLE_VALUE;
+    ComPortFolder m_folder;
+    PseudoTerminal m_terminal;
+    HANDLE m_port = INVALID_HANDLE_VALUE;
 };
 } // namespace
 
@@ -82,7 +85,7 @@ TEST_F(CommIoTest, ReadOnSilentLine_ReturnsTrueWithNoBytes_AfterTheTotalTimeout)
     DWORD read = 99;
     const double cpuStart = ThreadCpuMilliseconds();
     const auto start = Clock::now();
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     const double elapsed = MillisecondsSince(start);
     EXPECT_EQ(read, 0u);
     EXPECT_GE(elapsed, 400.0);
@@ -117,23 +120,23 @@ TEST_F(CommIoTest, Read_ReturnsAsSoonAsOneByteArrives_WithWhatIsThereUpToTheCoun
     SetWizardTimeouts(20000);
     std::thread sender([this] {
         Sleep(200);
-        terminal_.Send("K");
+        m_terminal.Send("K");
     });
     char buffer[16] = {};
     DWORD read = 0;
     const auto start = Clock::now();
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     const double elapsed = MillisecondsSince(start);
     sender.join();
     EXPECT_EQ(read, 1u);
     EXPECT_EQ(buffer[0], 'K');
     EXPECT_LT(elapsed, 10000.0);
 
-    terminal_.Send("OK\r\n");
+    m_terminal.Send("OK\r\n");
     WaitForInQueue(4);
-    EXPECT_TRUE(ReadFile(port_, buffer, 3, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, 3, &read, nullptr));
     EXPECT_EQ(std::string(buffer, read), "OK\r");
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     EXPECT_EQ(std::string(buffer, read), "\n");
 }
 
@@ -143,13 +146,13 @@ TEST_F(CommIoTest, ReadWithIntervalMaxAndNoTotals_ReturnsAtOnce)
     char buffer[8];
     DWORD read = 99;
     const auto start = Clock::now();
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     EXPECT_EQ(read, 0u);
     EXPECT_LT(MillisecondsSince(start), 2000.0);
 
-    terminal_.Send("abc");
+    m_terminal.Send("abc");
     WaitForInQueue(3);
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     EXPECT_EQ(std::string(buffer, read), "abc");
 }
 
@@ -157,14 +160,14 @@ TEST_F(CommIoTest, ReadWithAllTimeoutsZero_WaitsForTheFullCount)
 {
     SetTimeouts(0, 0, 0);
     std::thread sender([this] {
-        terminal_.Send("ab");
+        m_terminal.Send("ab");
         Sleep(300);
-        terminal_.Send("cd");
+        m_terminal.Send("cd");
     });
     char buffer[4];
     DWORD read = 0;
     const auto start = Clock::now();
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     const double elapsed = MillisecondsSince(start);
     sender.join();
     EXPECT_EQ(std::string(buffer, read), "abcd");
@@ -174,10 +177,10 @@ TEST_F(CommIoTest, ReadWithAllTimeoutsZero_WaitsForTheFullCount)
 TEST_F(CommIoTest, ReadWithIntervalTimeout_EndsWhenTheLineFallsSilentAfterData)
 {
     SetTimeouts(200, 0, 0);
-    terminal_.Send("xy");
+    m_terminal.Send("xy");
     char buffer[16];
     DWORD read = 0;
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     EXPECT_EQ(std::string(buffer, read), "xy");
 }
 
@@ -188,13 +191,13 @@ TEST_F(CommIoTest, LargeWrite_ArrivesWhole_WhileTheOtherSideDrains)
     for (size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
     std::string received;
-    std::thread reader([&] { received = terminal_.Receive(block.size()); });
+    std::thread reader([&] { received = m_terminal.Receive(block.size()); });
     DWORD written = 0;
     EXPECT_TRUE(
-        WriteFile(port_, block.data(), static_cast<DWORD>(block.size()), &written, nullptr));
+        WriteFile(m_port, block.data(), static_cast<DWORD>(block.size()), &written, nullptr));
     reader.join();
     EXPECT_EQ(written, block.size());
-    EXPECT_TRUE(FlushFileBuffers(port_));
+    EXPECT_TRUE(FlushFileBuffers(m_port));
     ASSERT_EQ(received.size(), block.size());
     EXPECT_TRUE(received == block);
 }
@@ -206,13 +209,39 @@ TEST_F(CommIoTest, WriteToAStalledLine_ReturnsTrueWithThePartCount_AfterTheTotal
     DWORD written = 0;
     const auto start = Clock::now();
     EXPECT_TRUE(
-        WriteFile(port_, block.data(), static_cast<DWORD>(block.size()), &written, nullptr));
+        WriteFile(m_port, block.data(), static_cast<DWORD>(block.size()), &written, nullptr));
     const double elapsed = MillisecondsSince(start);
     EXPECT_GT(written, 0u);
     EXPECT_LT(written, block.size());
     EXPECT_GE(elapsed, 240.0);
     EXPECT_LT(elapsed, 5000.0);
-    EXPECT_TRUE(PurgeComm(port_, PURGE_TXABORT | PURGE_TXCLEAR));
+    EXPECT_TRUE(PurgeComm(m_port, PURGE_TXABORT | PURGE_TXCLEAR));
+}
+
+TEST_F(CommIoTest, AFasterClock_ShortensTheReadAndWriteTimeouts_ByItsRate)
+{
+    SetClockRateForTesting(20);
+    SetTimeouts(MAXDWORD, 0, 2000, 0, 2000);
+    char buffer[8];
+    DWORD read = 99;
+    auto programStart = ProgramClock::now();
+    auto start = Clock::now();
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_EQ(read, 0u);
+    EXPECT_GE(ProgramClock::now() - programStart, std::chrono::milliseconds(2000));
+    EXPECT_LT(MillisecondsSince(start), 1000.0);
+
+    const std::string block(1 << 20, 'z');
+    DWORD written = 0;
+    programStart = ProgramClock::now();
+    start = Clock::now();
+    EXPECT_TRUE(
+        WriteFile(m_port, block.data(), static_cast<DWORD>(block.size()), &written, nullptr));
+    EXPECT_LT(written, block.size());
+    EXPECT_GE(ProgramClock::now() - programStart, std::chrono::milliseconds(2000));
+    EXPECT_LT(MillisecondsSince(start), 1000.0);
+    SetClockRateForTesting(1);
+    EXPECT_TRUE(PurgeComm(m_port, PURGE_TXABORT | PURGE_TXCLEAR));
 }
 
 TEST_F(CommIoTest, DeviceGoneWhileReadWaits_FailsWithGenFailure_InsteadOfHanging)
@@ -220,12 +249,12 @@ TEST_F(CommIoTest, DeviceGoneWhileReadWaits_FailsWithGenFailure_InsteadOfHanging
     SetWizardTimeouts(20000);
     std::thread unplug([this] {
         Sleep(200);
-        terminal_.CloseMaster();
+        m_terminal.CloseMaster();
     });
     char c = 0;
     DWORD read = 99;
     const auto start = Clock::now();
-    const BOOL ok = ReadFile(port_, &c, 1, &read, nullptr);
+    const BOOL ok = ReadFile(m_port, &c, 1, &read, nullptr);
     const DWORD error = GetLastError();
     const double elapsed = MillisecondsSince(start);
     unplug.join();
@@ -236,30 +265,30 @@ TEST_F(CommIoTest, DeviceGoneWhileReadWaits_FailsWithGenFailure_InsteadOfHanging
 
     // Every later call fails at once, none waits for its time-out.
     const auto again = Clock::now();
-    EXPECT_FALSE(ReadFile(port_, &c, 1, &read, nullptr));
+    EXPECT_FALSE(ReadFile(m_port, &c, 1, &read, nullptr));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_GEN_FAILURE));
     DWORD written = 0;
-    EXPECT_FALSE(WriteFile(port_, "AT\r", 3, &written, nullptr));
+    EXPECT_FALSE(WriteFile(m_port, "AT\r", 3, &written, nullptr));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_GEN_FAILURE));
     EXPECT_LT(MillisecondsSince(again), 10000.0);
-    EXPECT_TRUE(CloseHandle(port_));
-    port_ = INVALID_HANDLE_VALUE;
+    EXPECT_TRUE(CloseHandle(m_port));
+    m_port = INVALID_HANDLE_VALUE;
 }
 
 TEST_F(CommIoTest, QueuesAndPurge_ReportAndDropWaitingInput)
 {
     SetTimeouts(MAXDWORD, 0, 0);
     EXPECT_EQ(InQueue(), 0u);
-    terminal_.Send("12345");
+    m_terminal.Send("12345");
     WaitForInQueue(5);
     EXPECT_EQ(InQueue(), 5u);
-    EXPECT_TRUE(PurgeComm(port_, PURGE_RXABORT | PURGE_RXCLEAR));
+    EXPECT_TRUE(PurgeComm(m_port, PURGE_RXABORT | PURGE_RXCLEAR));
     EXPECT_EQ(InQueue(), 0u);
     char buffer[8];
     DWORD read = 99;
-    EXPECT_TRUE(ReadFile(port_, buffer, sizeof buffer, &read, nullptr));
+    EXPECT_TRUE(ReadFile(m_port, buffer, sizeof buffer, &read, nullptr));
     EXPECT_EQ(read, 0u);
-    EXPECT_FALSE(PurgeComm(port_, 0x10));
+    EXPECT_FALSE(PurgeComm(m_port, 0x10));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 

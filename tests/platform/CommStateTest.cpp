@@ -21,25 +21,25 @@ class CommStateTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        folder_.Link(1, terminal_.SlavePath());
-        observer_ = open(terminal_.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-        ASSERT_GE(observer_, 0);
-        port_ = CreateFileA(ComName(1).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(port_, INVALID_HANDLE_VALUE) << GetLastError();
+        m_folder.Link(1, m_terminal.SlavePath());
+        m_observer = open(m_terminal.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(m_observer, 0);
+        m_port = CreateFileA(ComName(1).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(m_port, INVALID_HANDLE_VALUE) << GetLastError();
     }
     void TearDown() override
     {
-        if (port_ != INVALID_HANDLE_VALUE)
-            CloseHandle(port_);
-        if (observer_ >= 0)
-            close(observer_);
+        if (m_port != INVALID_HANDLE_VALUE)
+            CloseHandle(m_port);
+        if (m_observer >= 0)
+            close(m_observer);
     }
 
     termios Observed() const
     {
         termios settings{};
-        tcgetattr(observer_, &settings);
+        tcgetattr(m_observer, &settings);
         return settings;
     }
 
@@ -62,26 +62,26 @@ protected:
         return dcb;
     }
 
-    ComPortFolder folder_;
-    PseudoTerminal terminal_;
-    int observer_ = -1;
-    HANDLE port_ = INVALID_HANDLE_VALUE;
+    ComPortFolder m_folder;
+    PseudoTerminal m_terminal;
+    int m_observer = -1;
+    HANDLE m_port = INVALID_HANDLE_VALUE;
 };
 } // namespace
 
 TEST_F(CommStateTest, WizardSettings_AreTakenAndReadBack_OnAPseudoTerminal)
 {
     DCB dcb = WizardDcb();
-    ASSERT_TRUE(SetCommState(port_, &dcb)) << GetLastError();
+    ASSERT_TRUE(SetCommState(m_port, &dcb)) << GetLastError();
 
     DCB current{};
-    ASSERT_TRUE(GetCommState(port_, &current));
+    ASSERT_TRUE(GetCommState(m_port, &current));
     EXPECT_EQ(current.BaudRate, static_cast<DWORD>(CBR_300));
     current.BaudRate = CBR_57600;
-    ASSERT_TRUE(SetCommState(port_, &current));
+    ASSERT_TRUE(SetCommState(m_port, &current));
 
     DCB back{};
-    ASSERT_TRUE(GetCommState(port_, &back));
+    ASSERT_TRUE(GetCommState(m_port, &back));
     EXPECT_EQ(back.DCBlength, sizeof(DCB));
     EXPECT_EQ(back.BaudRate, static_cast<DWORD>(CBR_57600));
     EXPECT_EQ(back.ByteSize, 8);
@@ -153,12 +153,12 @@ TEST_F(CommStateTest, EveryLineFormat_RoundTripsThroughTermios)
         EXPECT_EQ(unmapped.Parity, format.parity);
         EXPECT_EQ(unmapped.StopBits, format.stopBits);
 
-        ASSERT_TRUE(SetCommState(port_, &dcb)) << GetLastError();
+        ASSERT_TRUE(SetCommState(m_port, &dcb)) << GetLastError();
         const termios settings = Observed();
         EXPECT_EQ(cfgetospeed(&settings), format.speed);
         EXPECT_EQ(settings.c_cflag & CSTOPB, format.cflags & CSTOPB);
         DCB back{};
-        ASSERT_TRUE(GetCommState(port_, &back));
+        ASSERT_TRUE(GetCommState(m_port, &back));
         EXPECT_EQ(back.BaudRate, format.baud);
         EXPECT_EQ(back.ByteSize, format.bits);
         EXPECT_EQ(back.Parity, format.parity);
@@ -174,21 +174,21 @@ TEST_F(CommStateTest, FlowControl_MapsToCrtsctsAndXonXoff)
     dcb.fInX = 1;
     dcb.XonChar = 0x01;
     dcb.XoffChar = 0x02;
-    ASSERT_TRUE(SetCommState(port_, &dcb)) << GetLastError();
+    ASSERT_TRUE(SetCommState(m_port, &dcb)) << GetLastError();
     termios settings = Observed();
     EXPECT_NE(settings.c_cflag & CRTSCTS, 0u);
     EXPECT_EQ(settings.c_iflag & (IXON | IXOFF), static_cast<tcflag_t>(IXON | IXOFF));
     EXPECT_EQ(settings.c_cc[VSTART], 0x01);
     EXPECT_EQ(settings.c_cc[VSTOP], 0x02);
     DCB back{};
-    ASSERT_TRUE(GetCommState(port_, &back));
+    ASSERT_TRUE(GetCommState(m_port, &back));
     EXPECT_EQ(back.fOutxCtsFlow, 1u);
     EXPECT_EQ(back.fOutX, 1u);
     EXPECT_EQ(back.fInX, 1u);
     EXPECT_EQ(back.fRtsControl, static_cast<DWORD>(RTS_CONTROL_ENABLE));
 
     dcb = WizardDcb();
-    ASSERT_TRUE(SetCommState(port_, &dcb));
+    ASSERT_TRUE(SetCommState(m_port, &dcb));
     settings = Observed();
     EXPECT_EQ(settings.c_cflag & CRTSCTS, 0u);
     EXPECT_EQ(settings.c_iflag & (IXON | IXOFF), 0u);
@@ -198,7 +198,7 @@ TEST_F(CommStateTest, BadOrUnsupportedSettings_FailAndLeaveTheLineAsItWas)
 {
     DCB good = WizardDcb();
     good.BaudRate = CBR_57600;
-    ASSERT_TRUE(SetCommState(port_, &good));
+    ASSERT_TRUE(SetCommState(m_port, &good));
     const termios before = Observed();
 
     struct Case
@@ -240,7 +240,7 @@ TEST_F(CommStateTest, BadOrUnsupportedSettings_FailAndLeaveTheLineAsItWas)
         DCB bad = good;
         c.change(bad);
         SetLastError(ERROR_SUCCESS);
-        EXPECT_FALSE(SetCommState(port_, &bad)) << c.what;
+        EXPECT_FALSE(SetCommState(m_port, &bad)) << c.what;
         EXPECT_EQ(GetLastError(), c.error) << c.what;
     }
     const termios after = Observed();
@@ -248,9 +248,9 @@ TEST_F(CommStateTest, BadOrUnsupportedSettings_FailAndLeaveTheLineAsItWas)
     EXPECT_EQ(after.c_iflag, before.c_iflag);
     EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before));
     DCB back{};
-    ASSERT_TRUE(GetCommState(port_, &back));
+    ASSERT_TRUE(GetCommState(m_port, &back));
     EXPECT_EQ(back.BaudRate, static_cast<DWORD>(CBR_57600));
-    EXPECT_FALSE(SetCommState(port_, nullptr));
+    EXPECT_FALSE(SetCommState(m_port, nullptr));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 }
 
@@ -259,24 +259,24 @@ TEST_F(CommStateTest, ModemLinesOnAPseudoTerminal_FailWithNotSupported_BreakSucc
     for (const DWORD function : {SETDTR, CLRDTR, SETRTS, CLRRTS})
     {
         SetLastError(ERROR_SUCCESS);
-        EXPECT_FALSE(EscapeCommFunction(port_, function)) << function;
+        EXPECT_FALSE(EscapeCommFunction(m_port, function)) << function;
         EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED)) << function;
     }
-    EXPECT_TRUE(EscapeCommFunction(port_, SETBREAK));
-    EXPECT_TRUE(EscapeCommFunction(port_, CLRBREAK));
-    EXPECT_FALSE(EscapeCommFunction(port_, 77));
+    EXPECT_TRUE(EscapeCommFunction(m_port, SETBREAK));
+    EXPECT_TRUE(EscapeCommFunction(m_port, CLRBREAK));
+    EXPECT_FALSE(EscapeCommFunction(m_port, 77));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
 
-    EXPECT_TRUE(SetupComm(port_, 4096, 4096));
-    EXPECT_TRUE(SetCommMask(port_, 0));
+    EXPECT_TRUE(SetupComm(m_port, 4096, 4096));
+    EXPECT_TRUE(SetCommMask(m_port, 0));
 }
 
 TEST_F(CommStateTest, Timeouts_AreKeptByTheHandle_AndTheContradictoryOneIsRefused)
 {
     COMMTIMEOUTS set{MAXDWORD, 0, 3500, 0, 3500};
-    ASSERT_TRUE(SetCommTimeouts(port_, &set));
+    ASSERT_TRUE(SetCommTimeouts(m_port, &set));
     COMMTIMEOUTS back{};
-    ASSERT_TRUE(GetCommTimeouts(port_, &back));
+    ASSERT_TRUE(GetCommTimeouts(m_port, &back));
     EXPECT_EQ(back.ReadIntervalTimeout, MAXDWORD);
     EXPECT_EQ(back.ReadTotalTimeoutMultiplier, 0u);
     EXPECT_EQ(back.ReadTotalTimeoutConstant, 3500u);
@@ -284,8 +284,8 @@ TEST_F(CommStateTest, Timeouts_AreKeptByTheHandle_AndTheContradictoryOneIsRefuse
     EXPECT_EQ(back.WriteTotalTimeoutConstant, 3500u);
 
     COMMTIMEOUTS contradictory{MAXDWORD, MAXDWORD, MAXDWORD, 0, 0};
-    EXPECT_FALSE(SetCommTimeouts(port_, &contradictory));
+    EXPECT_FALSE(SetCommTimeouts(m_port, &contradictory));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
-    ASSERT_TRUE(GetCommTimeouts(port_, &back));
+    ASSERT_TRUE(GetCommTimeouts(m_port, &back));
     EXPECT_EQ(back.ReadTotalTimeoutConstant, 3500u);
 }

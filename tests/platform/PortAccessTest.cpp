@@ -42,18 +42,18 @@ class PortAccess : public testing::Test
 protected:
     PortAccess()
     {
-        fs::permissions(ports_.Path(),
+        fs::permissions(m_ports.Path(),
                         fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
-        fs::permissions(ports_.Path() / "dosdevices",
+        fs::permissions(m_ports.Path() / "dosdevices",
                         fs::perms::all & ~fs::perms::group_write & ~fs::perms::others_write);
-        SetUucpLockFolderForTesting(locks_.Path().c_str());
-        previous_ = SetPortFailureTrace(CollectLine);
+        SetUucpLockFolderForTesting(m_locks.Path().c_str());
+        m_previous = SetPortFailureTrace(CollectLine);
         std::lock_guard lock(g_linesMutex);
         g_lines.clear();
     }
     ~PortAccess() override
     {
-        SetPortFailureTrace(previous_);
+        SetPortFailureTrace(m_previous);
         SetUucpLockFolderForTesting(nullptr);
     }
 
@@ -83,7 +83,7 @@ protected:
 
     std::string Link(int number) const
     {
-        return (ports_.Path() / "dosdevices" / ("com" + std::to_string(number))).string();
+        return (m_ports.Path() / "dosdevices" / ("com" + std::to_string(number))).string();
     }
 
     fs::path LockOf(const PseudoTerminal& terminal) const
@@ -91,9 +91,9 @@ protected:
         return platform::UucpLockPath(terminal.SlavePath());
     }
 
-    ComPortFolder ports_;
-    TempFolder locks_;
-    PortFailureTrace previous_ = nullptr;
+    ComPortFolder m_ports;
+    TempFolder m_locks;
+    PortFailureTrace m_previous = nullptr;
 };
 
 std::string LockText(pid_t pid)
@@ -123,11 +123,11 @@ std::string ReadFile(const fs::path& path)
 TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
 {
     PseudoTerminal terminal;
-    ports_.Link(1, terminal.SlavePath());
-    ports_.Link(4, (ports_.Path() / "gone").string());
-    std::ofstream(ports_.Path() / "plain.txt") << "not a terminal";
-    ports_.Link(5, (ports_.Path() / "plain.txt").string());
-    ports_.Link(6, terminal.SlavePath());
+    m_ports.Link(1, terminal.SlavePath());
+    m_ports.Link(4, (m_ports.Path() / "gone").string());
+    std::ofstream(m_ports.Path() / "plain.txt") << "not a terminal";
+    m_ports.Link(5, (m_ports.Path() / "plain.txt").string());
+    m_ports.Link(6, terminal.SlavePath());
     const HANDLE held = Open(1);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 
@@ -142,10 +142,10 @@ TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
     const Row rows[] = {
         {2, ERROR_FILE_NOT_FOUND, "<COM2> " + Link(2) + ": No such file or directory"},
         {4, ERROR_FILE_NOT_FOUND,
-         "<COM4> " + (ports_.Path() / "gone").string() + " (" + Link(4) +
+         "<COM4> " + (m_ports.Path() / "gone").string() + " (" + Link(4) +
              "): No such file or directory"},
         {5, ERROR_FILE_NOT_FOUND,
-         "<COM5> " + (ports_.Path() / "plain.txt").string() + " (" + Link(5) +
+         "<COM5> " + (m_ports.Path() / "plain.txt").string() + " (" + Link(5) +
              "): Inappropriate ioctl for device (not a terminal)"},
         {6, ERROR_ACCESS_DENIED,
          "<COM6> " + pts + " (" + Link(6) +
@@ -159,7 +159,7 @@ TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
     }
     CloseHandle(held);
 
-    fs::remove_all(ports_.Path() / "dosdevices");
+    fs::remove_all(m_ports.Path() / "dosdevices");
     DWORD error = 0;
     EXPECT_EQ(
         FailureOf(99999, error),
@@ -170,7 +170,7 @@ TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
 TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
 {
     PseudoTerminal terminal;
-    ports_.Link(1, terminal.SlavePath());
+    m_ports.Link(1, terminal.SlavePath());
     const std::string prefix = "<COM1> " + terminal.SlavePath() + " (" + Link(1) + "): ";
 
     // Another program that takes flock but no lock file (as picocom does by default).
@@ -218,7 +218,7 @@ TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
 TEST_F(PortAccess, UucpLockOfAnotherProgram_IsHonoured_WhileItsProcessLives)
 {
     PseudoTerminal terminal;
-    ports_.Link(1, terminal.SlavePath());
+    m_ports.Link(1, terminal.SlavePath());
     const fs::path lock = LockOf(terminal);
     EXPECT_EQ(lock.filename().string().rfind("LCK..pts_", 0), 0u) << lock;
     const pid_t live = getppid();
@@ -267,7 +267,7 @@ TEST_F(PortAccess, UucpLockOfAnotherProgram_IsHonoured_WhileItsProcessLives)
 TEST_F(PortAccess, OpenPort_HoldsItsLockUntilClosed_OrNoneWhereTheFolderIsMissing)
 {
     PseudoTerminal terminal;
-    ports_.Link(1, terminal.SlavePath());
+    m_ports.Link(1, terminal.SlavePath());
     const fs::path lock = LockOf(terminal);
 
     const HANDLE port = Open(1);
@@ -278,10 +278,10 @@ TEST_F(PortAccess, OpenPort_HoldsItsLockUntilClosed_OrNoneWhereTheFolderIsMissin
                   fs::perms::others_read);
     CloseHandle(port);
     EXPECT_FALSE(fs::exists(lock));
-    EXPECT_EQ(std::distance(fs::directory_iterator(locks_.Path()), fs::directory_iterator()), 0)
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_locks.Path()), fs::directory_iterator()), 0)
         << "no temporary file is left behind";
 
-    const std::string missing = (locks_.Path() / "missing").string();
+    const std::string missing = (m_locks.Path() / "missing").string();
     SetUucpLockFolderForTesting(missing.c_str());
     const HANDLE unlocked = Open(1);
     EXPECT_NE(unlocked, INVALID_HANDLE_VALUE) << "no lock folder: the port is used all the same";
@@ -295,9 +295,9 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
         GTEST_SKIP() << "needs root (to give a device away) and a dialout group";
     PseudoTerminal first;
     PseudoTerminal second;
-    ports_.Link(1, first.SlavePath());
-    ports_.Link(2, first.SlavePath());
-    ports_.Link(3, second.SlavePath());
+    m_ports.Link(1, first.SlavePath());
+    m_ports.Link(2, first.SlavePath());
+    m_ports.Link(3, second.SlavePath());
     const std::string pts = first.SlavePath();
     for (const PseudoTerminal* terminal : {&first, &second})
         ASSERT_EQ(chown(terminal->SlavePath().c_str(), 0, dialout->gr_gid), 0);

@@ -25,30 +25,30 @@ class PseudoTerminal
 public:
     PseudoTerminal()
     {
-        master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+        m_master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+        if (m_master < 0 || grantpt(m_master) != 0 || unlockpt(m_master) != 0)
             throw std::runtime_error("no pseudo-terminal");
         char name[128];
-        if (ptsname_r(master_, name, sizeof name) != 0)
+        if (ptsname_r(m_master, name, sizeof name) != 0)
             throw std::runtime_error("no pseudo-terminal name");
-        slavePath_ = name;
+        m_slavePath = name;
         termios settings{};
-        tcgetattr(master_, &settings);
+        tcgetattr(m_master, &settings);
         cfmakeraw(&settings);
-        tcsetattr(master_, TCSANOW, &settings);
+        tcsetattr(m_master, TCSANOW, &settings);
     }
     ~PseudoTerminal() { CloseMaster(); }
     PseudoTerminal(const PseudoTerminal&) = delete;
     PseudoTerminal& operator=(const PseudoTerminal&) = delete;
 
-    int Master() const { return master_; }
-    const std::string& SlavePath() const { return slavePath_; }
+    int Master() const { return m_master; }
+    const std::string& SlavePath() const { return m_slavePath; }
 
     void CloseMaster()
     {
-        if (master_ >= 0)
-            close(master_);
-        master_ = -1;
+        if (m_master >= 0)
+            close(m_master);
+        m_master = -1;
     }
 
     // Writes every byte to the master side.
@@ -56,7 +56,7 @@ public:
     {
         while (!bytes.empty())
         {
-            const ssize_t written = write(master_, bytes.data(), bytes.size());
+            const ssize_t written = write(m_master, bytes.data(), bytes.size());
             if (written < 0 && errno == EINTR)
                 continue;
             if (written <= 0)
@@ -71,12 +71,12 @@ public:
         std::string received;
         while (received.size() < count)
         {
-            pollfd ready{master_, POLLIN, 0};
+            pollfd ready{m_master, POLLIN, 0};
             if (poll(&ready, 1, timeoutMs) <= 0 || !(ready.revents & POLLIN))
                 break;
             char buffer[65536];
             const size_t want = std::min(sizeof buffer, count - received.size());
-            const ssize_t got = read(master_, buffer, want);
+            const ssize_t got = read(m_master, buffer, want);
             if (got <= 0)
                 break;
             received.append(buffer, static_cast<size_t>(got));
@@ -85,8 +85,8 @@ public:
     }
 
 private:
-    int master_ = -1;
-    std::string slavePath_;
+    int m_master = -1;
+    std::string m_slavePath;
 };
 
 // A temporary folder with `dosdevices/`, made the COM port folder for the lifetime of the object.
@@ -98,32 +98,32 @@ public:
         char pattern[] = "/tmp/quoran-comports.XXXXXX";
         if (mkdtemp(pattern) == nullptr)
             throw std::runtime_error("no temporary folder");
-        path_ = pattern;
-        std::filesystem::create_directory(path_ / "dosdevices");
-        SetComPortFolderForTesting(path_.c_str());
+        m_path = pattern;
+        std::filesystem::create_directory(m_path / "dosdevices");
+        SetComPortFolderForTesting(m_path.c_str());
     }
     ~ComPortFolder()
     {
         SetComPortFolderForTesting(nullptr);
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
     ComPortFolder(const ComPortFolder&) = delete;
     ComPortFolder& operator=(const ComPortFolder&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return m_path; }
 
     // Makes COM`number` lead to `target`.
     void Link(int number, const std::string& target)
     {
-        const auto link = path_ / "dosdevices" / ("com" + std::to_string(number));
+        const auto link = m_path / "dosdevices" / ("com" + std::to_string(number));
         std::error_code ignored;
         std::filesystem::remove(link, ignored);
         std::filesystem::create_symlink(target, link);
     }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 inline std::string ComName(int number)

@@ -91,34 +91,3 @@ TEST(Threads, CreationFlags_OtherThanZeroAreRefused)
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
     EXPECT_EQ(work.result.load(), -1);
 }
-
-TEST(Time, Ftime_IsNeverZero_NeverGoesBack_AndCountsSeconds)
-{
-    _timeb first{};
-    _ftime(&first);
-    EXPECT_NE(first.time, 0);
-    EXPECT_LT(first.millitm, 1000);
-    long long previous = first.time * 1000LL + first.millitm;
-    for (int i = 0; i < 10000; ++i)
-    {
-        _timeb now{};
-        _ftime(&now);
-        const long long current = now.time * 1000LL + now.millitm;
-        ASSERT_GE(current, previous);
-        previous = current;
-    }
-    Sleep(1100);
-    _timeb later{};
-    _ftime(&later);
-    const long long elapsed = (later.time - first.time) * 1000LL + (later.millitm - first.millitm);
-    EXPECT_GE(elapsed, 1100);
-    EXPECT_GE(later.time - first.time, 1);
-}
-
-TEST(Time, Sleep_WaitsAtLeastTheTimeAsked)
-{
-    const auto start = std::chrono::steady_clock::now();
-    Sleep(120);
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(120));
-    Sleep(0);
-}

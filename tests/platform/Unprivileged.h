@@ -60,28 +60,28 @@ public:
         char pattern[] = "/tmp/quoran-test.XXXXXX";
         if (mkdtemp(pattern) == nullptr)
             throw std::runtime_error("no temporary folder");
-        path_ = pattern;
+        m_path = pattern;
         std::filesystem::permissions(
-            path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                       std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                       std::filesystem::perms::others_exec);
+            m_path, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                        std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                        std::filesystem::perms::others_exec);
     }
     ~TempFolder()
     {
         std::error_code ignored;
-        for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+        for (auto it = std::filesystem::recursive_directory_iterator(m_path, ignored);
              it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
         {
             if (it->is_directory(ignored) && !it->is_symlink(ignored))
                 std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                              std::filesystem::perm_options::add, ignored);
         }
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return m_path; }
 
     // Makes `path` belong to the user RunUnprivileged runs as.
     void HandTo(const std::filesystem::path& path) const
@@ -91,6 +91,6 @@ public:
     }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 } // namespace testing_support

@@ -22,20 +22,20 @@ class Log : public ::testing::Test
 protected:
     void SetUp() override
     {
-        previous_ = std::filesystem::current_path();
+        m_previous = std::filesystem::current_path();
         char pattern[] = "/tmp/logtest-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        std::filesystem::current_path(folder_);
-        previousFlag_ = log_SetEnabledFlag(nullptr);
+        m_folder = pattern;
+        std::filesystem::current_path(m_folder);
+        m_previousFlag = log_SetEnabledFlag(nullptr);
     }
 
     void TearDown() override
     {
         log_Close();
-        log_SetEnabledFlag(previousFlag_);
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(folder_);
+        log_SetEnabledFlag(m_previousFlag);
+        std::filesystem::current_path(m_previous);
+        std::filesystem::remove_all(m_folder);
     }
 
     static std::string Contents()
@@ -46,9 +46,9 @@ protected:
         return text.str();
     }
 
-    std::filesystem::path previous_;
-    std::filesystem::path folder_;
-    const volatile BYTE* previousFlag_ = nullptr;
+    std::filesystem::path m_previous;
+    std::filesystem::path m_folder;
+    const volatile BYTE* m_previousFlag = nullptr;
 };
 } // namespace
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -18,16 +17,25 @@ namespace
 class Urswin : public SerialTest
 {
 protected:
+    using SerialTest::SerialTest;
+
     // Opens COM3 on a fresh pseudo-terminal and sets it to the adapter's 57600 8-N-1.
     void OpenOnTerminal()
     {
-        ports().Link(3, terminal_.SlavePath());
-        ASSERT_EQ(urs_OpenPort(&port_, ComName(3).c_str()), 0);
-        ASSERT_EQ(urs_SetUart(&port_, CBR_57600, 8, NOPARITY, ONESTOPBIT, 0), 0);
+        ports().Link(3, m_terminal.SlavePath());
+        ASSERT_EQ(urs_OpenPort(&m_port, ComName(3).c_str()), 0);
+        ASSERT_EQ(urs_SetUart(&m_port, CBR_57600, 8, NOPARITY, ONESTOPBIT, 0), 0);
     }
 
-    PseudoTerminal terminal_;
-    urs_Port port_;
+    PseudoTerminal m_terminal;
+    urs_Port m_port;
+};
+
+// The program's clock at real time, for tests of the real timing.
+class UrswinRealTime : public Urswin
+{
+protected:
+    UrswinRealTime() : Urswin(1) {}
 };
 
 std::string Formatted(const std::string& bytes, size_t capacity = urs_kFormatDataSize)
@@ -95,7 +103,7 @@ TEST_F(Urswin, OpenOfMissingPort_FailsWithoutAClose_AndPortInUse_FailsWithAccess
     OpenOnTerminal();
     urs_Port second;
     EXPECT_EQ(urs_OpenPort(&second, ComName(3).c_str()), urs_cOpenFailed);
-    urs_ClosePort(&port_);
+    urs_ClosePort(&m_port);
 
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find("]: urs_OpenPort: <COM7>, Invalid Handle Error, GetLastError = 00000002\n"),
@@ -130,7 +138,8 @@ TEST_F(Urswin, HolderKeepsTheAdapter_WhenASecondOpenIsRefused_AHundredTimesUnder
         urs_Port second;
         ASSERT_EQ(urs_OpenPort(&holder, ComName(4).c_str()), 0);
         ASSERT_EQ(urs_OpenPort(&second, ComName(4).c_str()), urs_cOpenFailed);
-        urs_StartTimeoutTimer(&holder, 3);
+        // A guard against a hang only: on a clock ten times as fast it still leaves 3 s.
+        urs_StartTimeoutTimer(&holder, 30);
         urs_PutStr(&holder, "AT\r");
         std::string reply;
         for (int c = 0; !reply.ends_with("OK\r\n") && (c = urs_GetChar(&holder)) >= 0;)
@@ -148,10 +157,10 @@ TEST_F(Urswin, HolderKeepsTheAdapter_WhenASecondOpenIsRefused_AHundredTimesUnder
 TEST_F(Urswin, OpenSetUartAndClose_LogEachStep_AndGoOnWithoutModemLines)
 {
     OpenOnTerminal();
-    EXPECT_EQ(port_.isOpen, 1);
-    EXPECT_STREQ(port_.displayName, "COM3");
-    urs_ClosePort(&port_);
-    EXPECT_EQ(port_.isOpen, 1) << "closing leaves the open flag as it is";
+    EXPECT_EQ(m_port.isOpen, 1);
+    EXPECT_STREQ(m_port.displayName, "COM3");
+    urs_ClosePort(&m_port);
+    EXPECT_EQ(m_port.isOpen, 1) << "closing leaves the open flag as it is";
 
     const std::string log = CloseLogAndRead();
     // A pseudo-terminal has no RTS or DTR: the layer says so and carries on.
@@ -169,9 +178,9 @@ TEST_F(Urswin, PutStr_SendsEveryByte_AndLogsTheFirstTwenty)
 {
     OpenOnTerminal();
     const std::string line = "AT!C0=1S0=2&Z0=123456789\r\n"; // 26 bytes
-    EXPECT_EQ(urs_PutStr(&port_, line.c_str()), 0);
-    EXPECT_EQ(terminal_.Receive(line.size()), line);
-    urs_ClosePort(&port_);
+    EXPECT_EQ(urs_PutStr(&m_port, line.c_str()), 0);
+    EXPECT_EQ(m_terminal.Receive(line.size()), line);
+    urs_ClosePort(&m_port);
 
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find(")]: <COM3> [AT!C0=1S0=2&Z0=12345]\n"), std::string::npos) << log;
@@ -180,70 +189,68 @@ TEST_F(Urswin, PutStr_SendsEveryByte_AndLogsTheFirstTwenty)
 TEST_F(Urswin, GetChar_ReturnsEveryByteValue_IncludingFF_AndTimesOutOnSilence)
 {
     OpenOnTerminal();
-    terminal_.Send(std::string("\xff\x80\x00"
-                               "A",
-                               4));
-    urs_StartTimeoutTimer(&port_, 2);
-    EXPECT_EQ(urs_GetChar(&port_), 255);
-    EXPECT_EQ(urs_GetChar(&port_), 128);
-    EXPECT_EQ(urs_GetChar(&port_), 0);
-    EXPECT_TRUE(urs_CharsWaiting(&port_));
-    EXPECT_EQ(urs_GetChar(&port_), 'A');
-    EXPECT_FALSE(urs_CharsWaiting(&port_));
+    m_terminal.Send(std::string("\xff\x80\x00"
+                                "A",
+                                4));
+    urs_StartTimeoutTimer(&m_port, 2);
+    EXPECT_EQ(urs_GetChar(&m_port), 255);
+    EXPECT_EQ(urs_GetChar(&m_port), 128);
+    EXPECT_EQ(urs_GetChar(&m_port), 0);
+    EXPECT_TRUE(urs_CharsWaiting(&m_port));
+    EXPECT_EQ(urs_GetChar(&m_port), 'A');
+    EXPECT_FALSE(urs_CharsWaiting(&m_port));
 
     // A byte picked up by the wait is handed out by the next read, and logged there.
     std::thread sender([this] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        terminal_.Send("K");
+        Sleep(100);
+        m_terminal.Send("K");
     });
-    EXPECT_TRUE(urs_WaitForChar(&port_));
+    EXPECT_TRUE(urs_WaitForChar(&m_port));
     sender.join();
-    EXPECT_TRUE(urs_CharsWaiting(&port_));
-    EXPECT_EQ(urs_GetChar(&port_), 'K');
-    urs_StopTimeoutTimer(&port_);
-    urs_ClosePort(&port_);
+    EXPECT_TRUE(urs_CharsWaiting(&m_port));
+    EXPECT_EQ(urs_GetChar(&m_port), 'K');
+    urs_StopTimeoutTimer(&m_port);
+    urs_ClosePort(&m_port);
 
     const std::string log = CloseLogAndRead();
     EXPECT_NE(log.find(")]: <COM3>, [1], pData [\\xff]\n"), std::string::npos) << log;
     EXPECT_NE(log.find(")]: <COM3>, [1], pData [K]\n"), std::string::npos) << log;
 }
 
-TEST_F(Urswin, TenSecondsOfSilence_EndInAboutTenSeconds_WithoutUsingTheProcessor)
+TEST_F(UrswinRealTime, TenSecondsOfSilence_EndInAboutTenSeconds_WithoutUsingTheProcessor)
 {
     OpenOnTerminal();
-    const auto start = std::chrono::steady_clock::now();
-    const double cpuStart = ThreadCpuSeconds();
-    urs_StartTimeoutTimer(&port_, 10);
+    const ClockWatch watch = StartWatch();
+    urs_StartTimeoutTimer(&m_port, 10);
     int reads = 0;
     int c = 0;
-    while ((c = urs_GetChar(&port_)) != urs_cTimeout)
+    while ((c = urs_GetChar(&m_port)) != urs_cTimeout)
         ++reads;
     EXPECT_EQ(reads, 0);
-    EXPECT_FALSE(urs_WaitForChar(&port_)) << "an expired timer leaves nothing to wait for";
-    const double seconds = SecondsSince(start);
+    EXPECT_FALSE(urs_WaitForChar(&m_port)) << "an expired timer leaves nothing to wait for";
+    const double seconds = watch.Seconds();
     EXPECT_GE(seconds, 9.9);
     EXPECT_LT(seconds, 13.0);
-    EXPECT_LT(ThreadCpuSeconds() - cpuStart, 1.0);
-    urs_ClosePort(&port_);
+    EXPECT_LT(watch.CpuSeconds(), 1.0);
+    urs_ClosePort(&m_port);
 }
 
 TEST_F(Urswin, HungUpLine_FailsReadsAndWrites_AndTheWaitSleepsOutTheTimer)
 {
     OpenOnTerminal();
-    terminal_.CloseMaster();
-    urs_StartTimeoutTimer(&port_, 1);
-    EXPECT_EQ(urs_GetChar(&port_), urs_cCommError);
+    m_terminal.CloseMaster();
+    urs_StartTimeoutTimer(&m_port, 1);
+    EXPECT_EQ(urs_GetChar(&m_port), urs_cCommError);
 
-    const auto start = std::chrono::steady_clock::now();
-    const double cpuStart = ThreadCpuSeconds();
-    EXPECT_FALSE(urs_WaitForChar(&port_));
-    EXPECT_GE(SecondsSince(start), 0.5);
-    EXPECT_LT(ThreadCpuSeconds() - cpuStart, 0.3);
+    const ClockWatch watch = StartWatch();
+    EXPECT_FALSE(urs_WaitForChar(&m_port));
+    EXPECT_GE(watch.Seconds(), 0.5);
+    EXPECT_LT(watch.CpuSeconds(), 0.3);
 
-    urs_StartTimeoutTimer(&port_, 1);
-    EXPECT_EQ(urs_PutStr(&port_, "AT\r"), urs_cCommError);
-    urs_StopTimeoutTimer(&port_);
-    urs_ClosePort(&port_);
+    urs_StartTimeoutTimer(&m_port, 1);
+    EXPECT_EQ(urs_PutStr(&m_port, "AT\r"), urs_cCommError);
+    urs_StopTimeoutTimer(&m_port);
+    urs_ClosePort(&m_port);
 
     const std::string log = CloseLogAndRead();
     EXPECT_EQ(Occurrences(log, "]: Read File Error ("), 1) << log;

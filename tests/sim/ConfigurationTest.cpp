@@ -23,17 +23,17 @@ public:
         char pattern[] = "/tmp/quoran-sim.XXXXXX";
         if (mkdtemp(pattern) == nullptr)
             throw std::runtime_error("no temporary folder");
-        path_ = pattern;
+        m_path = pattern;
     }
     ~TemporaryFolder()
     {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
 
 private:
-    std::filesystem::path path_;
+    std::filesystem::path m_path;
 };
 
 std::string ReadFile(const std::string& path)

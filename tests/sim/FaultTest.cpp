@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 using sim_testing::SimLine;
 using sim_testing::WaitForLines;
 
@@ -47,18 +49,24 @@ TEST(SimFaults, AnswersErrorOnTheChosenLineOnly)
     EXPECT_EQ(adapter->Settings().at("S30="), "3");
 }
 
-TEST(SimFaults, EchoesAtOnceButAnswersOnlyAfterTheDelay)
+TEST(SimFaults, EchoesAtOnceButAnswersOnlyAfterTheDelay_OfItsOwnClock)
 {
-    sim::Faults faults;
-    faults.replyDelayMs = 3000;
-    const auto adapter = StartWith(faults);
+    sim::Options options;
+    options.faults.replyDelayMs = 3000;
+    options.clockRate = 10;
+    const auto adapter = sim::Adapter::Start(options);
     ASSERT_NE(adapter, nullptr);
     SimLine line(adapter->DevicePath());
 
+    const auto sent = std::chrono::steady_clock::now();
     line.Send("ATI2\r");
     EXPECT_EQ(line.ReadCount(5), "ATI2\r");
     EXPECT_EQ(line.ReadQuiet(100), "");
     EXPECT_EQ(line.ReadUntil("OK\r\n", 10000), "\r\nKESTRAST\r\n\r\nOK\r\n");
+    const auto waited = std::chrono::steady_clock::now() - sent;
+    EXPECT_GE(waited, std::chrono::milliseconds(300));
+    EXPECT_LT(waited, std::chrono::milliseconds(3000))
+        << "a tenth of the delay, at ten times the pace";
 }
 
 TEST(SimFaults, SendsNoiseBeforeEachResponse_WhenGarbageIsOn)

@@ -22,35 +22,35 @@ class SimLine
 public:
     explicit SimLine(const std::string& path)
     {
-        fd_ = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (fd_ < 0)
+        m_fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (m_fd < 0)
             throw std::runtime_error("cannot open " + path);
         termios settings{};
-        tcgetattr(fd_, &settings);
+        tcgetattr(m_fd, &settings);
         cfmakeraw(&settings);
-        tcsetattr(fd_, TCSANOW, &settings);
+        tcsetattr(m_fd, TCSANOW, &settings);
     }
     ~SimLine() { Close(); }
     SimLine(const SimLine&) = delete;
     SimLine& operator=(const SimLine&) = delete;
 
-    int Descriptor() const { return fd_; }
+    int Descriptor() const { return m_fd; }
 
     void Close()
     {
-        if (fd_ >= 0)
-            close(fd_);
-        fd_ = -1;
+        if (m_fd >= 0)
+            close(m_fd);
+        m_fd = -1;
     }
 
     void Send(std::string_view bytes)
     {
         while (!bytes.empty())
         {
-            const ssize_t written = write(fd_, bytes.data(), bytes.size());
+            const ssize_t written = write(m_fd, bytes.data(), bytes.size());
             if (written < 0 && (errno == EINTR || errno == EAGAIN))
             {
-                pollfd ready{fd_, POLLOUT, 0};
+                pollfd ready{m_fd, POLLOUT, 0};
                 poll(&ready, 1, 100);
                 continue;
             }
@@ -106,11 +106,11 @@ public:
     // True when a read reports that the other end is gone (end of file, EIO or a hang-up).
     bool Gone(int timeoutMs = 5000)
     {
-        pollfd ready{fd_, POLLIN, 0};
+        pollfd ready{m_fd, POLLIN, 0};
         if (poll(&ready, 1, timeoutMs) <= 0)
             return false;
         char byte;
-        const ssize_t got = read(fd_, &byte, 1);
+        const ssize_t got = read(m_fd, &byte, 1);
         return got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR);
     }
 
@@ -123,18 +123,18 @@ private:
 
     bool ReadSome(std::string& received, int timeoutMs, size_t most = 65536)
     {
-        pollfd ready{fd_, POLLIN, 0};
+        pollfd ready{m_fd, POLLIN, 0};
         if (poll(&ready, 1, timeoutMs) <= 0 || !(ready.revents & POLLIN))
             return false;
         char buffer[65536];
-        const ssize_t got = read(fd_, buffer, std::min(most, sizeof buffer));
+        const ssize_t got = read(m_fd, buffer, std::min(most, sizeof buffer));
         if (got <= 0)
             return false;
         received.append(buffer, static_cast<size_t>(got));
         return true;
     }
 
-    int fd_ = -1;
+    int m_fd = -1;
 };
 
 // Waits until the adapter has received `count` command lines, for at most `timeoutMs`.

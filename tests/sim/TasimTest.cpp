@@ -36,21 +36,21 @@ public:
         posix_spawn_file_actions_addclose(&actions, out[0]);
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         const int spawned =
-            posix_spawn(&pid_, TASIM_PROGRAM, &actions, nullptr, argv.data(), environ);
+            posix_spawn(&m_pid, TASIM_PROGRAM, &actions, nullptr, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
-        output_ = out[0];
+        m_output = out[0];
         if (spawned != 0)
             throw std::runtime_error("cannot start tasim");
     }
     ~Tasim()
     {
-        if (pid_ > 0)
+        if (m_pid > 0)
         {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
         }
-        close(output_);
+        close(m_output);
     }
 
     // Standard output up to its end or `lines` lines, waiting at most 10 s for each piece.
@@ -58,10 +58,10 @@ public:
     {
         std::string text;
         char buffer[4096];
-        pollfd ready{output_, POLLIN, 0};
+        pollfd ready{m_output, POLLIN, 0};
         while (std::count(text.begin(), text.end(), '\n') < lines && poll(&ready, 1, 10000) > 0)
         {
-            const ssize_t got = read(output_, buffer, sizeof buffer);
+            const ssize_t got = read(m_output, buffer, sizeof buffer);
             if (got <= 0)
                 break;
             text.append(buffer, static_cast<size_t>(got));
@@ -73,16 +73,16 @@ public:
     int Stop(int signal)
     {
         if (signal != 0)
-            kill(pid_, signal);
+            kill(m_pid, signal);
         int status = 0;
-        const pid_t ended = waitpid(pid_, &status, 0);
-        pid_ = -1;
+        const pid_t ended = waitpid(m_pid, &status, 0);
+        m_pid = -1;
         return ended > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
 private:
-    pid_t pid_ = -1;
-    int output_ = -1;
+    pid_t m_pid = -1;
+    int m_output = -1;
 };
 } // namespace
 
@@ -123,7 +123,7 @@ TEST(Tasim, ExitsWithStatus2_OnBadArguments)
 {
     const std::vector<std::vector<std::string>> bad = {
         {"--model", "1TR6"},       {"--delay", "soon"}, {"--flood"}, {"--echo", "maybe"},
-        {"--error-on-line", "-1"}, {"--frobnicate"},    {"stray"},
+        {"--error-on-line", "-1"}, {"--frobnicate"},    {"stray"},   {"--clock-rate", "0"},
     };
     for (const auto& arguments : bad)
     {

@@ -3,6 +3,7 @@
 // then the wizard runs on the headless host in real time (or, with --qt, on the Qt host: offscreen
 // when there is no display or it does not answer), its commands acting as a user would. Both hosts
 // print the same lines.
+// --clock-rate N, a testing aid, runs the headless host's clock N times as fast.
 //
 // Exit code: 0 when every command ran, 1 at the first command that failed, 2 for a script that
 // cannot be parsed or read, or for bad arguments.
@@ -11,10 +12,12 @@
 #include "framework/headless/Script.h"
 #include "framework/headless/ScriptDriver.h"
 #include "framework/qt/QtHost.h"
+#include "platform/posix/ClockTesting.h"
 #include "src/app/main/WindowSystem.h"
 
 #include <QApplication>
 
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -28,10 +31,12 @@ namespace
 {
 const char kProgram[] = "quoran-wizard-script";
 const char kUsage[] =
-    "usage: quoran-wizard-script [--qt] [FILE]\n"
+    "usage: quoran-wizard-script [--qt | --clock-rate N] [FILE]\n"
     "       quoran-wizard-script --help | --version\n"
     "Runs the wizard driven by the script in FILE (standard input when FILE is missing or\n"
-    "\"-\"); --qt shows it on the Qt host. One command a line; '#' starts a comment line.\n"
+    "\"-\"); --qt shows it on the Qt host. For tests, --clock-rate N runs the program's clock\n"
+    "N times as fast (pauses, time-outs, timers and waits last 1/N of their time).\n"
+    "One command a line; '#' starts a comment line.\n"
     "  next | back | finish | cancel       press a wizard button\n"
     "  set ID TEXT                         type TEXT into an edit\n"
     "  select ID TEXT                      choose an item of a combo box or list box\n"
@@ -49,6 +54,14 @@ int Usage(const std::string& problem)
 {
     std::cerr << kProgram << ": " << problem << "\n" << kUsage;
     return 2;
+}
+
+// A whole number from 1 up.
+bool ParseClockRate(const std::string& text, unsigned& rate)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, rate);
+    return error == std::errc() && stop == end && !text.empty() && rate >= 1;
 }
 
 bool ReadScript(const std::string& file, std::string& script)
@@ -102,6 +115,7 @@ int RunOnQt(std::vector<ScriptCommand> commands, int argc, char** argv)
 int main(int argc, char** argv)
 {
     bool qt = false;
+    unsigned clockRate = 0;
     std::string file;
     bool haveFile = false;
     for (int i = 1; i < argc; ++i)
@@ -121,6 +135,13 @@ int main(int argc, char** argv)
         {
             qt = true;
         }
+        else if (argument == "--clock-rate")
+        {
+            if (i + 1 >= argc || !ParseClockRate(argv[++i], clockRate))
+            {
+                return Usage("--clock-rate needs a whole number from 1 up");
+            }
+        }
         else if (argument.size() > 1 && argument[0] == '-')
         {
             return Usage("unknown option " + argument);
@@ -134,6 +155,11 @@ int main(int argc, char** argv)
             file = argument;
             haveFile = true;
         }
+    }
+    // The Qt host's timers keep real time.
+    if (qt && clockRate != 0)
+    {
+        return Usage("--clock-rate runs without --qt only");
     }
     std::string name = haveFile && file != "-" ? file : std::string("standard input");
     std::string script;
@@ -155,6 +181,10 @@ int main(int argc, char** argv)
         // Qt sees only the program's name: the script's arguments are not its options.
         int qtArgc = 1;
         return RunOnQt(std::move(commands), qtArgc, argv);
+    }
+    if (clockRate != 0)
+    {
+        SetClockRateForTesting(clockRate);
     }
     return RunHeadless(std::move(commands));
 }
