@@ -10,9 +10,10 @@
 // devid_Identify results (the port search adds its own for ports that are busy or absent).
 inline constexpr int devid_kIdentified = 0;
 inline constexpr int devid_kNotIdentified = 3;
-inline constexpr int devid_kOptionQueryFailed =
-    7;                                         // a ZANDI-TA or ZOBRA-TA that did not answer AT%I
-inline constexpr int devid_kOptionPresent = 8; // a ZANDI-TA or ZOBRA-TA whose AT%I is nonzero
+// A ZANDI-TA or ZOBRA-TA that did not answer AT%I.
+inline constexpr int devid_kOptionQueryFailed = 7;
+// A ZANDI-TA or ZOBRA-TA whose AT%I is nonzero.
+inline constexpr int devid_kOptionPresent = 8;
 
 // Reply buffer sizes of one identification, NUL included.
 inline constexpr size_t devid_kShortReplySize = 20; // attention and echo

@@ -46,16 +46,19 @@ public:
     // meaningful while g_bCfgModified is set.
     int ConfirmDiscard();
 
-    int m_bForward = 1; // 1 after Next, 0 after Back: data are validated only on the way forward
-    std::string m_strLoadedConfig; // name of the configuration last loaded
-    int m_nLoadedSetupType = -1;   // setup type of the last load; -1 before any
-    int m_nSetupType = 0;          // 0 Custom (New), 1 Custom (Existing), 2 Express (Existing)
-    CListBox m_lbConfigs;          // configuration names, control IDC_CONFIG_LIST
-    CComboBox m_cbSetup;           // setup types, control IDC_SETUP_TYPE
-    CButton m_btnDelete;           // control IDC_DELETE_CONFIG
-    std::string
-        m_strConfigName;    // the configuration now chosen: the profile section of every setting
-    std::string m_strIntro; // static IDC_SETUP_INTRO
+    // 1 after Next, 0 after Back: data are validated only on the way forward.
+    int m_bForward = 1;
+    // The configuration last loaded, and its setup type (-1 before any load).
+    std::string m_strLoadedConfig;
+    int m_nLoadedSetupType = -1;
+    // The setup type now chosen: 0 Custom (New), 1 Custom (Existing), 2 Express (Existing).
+    int m_nSetupType = 0;
+    CListBox m_lbConfigs; // configuration names, control IDC_CONFIG_LIST
+    CComboBox m_cbSetup;  // setup types, control IDC_SETUP_TYPE
+    CButton m_btnDelete;  // control IDC_DELETE_CONFIG
+    // The configuration now chosen: the profile section of every setting.
+    std::string m_strConfigName;
+    std::string m_strIntro;       // static IDC_SETUP_INTRO
     std::string m_strConfigLabel; // static IDC_CONFIG_LIST_LABEL
     std::string m_strSetupLabel;  // static IDC_SETUP_TYPE_LABEL
 
