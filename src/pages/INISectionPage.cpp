@@ -171,7 +171,7 @@ void CINISectionPage::OnDeleteConfig()
                                         g_profilePath.c_str()))
         {
             // The section is still there, so the list keeps offering it.
-            ReportSaveFailure();
+            ReportDeleteFailure();
             return;
         }
         const int left = m_lbConfigs.DeleteString(static_cast<UINT>(selected));
@@ -236,6 +236,10 @@ LRESULT CINISectionPage::OnWizardNext()
             m_nLoadedSetupType = m_nSetupType;
             g_bCfgModified = FALSE;
         }
+        else
+        {
+            KeepLoadedConfiguration();
+        }
     }
 
     Sheet().m_bExpressSetup = FALSE;
@@ -274,6 +278,23 @@ void CINISectionPage::DoDataExchange(CDataExchange* pDX)
         AfxMessageBox(IDS_SELECT_CONFIG, MB_OK);
         pDX->Fail();
     }
+}
+
+void CINISectionPage::KeepLoadedConfiguration()
+{
+    // The pages hold the loaded configuration's values, modified: its name stays the section they
+    // are saved to, so that the configuration the user declined to open is never overwritten
+    // with them. An unnamed new configuration stays a new one, as an existing type needs a name.
+    m_strConfigName = m_strLoadedConfig;
+    if (m_nLoadedSetupType == kSetupCustomNew)
+    {
+        m_nSetupType = kSetupCustomNew;
+        m_cbSetup.SetCurSel(kSetupCustomNew);
+        EnableConfigChoice(FALSE);
+        return;
+    }
+    // The exchange that follows takes the name from the list's selection.
+    m_lbConfigs.SetCurSel(m_lbConfigs.FindStringExact(-1, m_strLoadedConfig));
 }
 
 void CINISectionPage::EnableConfigChoice(BOOL bEnable)

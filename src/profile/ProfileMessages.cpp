@@ -37,3 +37,8 @@ void ReportSaveFailure()
 {
     AfxMessageBox(FormatStringResource(IDS_CONFIG_NOT_SAVED, g_profilePath), MB_OK);
 }
+
+void ReportDeleteFailure()
+{
+    AfxMessageBox(FormatStringResource(IDS_CONFIG_NOT_DELETED, g_profilePath), MB_OK);
+}

@@ -19,3 +19,6 @@ void RequireText(CDataExchange* pDX, const std::string& text, const std::string&
 // Tells the user that the configuration could not be written to g_profilePath
 // (IDS_CONFIG_NOT_SAVED, OK button). The save page shows it when SaveAll fails, and stays.
 void ReportSaveFailure();
+// Tells the user that the configuration could not be removed from g_profilePath
+// (IDS_CONFIG_NOT_DELETED, OK button); the setup type page keeps offering it.
+void ReportDeleteFailure();

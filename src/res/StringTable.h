@@ -328,6 +328,7 @@ inline constexpr StringResource kStringTable[] = {
     {IDS_DIREDEDE_II, "DIREDEDE-II"},
     // Writing the profile file failed; %s is its path
     {IDS_CONFIG_NOT_SAVED, "The configuration could not be saved to %s."},
+    {IDS_CONFIG_NOT_DELETED, "The configuration could not be deleted from %s."},
 };
 // clang-format on
 

@@ -486,5 +486,6 @@ inline constexpr UINT IDS_ZOBRA_4S_V110 = 1543;
 inline constexpr UINT IDS_KESTRAST_II = 1544;
 inline constexpr UINT IDS_DIREDEDE_II = 1545;
 
-// Our own message: writing the profile file failed; %s takes the file's path.
+// Our own messages: writing the profile file failed; %s takes the file's path.
 inline constexpr UINT IDS_CONFIG_NOT_SAVED = 1600;
+inline constexpr UINT IDS_CONFIG_NOT_DELETED = 1601;
