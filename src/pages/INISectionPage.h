@@ -74,6 +74,9 @@ protected:
 private:
     // Enables or disables the configuration list and the Delete button together.
     void EnableConfigChoice(BOOL bEnable);
+    // After a No to ConfirmDiscard: the page's choice goes back to the configuration the pages
+    // hold (m_strLoadedConfig; a new one when that is unnamed), in the members and the controls.
+    void KeepLoadedConfiguration();
     // What the pages skipped by the express setup would have decided, from the values loaded:
     // the sheet's TEI and switch type flags, and which parameters are sent.
     void PrepareExpressSetup();
