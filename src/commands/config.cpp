@@ -10,8 +10,6 @@ constexpr const char* kOK = "OK\r\n";
 // A refused line ends at once with this final result, rather than waiting out the time for an OK
 // that never comes and then blaming the cable.
 constexpr const char* kError = "\r\nERROR\r\n";
-constexpr int kLineReplySeconds = 10;
-constexpr int kPauseAfterLineMs = 500;
 } // namespace
 
 void TextMatcher::Reset(const char* pattern)
@@ -53,7 +51,7 @@ int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines)
         LOG_PRINTF("<%s>  Config String: %s", port->displayName, line.c_str());
         if (urs_PutStr(port, line.c_str()) != 0)
             return config_kSendFailed;
-        const int reply = config_WaitForOK(port, kLineReplySeconds);
+        const int reply = config_WaitForOK(port, config_kLineReplySeconds);
         if (reply == config_kGotError)
         {
             LOG_PRINTF("<%s>  Got ERROR for Config String: %s", port->displayName, line.c_str());
@@ -63,7 +61,7 @@ int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines)
             return config_kNoOK;
         LOG_PRINTF("<%s>  Got OK for Config String: %s", port->displayName, line.c_str());
         urs_Flush(port);
-        urs_DelayMs(kPauseAfterLineMs);
+        urs_DelayMs(config_kPauseAfterLineMs);
     }
     return config_kSent;
 }

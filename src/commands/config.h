@@ -28,6 +28,10 @@ inline constexpr int config_kSent = 1; // every line was acknowledged
 inline constexpr int config_kSendFailed = 2;
 inline constexpr int config_kNoOK = 3; // a line got no final result within 10 seconds
 
+// The longest wait for a line's final result, and the pause after its "OK\r\n".
+inline constexpr int config_kLineReplySeconds = 10;
+inline constexpr int config_kPauseAfterLineMs = 500;
+
 // Sends `lines` in order, waiting after each for its final result (at most 10 seconds); after
 // "OK\r\n" it flushes and pauses 500 ms. Stops at the first line that fails (logging a refused
 // line by name); the lines after it are not sent. An empty list returns config_kSent without

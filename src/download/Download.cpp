@@ -40,6 +40,12 @@ DWORD WINAPI DownloadThreadProc(LPVOID parameter)
     return 0;
 }
 
+DWORD DownloadWorstCaseMs(size_t lineCount)
+{
+    constexpr DWORD kPerLineMs = config_kLineReplySeconds * 1000 + config_kPauseAfterLineMs;
+    return static_cast<DWORD>(kSettleSeconds * 1000 + lineCount * kPerLineMs);
+}
+
 int DownloadToPort(const DeviceRecord& record)
 {
     urs_Port port;

@@ -5,6 +5,8 @@
 #include "platform/win32.h"
 #include "src/identify/DeviceRecord.h"
 
+#include <cstddef>
+
 // Download results: DeviceRecord::result once the download worker has ended.
 inline constexpr int kDownloadOK = 1; // every line was acknowledged (also when there were none)
 // A line could not be written, or the adapter refused it with "ERROR".
@@ -22,6 +24,11 @@ BOOL StartDownloadWorker(DeviceRecord* record);
 // Thread procedure of the download worker; `work` is what StartDownloadWorker handed over, which
 // it frees before publishing the result. Returns 0.
 DWORD WINAPI DownloadThreadProc(LPVOID work);
+
+// The longest a download worker of `lineCount` lines can run: the pause after the port is opened,
+// then for each line the longest wait for its result and the pause after it. Every exchange is
+// bounded, so a worker that lives longer than this hangs.
+DWORD DownloadWorstCaseMs(size_t lineCount);
 
 // Opens record.portPath, sets it to 57600 8-N-1, waits the adapter's 2 seconds, sends
 // record.cmdLines (config_SendStrings) and closes the port again, whatever the outcome. Returns

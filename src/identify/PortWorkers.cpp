@@ -5,7 +5,6 @@
 namespace
 {
 constexpr DWORD kAdapterBaudRate = CBR_57600;
-constexpr int kSettleSeconds = 2;
 constexpr int kReplySeconds = 5;
 } // namespace
 

@@ -13,6 +13,8 @@ inline constexpr int kIdentifyPortUnavailable = 2; // the port is missing or in 
 
 // Size of the stack each worker asks for, in bytes.
 inline constexpr SIZE_T kWorkerStackSize = 12000;
+// The pause after an adapter's port is opened and set up, before anything is sent to it.
+inline constexpr int kSettleSeconds = 2;
 
 // Starts a thread that runs `proc` with `work` as its argument (a DeviceRecord, or what the
 // download hands its worker), storing its handle in `*handle`. Returns TRUE when the thread was

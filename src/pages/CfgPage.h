@@ -48,6 +48,11 @@ struct NumbersChannel
     std::span<const int> params;
 };
 
+// The search and configuring pages watch their workers on a window timer of this period, so that
+// an outcome shows at most this long after the worker's end. Their time limits are counted on
+// the same timer, in milliseconds.
+inline constexpr UINT kWorkerPollMs = 50;
+
 class CCfgPage : public CPropertyPage
 {
 public:

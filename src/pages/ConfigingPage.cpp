@@ -4,10 +4,13 @@
 #include "src/app/CfgSheet.h"
 #include "src/download/Download.h"
 
+#include <algorithm>
+
 namespace
 {
-constexpr UINT kTickMs = 1000;
-constexpr int kTickLimit = 50; // the page gives up at the tick after this one
+// The page gives up a second after this, as it did when it counted seconds and left at the 51st.
+constexpr DWORD kShortestLimitMs = 50 * 1000;
+constexpr DWORD kOneSecondMs = 1000;
 
 constexpr StaticText kStaticTexts[] = {
     {IDC_CONFIGURING_STATUS, IDS_CONFIGURING, TextOf<&CConfigingPage::m_strStatus>()},
@@ -20,8 +23,13 @@ BOOL CConfigingPage::OnSetActive()
 {
     RequestButtons(PSWIZB_DISABLEDFINISH);
     m_nTicks = 0;
-    SetTimer(m_nTimerID, kTickMs);
+    SetTimer(m_nTimerID, kWorkerPollMs);
     return DefaultActivation();
+}
+
+DWORD CConfigingPage::TimeLimitMs(size_t lineCount)
+{
+    return std::max(kShortestLimitMs, DownloadWorstCaseMs(lineCount)) + kOneSecondMs;
 }
 
 void CConfigingPage::OnTimer(UINT_PTR nIDEvent)
@@ -29,7 +37,8 @@ void CConfigingPage::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent != m_nTimerID)
         return;
     ++m_nTicks;
-    if (m_nTicks > kTickLimit)
+    const DWORD waitedMs = static_cast<DWORD>(m_nTicks) * kWorkerPollMs;
+    if (waitedMs >= TimeLimitMs(theApp.m_device.cmdLines.size()))
     {
         KillTimer(m_nTimerID);
         m_strStatus = AfxLoadString(IDS_NOT_FOUND);

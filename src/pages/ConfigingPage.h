@@ -13,15 +13,19 @@ public:
 
     CConfigingPage();
 
-    // Disabled Finish only; the 1000 ms timer starts polling theApp.m_device.result.
+    // Disabled Finish only; the timer starts polling theApp.m_device.result every kWorkerPollMs.
     BOOL OnSetActive() override;
-    // A tick: once the worker has ended, the outcome page for its result becomes current; at
-    // the 51st tick the page gives up with IDS_NOT_FOUND. Either way Finish alone remains, posted
-    // after the outcome page's own request.
+    // A tick: once the worker has ended, the outcome page for its result becomes current; once
+    // the time limit has passed the page gives up with IDS_NOT_FOUND. Either way Finish alone
+    // remains, posted after the outcome page's own request.
     void OnTimer(UINT_PTR nIDEvent) override;
+    // How long the page waits for the worker, in milliseconds: 51 s (the first second past 50),
+    // or for a configuration whose lines may take longer, the worker's longest run and a second
+    // more, so that a slow adapter that still answers is never taken for a missing one.
+    static DWORD TimeLimitMs(size_t lineCount);
 
     UINT m_nTimerID = 1;     // identifier of the page's wait timer
-    int m_nTicks = 0;        // timer ticks since activation
+    int m_nTicks = 0;        // timer ticks (of kWorkerPollMs) since activation
     std::string m_strStatus; // static IDC_CONFIGURING_STATUS, first the waiting text
 
 private:

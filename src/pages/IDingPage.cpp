@@ -15,8 +15,9 @@ namespace
 {
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 36;
-constexpr UINT kTickMs = 1000;
-constexpr int kTickLimit = 20; // the search gives up at the tick after this one
+// The search gives up on the ports still probing this long after its start: when it counted
+// seconds, at the 21st.
+constexpr DWORD kSearchLimitMs = 21 * 1000;
 
 // These texts have no string-table entry of their own.
 constexpr const char* kDevicesFound =
@@ -58,7 +59,7 @@ BOOL CIDingPage::OnSetActive()
     RequestButtons(PSWIZB_DISABLEDFINISH);
     StartSearch();
     m_nTicks = 0;
-    SetTimer(m_nTimerID, kTickMs);
+    SetTimer(m_nTimerID, kWorkerPollMs);
     return DefaultActivation();
 }
 
@@ -79,7 +80,7 @@ void CIDingPage::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent != m_nTimerID)
         return;
     ++m_nTicks;
-    if (m_nTicks > kTickLimit)
+    if (static_cast<DWORD>(m_nTicks) * kWorkerPollMs >= kSearchLimitMs)
     {
         KillTimer(m_nTimerID);
         LOG_PRINTF("Timed out IDing");

@@ -2,8 +2,8 @@
 // and makes the chosen one the adapter being configured.
 //
 // The search runs once per run of the program, on the first activation: 36 workers (one per
-// port, COM1 to COM36) while a 1000 ms timer polls them; at the 21st tick it gives up on the
-// ports still probing. Later activations show the same list again.
+// port, COM1 to COM36) while a timer polls them every kWorkerPollMs; 21 seconds after the start
+// it gives up on the ports still probing. Later activations show the same list again.
 #pragma once
 
 #include "src/pages/CfgPage.h"
@@ -19,8 +19,9 @@ public:
 
     // First activation: disabled Finish only, the search starts. Later ones: Back and Next.
     BOOL OnSetActive() override;
-    // A tick of the search timer: when every worker has ended, or at the 21st tick, drops the
-    // ports without an identified adapter and shows the rest (or IDS_NOT_FOUND and Finish only).
+    // A tick of the search timer: when every worker has ended, or 21 seconds after the start,
+    // drops the ports without an identified adapter and shows the rest (or IDS_NOT_FOUND and
+    // Finish only).
     void OnTimer(UINT_PTR nIDEvent) override;
     // Back to the welcome page.
     LRESULT OnWizardBack() override;
@@ -31,7 +32,7 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     UINT m_nTimerID = 1;          // identifier of the page's search timer
-    int m_nTicks = 0;             // timer ticks since the search started
+    int m_nTicks = 0;             // timer ticks (of kWorkerPollMs) since the search started
     BYTE m_bSearchPending = TRUE; // TRUE until the first activation starts the search
     CListCtrl m_listDevices;      // control IDC_DEVICE_LIST, the adapters found
     CButton m_groupDevices;       // control IDC_DEVICE_GROUP, group box around the list
