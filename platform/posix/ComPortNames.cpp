@@ -1,5 +1,6 @@
 // COM port names and their device paths.
 #include "platform/posix/ComPortNames.h"
+#include "platform/posix/Lasting.h"
 
 #include "platform/TextRules.h"
 #include "platform/win32.h"
@@ -10,8 +11,11 @@
 
 namespace
 {
-std::mutex g_folderMutex;
-std::optional<std::string> g_folderForTesting;
+struct FolderForTesting
+{
+    std::mutex mutex;
+    std::optional<std::string> folder; // guarded by the mutex
+};
 
 std::string ExecutableFolder()
 {
@@ -27,9 +31,10 @@ std::string ExecutableFolder()
 std::string PortFolder()
 {
     {
-        std::lock_guard lock(g_folderMutex);
-        if (g_folderForTesting)
-            return *g_folderForTesting;
+        FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
+        std::lock_guard lock(forTesting.mutex);
+        if (forTesting.folder)
+            return *forTesting.folder;
     }
     return ExecutableFolder();
 }
@@ -103,9 +108,10 @@ std::string ResolveComPort(int number)
 
 void SetComPortFolderForTesting(const char* folder)
 {
-    std::lock_guard lock(g_folderMutex);
+    FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
+    std::lock_guard lock(forTesting.mutex);
     if (folder)
-        g_folderForTesting = folder;
+        forTesting.folder = folder;
     else
-        g_folderForTesting.reset();
+        forTesting.folder.reset();
 }

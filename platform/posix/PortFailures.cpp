@@ -1,6 +1,7 @@
 // Why COM ports failed to open: the trace line for each failure, and the permission hint.
 #include "platform/posix/PortFailures.h"
 #include "platform/PortAccess.h"
+#include "platform/posix/Lasting.h"
 
 #include <algorithm>
 #include <atomic>
@@ -35,8 +36,11 @@ struct Refusal
 };
 
 std::atomic<PortFailureTrace> g_trace{nullptr};
-std::mutex g_refusalsMutex;
-std::map<std::string, Refusal> g_refusals; // by device; guarded by g_refusalsMutex
+struct Refusals
+{
+    std::mutex mutex;
+    std::map<std::string, Refusal> byDevice; // guarded by the mutex
+};
 
 std::string UserName(uid_t uid)
 {
@@ -159,8 +163,9 @@ void ReportOpenFailure(const OpenFailure& failure, const char* file, int line)
     if (IsPermissionError(failure.error) && !failure.device.empty())
     {
         Refusal refusal = RefusalOf(failure.device, failure.comNumber);
-        std::lock_guard lock(g_refusalsMutex);
-        auto [entry, added] = g_refusals.emplace(failure.device, refusal);
+        Refusals& refusals = platform::Lasting<Refusals>();
+        std::lock_guard lock(refusals.mutex);
+        auto [entry, added] = refusals.byDevice.emplace(failure.device, refusal);
         if (!added && failure.comNumber < entry->second.comNumber)
             entry->second = refusal;
     }
@@ -176,17 +181,17 @@ PortFailureTrace SetPortFailureTrace(PortFailureTrace trace)
 
 std::string GetPortPermissionHint()
 {
-    std::lock_guard lock(g_refusalsMutex);
-    if (g_refusals.empty())
+    Refusals& refusals = platform::Lasting<Refusals>();
+    std::lock_guard lock(refusals.mutex);
+    if (refusals.byDevice.empty())
         return "";
-    const auto first =
-        std::min_element(g_refusals.begin(), g_refusals.end(), [](const auto& a, const auto& b) {
-            return a.second.comNumber < b.second.comNumber;
-        });
+    const auto first = std::min_element(
+        refusals.byDevice.begin(), refusals.byDevice.end(),
+        [](const auto& a, const auto& b) { return a.second.comNumber < b.second.comNumber; });
     // Short enough for the one line the search page has for it.
     std::string hint = "No access to " + first->first;
-    if (g_refusals.size() > 1)
-        hint += " (+" + std::to_string(g_refusals.size() - 1) + ")";
+    if (refusals.byDevice.size() > 1)
+        hint += " (+" + std::to_string(refusals.byDevice.size() - 1) + ")";
     const Refusal& refusal = first->second;
     switch (refusal.remedy)
     {

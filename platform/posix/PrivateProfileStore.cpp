@@ -2,14 +2,12 @@
 #include "platform/posix/PrivateProfileStore.h"
 
 #include "platform/posix/Errors.h"
+#include "platform/posix/Leftovers.h"
 #include "platform/posix/PrivateProfileTesting.h"
 
 #include <atomic>
 #include <cerrno>
-#include <charconv>
 #include <climits>
-#include <csignal>
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -135,37 +133,12 @@ std::string NameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The process id in "<name>.new-<pid>-<n>", or 0 when `entry` is not a temporary of `name`.
-pid_t TemporaryOwner(std::string_view entry, std::string_view name)
-{
-    if (!entry.starts_with(name) || !entry.substr(name.size()).starts_with(kTemporaryInfix))
-        return 0;
-    const std::string_view rest = entry.substr(name.size() + kTemporaryInfix.size());
-    pid_t owner = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), owner);
-    const std::string_view counter = rest.substr(static_cast<size_t>(end - rest.data()));
-    if (error != std::errc() || owner <= 0 || counter.size() < 2 || counter.front() != '-' ||
-        counter.find_first_not_of("0123456789", 1) != std::string_view::npos)
-        return 0;
-    return owner;
-}
-
 // Removes the temporaries of `target` left by writers that died between naming their new
 // content and renaming it. Called under the lock, so no writer that takes it is in that window;
 // the process check spares a writer that does not take it.
-void RemoveLeftovers(const std::string& target)
+void RemoveDeadWritersTemporaries(const std::string& target)
 {
-    DIR* folder = opendir(FolderOf(target).c_str());
-    if (folder == nullptr)
-        return;
-    const std::string name = NameOf(target);
-    while (const dirent* entry = readdir(folder))
-    {
-        const pid_t owner = TemporaryOwner(entry->d_name, name);
-        if (owner != 0 && owner != getpid() && kill(owner, 0) != 0 && errno == ESRCH)
-            unlinkat(dirfd(folder), entry->d_name, 0);
-    }
-    closedir(folder);
+    platform::RemoveLeftovers(FolderOf(target), NameOf(target) + std::string(kTemporaryInfix), '-');
 }
 
 // The new content on its way to the profile's name: unnamed while it is written where the
@@ -383,7 +356,7 @@ DWORD LockedProfile::Replace(std::string_view text)
         if (faccessat(AT_FDCWD, m_target.c_str(), W_OK, AT_EACCESS) != 0)
             return SaveErrorFromErrno(errno);
     }
-    RemoveLeftovers(m_target);
+    RemoveDeadWritersTemporaries(m_target);
 
     Temporary temporary(m_target);
     const DWORD created = temporary.Create();

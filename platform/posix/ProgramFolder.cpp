@@ -2,6 +2,8 @@
 // program.
 #include "platform/posix/ProgramFolder.h"
 
+#include "platform/posix/Leftovers.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -19,6 +21,10 @@ namespace
 {
 constexpr char kProfileName[] = "quoran.ini";
 constexpr char kUserFolderName[] = "quoran-wizard";
+// The first copy of the profile is written under ".quoran.ini.seed-<pid>-<n>".
+constexpr char kSeedPrefix[] = ".quoran.ini.seed-";
+// Names of this process's own are tried up to this many times (another thread may be seeding).
+constexpr int kSeedNameAttempts = 16;
 
 bool IsAbsolute(const char* path)
 {
@@ -82,15 +88,25 @@ bool WriteWholeFile(int fd, const std::vector<char>& content)
 
 // Copies the shipped profile into `folder` unless a profile is there already. The copy is
 // complete before it takes the name, and link() never replaces: a wizard starting at the same
-// moment, or a file the user put there, wins.
+// moment, or a file the user put there, wins. The copy of a first start that was killed while
+// it wrote is removed by the next.
 void SeedProfile(const std::string& folder, const std::string& shippedProfile)
 {
+    platform::RemoveLeftovers(folder, kSeedPrefix, '-');
     const std::string target = folder + "/" + kProfileName;
     std::vector<char> content;
     if (IsFile(target) || !ReadWholeFile(shippedProfile, content))
         return;
-    std::string temporary = folder + "/.quoran.ini.seed-XXXXXX";
-    const int fd = mkstemp(temporary.data());
+    const std::string temporaryStem = folder + "/" + kSeedPrefix + std::to_string(getpid()) + "-";
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < kSeedNameAttempts; ++attempt)
+    {
+        temporary = temporaryStem + std::to_string(attempt);
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST)
+            return;
+    }
     if (fd < 0)
         return;
     const bool written = WriteWholeFile(fd, content);

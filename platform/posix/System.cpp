@@ -3,6 +3,7 @@
 #include "platform/TextRules.h"
 #include "platform/win32.h"
 
+#include "platform/posix/Lasting.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "platform/posix/ProgramFolder.h"
 
@@ -17,8 +18,11 @@ namespace
 {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
 
-std::mutex g_moduleFolderMutex;
-std::optional<std::string> g_moduleFolderForTesting;
+struct FolderForTesting
+{
+    std::mutex mutex;
+    std::optional<std::string> folder; // guarded by the mutex
+};
 
 // The executable's file name in the folder that stands for its folder (the test's folder, or
 // ProgramFolder's answer): callers cut the name off and keep their files there. False when
@@ -32,10 +36,11 @@ bool ModulePath(std::string& path)
     path.assign(real, static_cast<size_t>(length));
     const std::string name = path.substr(path.rfind('/'));
     {
-        std::lock_guard lock(g_moduleFolderMutex);
-        if (g_moduleFolderForTesting)
+        FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
+        std::lock_guard lock(forTesting.mutex);
+        if (forTesting.folder)
         {
-            path = *g_moduleFolderForTesting + name;
+            path = *forTesting.folder + name;
             return true;
         }
     }
@@ -49,11 +54,12 @@ bool ModulePath(std::string& path)
 
 void SetModuleFolderForTesting(const char* folder)
 {
-    std::lock_guard lock(g_moduleFolderMutex);
+    FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
+    std::lock_guard lock(forTesting.mutex);
     if (folder != nullptr)
-        g_moduleFolderForTesting = folder;
+        forTesting.folder = folder;
     else
-        g_moduleFolderForTesting.reset();
+        forTesting.folder.reset();
 }
 
 DWORD GetLastError()

@@ -1,6 +1,7 @@
 // UUCP lock files of the ports this process opens.
 #include "platform/posix/UucpLock.h"
 
+#include "platform/posix/Leftovers.h"
 #include "platform/posix/PortFailures.h"
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
@@ -22,11 +24,28 @@ namespace
 // A lock file without a readable id is taken to be half-written for this long.
 constexpr time_t kWritingSeconds = 5;
 
-// Serialises taking and releasing within this process, so that one thread never takes another's
-// fresh lock for a stale one.
-std::mutex g_mutex;
-std::optional<std::string> g_folderForTesting; // guarded by g_mutex
-std::set<std::string> g_held;                  // lock files this process holds; by g_mutex
+// A lock file on its way to its name is written as "LTMP.<pid>.<n>".
+constexpr char kTemporaryPrefix[] = "LTMP.";
+
+// What this process knows of its locks. Never destroyed: the program ends without waiting for its
+// workers, which may still take and release locks while exit() runs the destructors.
+struct Locks
+{
+    // Serialises taking and releasing within this process, so that one thread never takes
+    // another's fresh lock for a stale one. Guards the rest.
+    std::mutex mutex;
+    std::optional<std::string> folderForTesting;
+    std::set<std::string> held;           // lock files this process holds
+    std::set<std::string> foldersCleared; // lock folders rid of dead writers' temporaries
+    bool ending = false;                  // the process is ending: no new lock files
+};
+
+Locks& TheLocks()
+{
+    static Locks& locks = *new Locks;
+    return locks;
+}
+
 std::atomic<unsigned> g_temporaryCounter{0};
 
 bool IsDirectory(const char* path)
@@ -39,8 +58,8 @@ bool IsDirectory(const char* path)
 
 std::string LockFolder()
 {
-    if (g_folderForTesting)
-        return *g_folderForTesting;
+    if (TheLocks().folderForTesting)
+        return *TheLocks().folderForTesting;
     return IsDirectory("/run/lock") ? "/run/lock" : "/var/lock";
 }
 
@@ -91,7 +110,7 @@ bool ClearStale(const std::string& path, std::string& holder)
     const bool haveInfo = fstat(fd, &info) == 0;
     close(fd);
     const pid_t owner = size > 0 ? OwnerIn(content, static_cast<size_t>(size)) : 0;
-    if (owner == getpid() && g_held.count(path) != 0)
+    if (owner == getpid() && TheLocks().held.count(path) != 0)
     {
         holder = "this program: " + path;
         return false;
@@ -129,8 +148,8 @@ bool WriteOwner(int fd)
 // which fails rather than replace a lock another program made in the meantime.
 Creation Create(const std::string& folder, const std::string& path)
 {
-    const std::string temporary =
-        folder + "/LTMP." + std::to_string(getpid()) + "." + std::to_string(g_temporaryCounter++);
+    const std::string temporary = folder + "/" + kTemporaryPrefix + std::to_string(getpid()) + "." +
+                                  std::to_string(g_temporaryCounter++);
     const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         return Creation::Unwritable;
@@ -142,6 +161,38 @@ Creation Create(const std::string& folder, const std::string& path)
     if (linked == 0)
         return Creation::Created;
     return written && error == EEXIST ? Creation::Exists : Creation::Unwritable;
+}
+// Removes the lock file at `path` when it still names this process. Under the mutex.
+void RemoveOwnLock(const std::string& path)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    char content[64];
+    const ssize_t size = read(fd, content, sizeof content);
+    close(fd);
+    if (size > 0 && OwnerIn(content, static_cast<size_t>(size)) == getpid())
+        unlink(path.c_str());
+}
+
+// At the program's normal end: the ports it still has open (workers it does not wait for) are
+// given up with it, so their locks go now rather than wait for the next program to find them
+// stale. No lock is taken after this.
+void RemoveLocksAtExit()
+{
+    Locks& locks = TheLocks();
+    std::lock_guard lock(locks.mutex);
+    locks.ending = true;
+    for (const std::string& path : locks.held)
+        RemoveOwnLock(path);
+    locks.held.clear();
+}
+
+// Once per folder: the temporaries of lock writers that died before they could remove them.
+void ClearDeadTemporaries(const std::string& folder)
+{
+    if (TheLocks().foldersCleared.insert(folder).second)
+        platform::RemoveLeftovers(folder, kTemporaryPrefix, '.');
 }
 } // namespace
 
@@ -166,8 +217,14 @@ UucpLock& UucpLock::operator=(UucpLock&& other) noexcept
 bool UucpLock::Take(const std::string& device, std::string& holder)
 {
     Release();
-    std::lock_guard lock(g_mutex);
+    static std::once_flag atExit;
+    std::call_once(atExit, [] { std::atexit(RemoveLocksAtExit); });
+    Locks& locks = TheLocks();
+    std::lock_guard lock(locks.mutex);
+    if (locks.ending)
+        return true;
     const std::string folder = LockFolder();
+    ClearDeadTemporaries(folder);
     const std::string path = folder + "/" + LockName(device);
     // A lock that appears between the check and the creation is checked again; a third
     // appearance in a row means a program keeps taking it.
@@ -178,7 +235,7 @@ bool UucpLock::Take(const std::string& device, std::string& holder)
         switch (Create(folder, path))
         {
         case Creation::Created:
-            g_held.insert(path);
+            locks.held.insert(path);
             m_path = path;
             return true;
         case Creation::Unwritable:
@@ -195,32 +252,27 @@ void UucpLock::Release()
 {
     if (m_path.empty())
         return;
-    std::lock_guard lock(g_mutex);
-    const int fd = open(m_path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd >= 0)
-    {
-        char content[64];
-        const ssize_t size = read(fd, content, sizeof content);
-        close(fd);
-        if (size > 0 && OwnerIn(content, static_cast<size_t>(size)) == getpid())
-            unlink(m_path.c_str());
-    }
-    g_held.erase(m_path);
+    Locks& locks = TheLocks();
+    std::lock_guard lock(locks.mutex);
+    // After the program's end removed it, a file of that name may be another program's.
+    if (locks.held.erase(m_path) != 0)
+        RemoveOwnLock(m_path);
     m_path.clear();
 }
 
 std::string UucpLockPath(const std::string& device)
 {
-    std::lock_guard lock(g_mutex);
+    std::lock_guard lock(TheLocks().mutex);
     return LockFolder() + "/" + LockName(device);
 }
 } // namespace platform
 
 void SetUucpLockFolderForTesting(const char* folder)
 {
-    std::lock_guard lock(g_mutex);
+    Locks& locks = TheLocks();
+    std::lock_guard lock(locks.mutex);
     if (folder)
-        g_folderForTesting = folder;
+        locks.folderForTesting = folder;
     else
-        g_folderForTesting.reset();
+        locks.folderForTesting.reset();
 }
