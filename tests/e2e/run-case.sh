@@ -21,6 +21,11 @@
 #   #> same-on-qt          a second run with --qt (in a folder of its own) prints the very same
 #                          standard output and exit code
 #   #> adapter ARGS...     run tasim ARGS... on a pseudo-terminal linked as bin/dosdevices/com1
+#   #> no-lock             after the run, no UUCP lock file names the adapter's device
+#
+# A sanitizer's report fails every case, also when the program still exits as expected (a worker
+# that reports while the program ends may be cut off before the report is whole, but the file the
+# report goes to exists).
 #
 # The program and tasim run on clocks 20 times as fast as real time (--clock-rate): the search's
 # pauses, the time-outs and the script's waits take a twentieth of their time. A run on the Qt
@@ -105,6 +110,9 @@ run_wizard() {
 }
 
 cd "$root/work" || exit 1
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}log_path=$root/sanitizer"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}log_path=$root/sanitizer"
+export TSAN_OPTIONS="${TSAN_OPTIONS:+$TSAN_OPTIONS:}log_path=$root/sanitizer"
 run_wizard "${args[@]}"
 status=$?
 
@@ -143,6 +151,14 @@ for directive in "${directives[@]}"; do
     png) [ "$(head -c 8 "$rest" 2>/dev/null | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
         fail "$rest is not a PNG image" ;;
     bin-file) [ -e "../bin/$rest" ] || fail "no file $rest beside the program" ;;
+    no-lock)
+        device=$(readlink "../bin/dosdevices/com1")
+        lock=LCK..${device#/dev/}
+        lock=${lock//\//_}
+        folder=/var/lock
+        [ -d /run/lock ] && folder=/run/lock
+        [ -e "$folder/$lock" ] && fail "the lock $folder/$lock is left behind"
+        ;;
     exit | stdin | ini | adapter | args | same-on-qt) ;;
     *) fail "unknown directive: $directive" ;;
     esac
@@ -163,6 +179,12 @@ if [ "$same_on_qt" -eq 1 ]; then
         cat "$root/qt.diff" >&2
     fi
 fi
+
+for report in "$root"/sanitizer.*; do
+    [ -e "$report" ] || continue
+    fail "a sanitizer reported, in ${report##*/}:"
+    cat "$report" >&2
+done
 
 if [ "$failures" -gt 0 ]; then
     echo "--- standard output" >&2
