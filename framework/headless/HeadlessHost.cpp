@@ -162,16 +162,18 @@ bool HeadlessHost::WaitUntil(const std::function<bool()>& condition, DWORD timeo
         {
             return false;
         }
-        // On the virtual clock nothing changes between timer ticks, so jump to the next one.
+        // The condition is looked at again right after the next timer tick. On the virtual clock
+        // nothing changes between ticks, so time jumps to it; in real time other threads may
+        // change the condition meanwhile.
         uint64_t step = deadline - now;
         int64_t nextTimer = TimeToNextTimer();
+        if (nextTimer >= 0)
+        {
+            step = std::min<uint64_t>(step, static_cast<uint64_t>(std::max<int64_t>(nextTimer, 1)));
+        }
         if (m_mode == ClockMode::RealTime)
         {
             step = std::min<uint64_t>(step, kRealTimePoll);
-        }
-        else if (nextTimer >= 0)
-        {
-            step = std::min<uint64_t>(step, static_cast<uint64_t>(std::max<int64_t>(nextTimer, 1)));
         }
         RunUntil(now + step);
     }

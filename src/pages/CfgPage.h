@@ -51,7 +51,7 @@ struct NumbersChannel
 // The search and configuring pages watch their workers on a window timer of this period, so that
 // an outcome shows at most this long after the worker's end. Their time limits are counted on
 // the same timer, in milliseconds.
-inline constexpr UINT kWorkerPollMs = 50;
+inline constexpr UINT kWorkerPollMs = 25;
 
 class CCfgPage : public CPropertyPage
 {

@@ -7,12 +7,16 @@
 #include "platform/win32.h"
 #include "src/serial/log.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace bench_serial
@@ -100,6 +104,59 @@ inline std::vector<double> BareExchangeSeconds(const char* portPath,
     }
     CloseHandle(port);
     return seconds;
+}
+
+// Notes the wall time (WallSeconds) at which `condition` first holds, checked every millisecond
+// on a thread of its own from construction on.
+class Moment
+{
+public:
+    explicit Moment(std::function<bool()> condition)
+        : m_watcher([this, condition = std::move(condition)](std::stop_token stop) {
+              while (!stop.stop_requested())
+              {
+                  if (condition())
+                  {
+                      m_at = WallSeconds();
+                      break;
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+              }
+              timespec used{};
+              clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+              m_cpu = static_cast<double>(used.tv_sec) + static_cast<double>(used.tv_nsec) / 1e9;
+          })
+    {
+    }
+    // Waits for that moment, at most `timeoutSeconds`; 0 when it did not come.
+    double At(double timeoutSeconds = 60)
+    {
+        const double until = WallSeconds() + timeoutSeconds;
+        while (m_at.load() == 0 && WallSeconds() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        m_watcher.request_stop();
+        m_watcher.join();
+        return m_at.load();
+    }
+    // The processor time the watching took, once At() has returned.
+    double Cpu() const { return m_cpu.load(); }
+
+private:
+    std::atomic<double> m_at{0};
+    std::atomic<double> m_cpu{0};
+    std::jthread m_watcher;
+};
+
+// The threads of this process, as the kernel counts them.
+inline int ThreadCount()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+    {
+        if (line.rfind("Threads:", 0) == 0)
+            return std::atoi(line.c_str() + 8);
+    }
+    return 0;
 }
 
 inline double Sum(const std::vector<double>& values)

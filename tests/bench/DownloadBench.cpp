@@ -2,9 +2,15 @@
 // time and processor time of DownloadToPort, beside the floor the protocol sets (the 2-second
 // pause after opening, then per line the adapter's reply time, measured with bare port calls,
 // plus the 500 ms pause after each OK). The processor time shows whether the waits for the
-// adapter's answers spin.
+// adapter's answers spin. Then the same download as the user sees it, on the headless host in
+// real time: from the configuring page's activation to the success page, and how long after the
+// worker's end that page came (the configuring page polls its worker every 25 ms).
+#include "framework/headless/HeadlessHost.h"
+#include "framework/headless/SheetController.h"
 #include "platform/posix/ComPortNames.h"
 #include "sim/Adapter.h"
+#include "src/app/CfgApp.h"
+#include "src/app/CfgSheet.h"
 #include "src/download/Download.h"
 #include "src/serial/log.h"
 #include "tests/bench/BenchSerial.h"
@@ -22,6 +28,32 @@ namespace
 {
 constexpr int kRuns = 3;
 const std::vector<std::string>& kNineLines = kWorkedExampleLines;
+
+// One download through the configuring page: the load page starts the worker, the configuring
+// page follows and waits for it.
+void DownloadThroughThePage(HeadlessHost& host, const char* portPath, double floor, int run)
+{
+    CCfgSheet sheet("test", nullptr, 0);
+    sheet.SetWizardMode();
+    sheet.SetActivePage(&sheet.m_configingPage);
+    SheetController wizard(sheet);
+    theApp.m_device = DeviceRecord();
+    std::snprintf(theApp.m_device.portPath, sizeof theApp.m_device.portPath, "%s", portPath);
+    theApp.m_device.cmdLines = kNineLines;
+    const double wallStart = WallSeconds();
+    StartDownloadWorker(&theApp.m_device);
+    Moment workerEnd([] { return theApp.m_device.result.load() != -1; });
+    wizard.Start();
+    const bool shown =
+        host.WaitUntil([&] { return wizard.ActivePage() == &sheet.m_configSuccessPage; }, 60000);
+    const double shownAt = WallSeconds();
+    const double lag = shownAt - workerEnd.At();
+    std::printf("page run %d: %s  wall %.3f s (%+.3f s over the floor)  success page %.1f ms after "
+                "the worker's end\n",
+                run, shown ? "success page" : "NO success page", shownAt - wallStart,
+                shownAt - wallStart - floor, 1000 * lag);
+    sheet.DestroyWindow();
+}
 } // namespace
 
 int main()
@@ -66,6 +98,13 @@ int main()
     std::printf("mean: wall %.3f s (%+.3f s over the floor), processor %.4f s (%.2f%% of wall)\n",
                 totalWall / kRuns, totalWall / kRuns - floor, totalCpu / kRuns,
                 100.0 * totalCpu / totalWall);
+
+    theApp.m_bLogEnabled = TRUE;
+    HeadlessHost host(HeadlessHost::ClockMode::RealTime);
+    AfxSetHost(&host);
+    for (int run = 1; run <= kRuns; ++run)
+        DownloadThroughThePage(host, portPath, floor, run);
+    AfxSetHost(nullptr);
 
     return 0;
 }
