@@ -4,6 +4,8 @@
 #include "framework/terminal/Mirror.h"
 
 #include <algorithm>
+#include <cctype>
+#include <functional>
 
 namespace termhost
 {
@@ -18,9 +20,124 @@ std::size_t ItemNumber(int index)
     return static_cast<std::size_t>(index) + 1;
 }
 
+// A drop-down list's field: the selected item and the arrow, on one row. Closed, as on Windows,
+// the arrow keys, Home, End and Page Up/Down choose the previous or next item, a letter the next
+// item that begins with it, and the mouse wheel steps through the items; each choice is the
+// user's. (The toolkit's own drop-down gives the keyboard to a field inside it, out of reach of
+// the wizard's keys.)
+class DropDownField : public finalcut::FWidget
+{
+public:
+    using finalcut::FWidget::FWidget;
+
+    std::vector<std::string> items;
+    int selected = -1;
+    // The user chose another item.
+    std::function<void(int)> chosen;
+
+protected:
+    void draw() override
+    {
+        const auto& colors = getColorTheme();
+        if (!isEnabled())
+        {
+            setColor(colors->inputfield_inactive_fg, colors->inputfield_inactive_bg);
+        }
+        else if (hasFocus())
+        {
+            setColor(colors->inputfield_active_focus_fg, colors->inputfield_active_focus_bg);
+        }
+        else
+        {
+            setColor(colors->inputfield_active_fg, colors->inputfield_active_bg);
+        }
+        const std::size_t width = getWidth() > 2 ? getWidth() - 2 : 0;
+        std::string text = selected >= 0 && static_cast<std::size_t>(selected) < items.size()
+                               ? items[static_cast<std::size_t>(selected)]
+                               : std::string();
+        text = (" " + text).substr(0, width);
+        text += std::string(width - text.size(), ' ');
+        print() << finalcut::FPoint{1, 1} << finalcut::FString(text) << " "
+                << finalcut::UniChar::BlackDownPointingTriangle;
+    }
+
+    void onKeyPress(finalcut::FKeyEvent* event) override
+    {
+        using finalcut::FKey;
+        const int last = static_cast<int>(items.size()) - 1;
+        const FKey key = event->key();
+        int to = -2;
+        if (key == FKey::Up || key == FKey::Left)
+        {
+            to = std::max(0, selected - 1);
+        }
+        else if (key == FKey::Down || key == FKey::Right)
+        {
+            to = std::min(last, selected + 1);
+        }
+        else if (key == FKey::Home || key == FKey::Page_up)
+        {
+            to = 0;
+        }
+        else if (key == FKey::End || key == FKey::Page_down)
+        {
+            to = last;
+        }
+        else if (static_cast<uint32_t>(key) > ' ' && static_cast<uint32_t>(key) < 0x7F)
+        {
+            to = NextStartingWith(static_cast<char>(key));
+        }
+        if (to == -2)
+        {
+            finalcut::FWidget::onKeyPress(event);
+            return;
+        }
+        event->accept();
+        Choose(to);
+    }
+
+    void onMouseDown(finalcut::FMouseEvent* event) override
+    {
+        if (event->getButton() == finalcut::MouseButton::Left && !hasFocus())
+        {
+            FocusWidget(this);
+        }
+    }
+
+    void onWheel(finalcut::FWheelEvent* event) override
+    {
+        const int step = event->getWheel() == finalcut::MouseWheel::Up ? -1 : +1;
+        Choose(std::clamp(selected + step, 0, static_cast<int>(items.size()) - 1));
+    }
+
+private:
+    int NextStartingWith(char letter) const
+    {
+        const auto count = static_cast<int>(items.size());
+        for (int i = 1; i <= count; ++i)
+        {
+            const int index = (selected + i) % count;
+            const std::string& item = items[static_cast<std::size_t>(index)];
+            if (!item.empty() && std::tolower(static_cast<unsigned char>(item[0])) ==
+                                     std::tolower(static_cast<unsigned char>(letter)))
+            {
+                return index;
+            }
+        }
+        return selected;
+    }
+
+    void Choose(int index)
+    {
+        if (index >= 0 && index != selected && chosen)
+        {
+            chosen(index);
+        }
+    }
+};
+
 // CBS_DROPDOWNLIST: the framework sorts a CBS_SORT list itself, so the field shows the items in
-// the framework's order. Closed, the arrow keys change the selection, as on Windows; F4 or the
-// mouse opens the list.
+// the framework's order.
 class ComboMirror : public Mirror
 {
 public:
@@ -30,48 +147,31 @@ public:
 protected:
     finalcut::FWidget* MakeWidget(finalcut::FWidget* window) override
     {
-        auto* combo = new Mirrored<finalcut::FComboBox>(*this, window);
-        combo->unsetShadow();
-        combo->unsetEditable();
-        // The template's height is that of the opened list, the closed field's 12 units first.
-        const int opened = (m_wnd.GetDialogRect().Height() - 12) / kUnitsPerRow;
-        combo->setMaxVisibleItems(static_cast<std::size_t>(std::max(1, opened)));
-        combo->addCallback("row-changed", [this, combo]() {
-            if (combo->getCount() == 0)
-            {
-                return;
-            }
-            const int index = combo->getItemData<int>();
+        auto* field = new Mirrored<DropDownField>(*this, window);
+        field->setFocusable();
+        field->chosen = [this](int index) {
             Act([index](CWnd& wnd) { static_cast<CComboBox&>(wnd).UserSelect(index); });
-        });
-        return combo;
+        };
+        return field;
     }
 
     void Show(WindowChange what) override
     {
-        auto* combo = static_cast<finalcut::FComboBox*>(m_widget);
+        auto* field = static_cast<DropDownField*>(m_widget);
         auto& box = static_cast<CComboBox&>(m_wnd);
         if (what == WindowChange::Items)
         {
-            combo->clear();
+            field->items.clear();
             for (int i = 0; i < box.GetCount(); ++i)
             {
-                combo->insert(finalcut::FString(box.GetItemText(i)), int{i});
+                field->items.push_back(box.GetItemText(i));
             }
             Show(WindowChange::Selection);
         }
         else if (what == WindowChange::Selection)
         {
-            const int selected = box.GetCurSel();
-            if (selected >= 0)
-            {
-                combo->setCurrentItem(ItemNumber(selected));
-            }
-            else
-            {
-                combo->clearText();
-            }
-            combo->redraw();
+            field->selected = box.GetCurSel();
+            field->redraw();
         }
         else
         {
@@ -214,6 +314,26 @@ protected:
         {
             Mirror::Show(what);
             m_rows->setEnable(m_wnd.IsWindowEnabled() != FALSE);
+        }
+        else if (what == WindowChange::Visible)
+        {
+            // The toolkit hides a plain widget's children with it only when they are windows.
+            if (!Shown())
+            {
+                m_rows->hide();
+                m_heading->hide();
+            }
+            Mirror::Show(what);
+            if (Shown())
+            {
+                m_rows->setVisible(true);
+                m_heading->setVisible(true);
+                if (m_widget->isShown())
+                {
+                    m_rows->show();
+                    m_heading->show();
+                }
+            }
         }
         else
         {
