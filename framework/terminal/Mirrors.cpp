@@ -156,6 +156,12 @@ void Mirror::Sync(WindowChange what)
     }
     m_showing = true;
     Show(what);
+    // Mnemonics act only while their control shows (the toolkit keeps a window's accelerators
+    // whatever shows), so a text follows its control's visibility.
+    if (what == WindowChange::Visible)
+    {
+        Show(WindowChange::Text);
+    }
     m_showing = false;
 }
 

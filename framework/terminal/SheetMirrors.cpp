@@ -401,7 +401,6 @@ void PageMirror::Show(WindowChange what)
         if (Mirror* mirror = m_host.Find(child))
         {
             mirror->Sync(WindowChange::Visible);
-            mirror->Sync(WindowChange::Text);
         }
     }
     if ((m_wnd.GetStyle() & WS_VISIBLE) != 0)
