@@ -115,6 +115,9 @@ struct MirrorLink
     Mirror* mirror = nullptr;
 };
 
+// The toolkit hands every key of one read from the terminal to the widget that had the focus
+// when the read began (keys typed fast, or arriving together over a slow link); a key that
+// comes after the focus has moved on goes on to the widget that has it now.
 template <class Base> class Mirrored : public Base, public MirrorLink
 {
 public:
@@ -123,6 +126,13 @@ public:
 protected:
     void onKeyPress(finalcut::FKeyEvent* event) override
     {
+        finalcut::FWidget* focus = finalcut::FWidget::getFocusWidget();
+        if (focus != nullptr && focus != this && dynamic_cast<MirrorLink*>(focus) != nullptr)
+        {
+            finalcut::FApplication::sendEvent(focus, event);
+            event->accept();
+            return;
+        }
         if (mirror != nullptr && mirror->Key(event->key()))
         {
             event->accept();

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -142,22 +143,30 @@ TEST_F(TerminalSheet, Keys_ActAsOnTheDesktopWindow)
         {"Tab Tab Enter", "CIDingPage", BST_UNCHECKED},
         {"Tab Tab Space", "(ended)", BST_UNCHECKED},
         {"BTab BTab Enter", "CIDingPage", BST_UNCHECKED},
+        // Typed at once, the keys reach the toolkit in one read.
+        {"Tab+Tab+Space", "(ended)", BST_UNCHECKED},
     };
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.keys);
         Open(0);
         int searchNo = BST_UNCHECKED;
-        for (const char* key = row.keys; *key != '\0';)
+        std::string keys = row.keys;
+        if (keys.find('+') != std::string::npos)
         {
-            const char* end = key;
-            while (*end != '\0' && *end != ' ')
-            {
-                ++end;
-            }
-            Type(std::string(key, end));
+            std::replace(keys.begin(), keys.end(), '+', ' ');
+            Type(keys);
             host.Wait(100);
-            key = *end == ' ' ? end + 1 : end;
+        }
+        else
+        {
+            for (size_t start = 0; start < keys.size();)
+            {
+                const size_t end = std::min(keys.find(' ', start), keys.size());
+                Type(keys.substr(start, end - start));
+                host.Wait(100);
+                start = end + 1;
+            }
         }
         EXPECT_TRUE(WaitUntil([&]() { return ActivePage() == row.page; })) << ActivePage();
         if (sheet->IsOpen() && ActivePage() == "CWelcomePage")
