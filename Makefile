@@ -4,6 +4,7 @@
 #                AddressSanitizer/UndefinedBehaviorSanitizer build, then the thread suites
 #                under ThreadSanitizer; the tests that prove the real timing (label realtime)
 #                run in the normal pass only
+#   make terminal-screenshots  writes the text of every page at 80 x 24 (the terminal host)
 #   make deb     builds the Debian package build/quoran-wizard_VERSION_ARCH.deb
 #   make install installs into PREFIX (default /usr/local; DESTDIR honoured)
 JOBS ?= $(shell nproc)
@@ -11,7 +12,7 @@ CMAKE_FLAGS ?=
 
 PREFIX ?= /usr/local
 
-.PHONY: all bootstrap build check check-normal check-asan check-tsan demo screenshots bench deb install format clean
+.PHONY: all bootstrap build check check-normal check-asan check-tsan demo screenshots terminal-screenshots bench deb install format clean
 
 all: build
 
@@ -44,6 +45,9 @@ demo: build
 
 screenshots: build
 	@scripts/screenshots
+
+terminal-screenshots: build
+	@scripts/terminal-screenshots
 
 bench: build
 	@scripts/bench

@@ -32,7 +32,7 @@ field() {
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
 [ "$(field Section)" = comm ] || fail "Section: $(field Section)"
 [[ $(field Maintainer) =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
-for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
+for dependency in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libfinal0; do
     field Depends | tr ',' '\n' | grep -q "^ *$dependency\( \|$\)" ||
         fail "Depends lacks $dependency: $(field Depends)"
 done

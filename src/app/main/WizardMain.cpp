@@ -1,13 +1,17 @@
-// quoran-wizard: the wizard in a window on the Qt host. Its own options are --help and
-// --version, which need no display; Qt's (-platform NAME, -style NAME, ...) pass to Qt. It takes
-// no other arguments. Without a display it says so in one line and ends with exit status 1,
-// where Qt would abort.
+// quoran-wizard: the wizard in a window on the Qt host, or with --tui in the terminal on the
+// terminal host. Its own options are --help, --version and --tui, which need no display; Qt's
+// (-platform NAME, -style NAME, ...) pass to Qt. It takes no other arguments. Without a display
+// (and without --tui) it says so in one line and ends with exit status 1, where Qt would abort.
+// --clock-rate N, a testing aid for the terminal host, runs the program's clock N times as fast.
 #include "framework/WinApp.h"
 #include "framework/qt/QtHost.h"
+#include "framework/terminal/TerminalHost.h"
+#include "platform/posix/ClockTesting.h"
 #include "src/app/main/WindowSystem.h"
 
 #include <QApplication>
 
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,16 +24,22 @@ namespace
 const char kProgram[] = "quoran-wizard";
 const char kUsage[] =
     "usage: quoran-wizard [--help | --version] [Qt options, such as -platform NAME]\n"
+    "       quoran-wizard --tui\n"
     "Finds a QUORAN ISDN terminal adapter on a serial port, lets you edit its configurations\n"
-    "and sends one to it, page by page in a window.\n"
+    "and sends one to it, page by page in a window, or with --tui in the terminal (at least\n"
+    "80 x 24 characters; no display needed, also over ssh or on a text console).\n"
     "\n"
     "  -h, --help      print this help and exit\n"
     "  -V, --version   print the version and exit\n"
+    "  --tui           run in the terminal: keyboard (Tab, Enter, Escape, Alt+letter, arrow\n"
+    "                  keys) and the mouse where the terminal reports it\n"
+    "  --clock-rate N  (for tests, with --tui) run the program's clock N times as fast\n"
     "\n"
     "Configurations live in quoran.ini beside the program; an installed program keeps them in\n"
     "$XDG_CONFIG_HOME/quoran-wizard/ (~/.config/quoran-wizard/), with dosdevices/, whose links\n"
     "comN name the device of COMn. The log, log.txt, is written in the working folder.\n"
-    "Exit status: 0 when the wizard closed, 1 without a display, 2 for a bad option.\n"
+    "Exit status: 0 when the wizard closed, 1 without a display (or, with --tui, without a\n"
+    "terminal), 2 for a bad option.\n"
     "See quoran-wizard(1).\n";
 
 // Qt's own command-line options, which QApplication takes out of the arguments; the first group
@@ -63,14 +73,42 @@ bool IsOneOf(const std::string& name, const char* const* first, const char* cons
     return false;
 }
 
+struct Options
+{
+    std::string platform;   // Qt's -platform
+    bool terminal = false;  // --tui
+    unsigned clockRate = 0; // --clock-rate
+};
+
+// A whole number from 1 up.
+bool ParseClockRate(const std::string& text, unsigned& rate)
+{
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, rate);
+    return error == std::errc() && stop == end && !text.empty() && rate >= 1;
+}
+
 // Reads the arguments: --help and --version answer at once; Qt's options are left for Qt, and
-// the platform one asked for is kept in `platform`. Returns Exit with `status` set when the
-// program ends here.
-Parsed ParseArguments(int argc, char** argv, std::string& platform, int& status)
+// the platform one asked for is kept. Returns Exit with `status` set when the program ends here.
+Parsed ParseArguments(int argc, char** argv, Options& options, int& status)
 {
     for (int i = 1; i < argc; ++i)
     {
         const std::string argument = argv[i];
+        if (argument == "--tui")
+        {
+            options.terminal = true;
+            continue;
+        }
+        if (argument == "--clock-rate")
+        {
+            if (i + 1 >= argc || !ParseClockRate(argv[++i], options.clockRate))
+            {
+                status = BadArguments("--clock-rate needs a whole number from 1 up");
+                return Parsed::Exit;
+            }
+            continue;
+        }
         if (argument == "--help" || argument == "-h")
         {
             std::fputs(kUsage, stdout);
@@ -102,11 +140,16 @@ Parsed ParseArguments(int argc, char** argv, std::string& platform, int& status)
                 return Parsed::Exit;
             }
             if (name == "-platform")
-                platform = value;
+                options.platform = value;
             continue;
         }
         status = BadArguments(argument[0] == '-' ? "unknown option " + argument
                                                  : "unexpected argument " + argument);
+        return Parsed::Exit;
+    }
+    if (options.clockRate != 0 && !options.terminal)
+    {
+        status = BadArguments("--clock-rate is for the terminal host (--tui) only");
         return Parsed::Exit;
     }
     return Parsed::Run;
@@ -115,9 +158,9 @@ Parsed ParseArguments(int argc, char** argv, std::string& platform, int& status)
 [[noreturn]] void NoDisplay(const std::string& why)
 {
     std::fprintf(stderr,
-                 "%s: %s; run it in a desktop session, or on a virtual screen with "
-                 "xvfb-run %s\n",
-                 kProgram, why.c_str(), kProgram);
+                 "%s: %s; run it in a desktop session, on a virtual screen with "
+                 "xvfb-run %s, or in this terminal with %s --tui\n",
+                 kProgram, why.c_str(), kProgram, kProgram);
     std::fflush(stderr);
     _exit(1);
 }
@@ -138,15 +181,31 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
               (display.empty() ? std::string("asked for") : display));
 }
 
+// The wizard in the terminal it was started in.
+int RunInTerminal(unsigned clockRate)
+{
+    if (isatty(STDIN_FILENO) == 0 || isatty(STDOUT_FILENO) == 0)
+    {
+        std::fprintf(stderr, "%s: --tui needs a terminal on standard input and output\n", kProgram);
+        return 1;
+    }
+    if (clockRate != 0)
+        SetClockRateForTesting(clockRate);
+    TerminalSession session;
+    TerminalHost host(session);
+    return AfxWinMain(host);
+}
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::string platform;
+    Options options;
     int status = 0;
-    if (ParseArguments(argc, argv, platform, status) == Parsed::Exit)
+    if (ParseArguments(argc, argv, options, status) == Parsed::Exit)
         return status;
-    if (NeedsDisplayServer(platform) && DisplayName().empty())
+    if (options.terminal)
+        return RunInTerminal(options.clockRate);
+    if (NeedsDisplayServer(options.platform) && DisplayName().empty())
         NoDisplay("no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
 
     const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
