@@ -108,12 +108,16 @@ void MakeRoomForTexts(std::span<const DialogItem> items, const std::vector<CellS
     }
 }
 
-bool RowIsFree(const std::vector<CellShape>& shapes, const std::vector<CellPlace>& places,
-               size_t self, const CellRect& band)
+// No control that the page shows from the start takes a cell of `band`. A control the template
+// hides is shown later in place of something else (the search's list in place of its longer
+// messages), so its rows are room too.
+bool RowIsFree(std::span<const DialogItem> items, const std::vector<CellShape>& shapes,
+               const std::vector<CellPlace>& places, size_t self, const CellRect& band)
 {
     for (size_t j = 0; j < places.size(); ++j)
     {
-        if (j != self && shapes[j] != CellShape::None && band.Intersects(places[j].rect))
+        if (j != self && shapes[j] != CellShape::None && (items[j].style & WS_VISIBLE) != 0 &&
+            band.Intersects(places[j].rect))
         {
             return false;
         }
@@ -134,7 +138,7 @@ void GrowTexts(std::span<const DialogItem> items, const std::vector<CellShape>& 
         CellRect& rect = places[i].rect;
         int room = rect.height;
         while (rect.row + room < rows &&
-               RowIsFree(shapes, places, i, {rect.col, rect.row + room, rect.width, 1}))
+               RowIsFree(items, shapes, places, i, {rect.col, rect.row + room, rect.width, 1}))
         {
             ++room;
         }

@@ -11,7 +11,8 @@
 //    run into on its row move right by as much;
 //  - a text of several rows starts on the row nearest its top and wraps at word breaks within its
 //    width; it takes as many rows as its text needs, more than its template's where the rows
-//    below are free, and keeps the free rows below as room for longer texts set later.
+//    below are free, and keeps the free rows below as room for longer texts set later (rows of
+//    controls the template hides count as free: they are shown in place of such texts).
 // Pictures take no cells (a terminal shows none). Group boxes frame their rows and are not moved.
 #pragma once
 

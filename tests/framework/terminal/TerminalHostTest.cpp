@@ -9,6 +9,7 @@
 #include "platform/posix/ClockTesting.h"
 #include "src/app/CfgSheet.h"
 #include "src/res/WizardRes.h"
+#include "tests/platform/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,10 @@ TEST_F(TerminalSheet, Keys_ActAsOnTheDesktopWindow)
 
 TEST_F(TerminalSheet, Enter_DuringTheSearch_LeavesTheSearchRunning)
 {
+    // A port that never answers keeps the search going for seconds.
+    testing_support::ComPortFolder ports;
+    testing_support::PseudoTerminal silent;
+    ports.Link(1, silent.SlavePath());
     Open(0);
     Type("Enter");
     ASSERT_TRUE(WaitUntil([&]() { return ActivePage() == "CIDingPage"; }));
