@@ -13,7 +13,7 @@
 #include "src/app/CfgSheet.h"
 #include "src/serial/log.h"
 #include "tests/bench/BenchSerial.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <cstdio>
 #include <cstdlib>

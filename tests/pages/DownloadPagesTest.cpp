@@ -1,6 +1,6 @@
 #include "src/download/Download.h"
 #include "src/identify/DeviceTable.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 #include "tests/support/WorkedExample.h"
 
 using wizard_testing::WizardTest;

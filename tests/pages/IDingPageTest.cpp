@@ -1,5 +1,5 @@
 #include "src/identify/DeviceTable.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <algorithm>
 

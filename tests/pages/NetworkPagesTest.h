@@ -3,7 +3,7 @@
 // page loads them, and short reads of what the user sees.
 #pragma once
 
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // The wizard's routes as a whole: every page, its buttons on arrival, where Next and Back lead
 // under each condition that decides it, and the walks through several pages that the routes
 // are known for.
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <filesystem>
 #include <sstream>

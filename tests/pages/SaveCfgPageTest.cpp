@@ -1,7 +1,7 @@
-#include "tests/pages/ReadOnlyProfile.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/ReadOnlyProfile.h"
+#include "tests/support/WizardTest.h"
 
-using wizard_testing::ReadOnlyProfile;
+using testing_support::ReadOnlyProfile;
 using wizard_testing::WizardTest;
 
 namespace

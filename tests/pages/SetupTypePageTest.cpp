@@ -1,11 +1,11 @@
-#include "tests/pages/ReadOnlyProfile.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/ReadOnlyProfile.h"
+#include "tests/support/WizardTest.h"
 
 #include "src/pages/INISectionPage.h"
 
 #include <functional>
 
-using wizard_testing::ReadOnlyProfile;
+using testing_support::ReadOnlyProfile;
 using wizard_testing::WizardTest;
 
 namespace

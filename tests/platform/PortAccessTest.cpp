@@ -1,8 +1,8 @@
 #include "platform/PortAccess.h"
 #include "platform/posix/UucpLock.h"
 #include "platform/win32.h"
-#include "tests/platform/PseudoTerminal.h"
-#include "tests/platform/Unprivileged.h"
+#include "tests/support/PseudoTerminal.h"
+#include "tests/support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/posix/ProgramFolder.h"
-#include "tests/platform/Unprivileged.h"
+#include "tests/support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 

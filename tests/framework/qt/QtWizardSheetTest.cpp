@@ -6,7 +6,7 @@
 #include "src/app/CfgSheet.h"
 #include "src/res/Resources.h"
 #include "tests/framework/qt/QtTestSupport.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <QApplication>
 #include <QCheckBox>

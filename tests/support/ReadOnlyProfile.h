@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace wizard_testing
+namespace testing_support
 {
 class ReadOnlyProfile
 {
@@ -55,4 +55,4 @@ private:
     std::filesystem::path m_folder;
     bool m_dropped = false;
 };
-} // namespace wizard_testing
+} // namespace testing_support

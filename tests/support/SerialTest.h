@@ -7,7 +7,7 @@
 #include "platform/posix/ClockTesting.h"
 #include "src/serial/Urswin32.h"
 #include "src/serial/log.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

@@ -19,7 +19,7 @@
 #include "src/commands/CfgParam.h"
 #include "src/profile/ProfileFile.h"
 #include "src/serial/log.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>
