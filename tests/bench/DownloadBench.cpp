@@ -26,7 +26,7 @@ const std::vector<std::string>& kNineLines = kWorkedExampleLines;
 
 int main()
 {
-    const bench_serial::BenchFolder folder("download-bench");
+    const bench_serial::BenchFolder folder;
 
     const auto adapter = sim::Adapter::Start(sim::Options{});
     if (!adapter || !adapter->LinkAs(folder.PortLink(1)))

@@ -101,7 +101,7 @@ void Report(const char* scenario, double floor, const std::vector<Figures>& runs
 
 int main()
 {
-    const bench_serial::BenchFolder folder("search-bench");
+    const bench_serial::BenchFolder folder;
     theApp.m_bLogEnabled = TRUE;
     HeadlessHost host(HeadlessHost::ClockMode::RealTime);
     AfxSetHost(&host);

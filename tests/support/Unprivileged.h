@@ -1,6 +1,6 @@
-// Running a piece of a test as a user without privileges, and temporary folders such a user can
-// reach. The tests run as root on the build machines, where root passes every permission check;
-// what a user may not do is tried in a child process that has become `nobody`.
+// Running a piece of a test as a user without privileges. The tests run as root on the build
+// machines, where root passes every permission check; what a user may not do is tried in a child
+// process that has become `nobody`.
 #pragma once
 
 #include <filesystem>
@@ -51,46 +51,10 @@ inline std::string RunUnprivileged(const std::function<std::string()>& work)
     return answer;
 }
 
-// A temporary folder that every user can reach (mode 0755), removed with its content.
-class TempFolder
+// Makes `path` belong to the user RunUnprivileged runs as.
+inline void HandToUnprivilegedUser(const std::filesystem::path& path)
 {
-public:
-    TempFolder()
-    {
-        char pattern[] = "/tmp/quoran-test.XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        m_path = pattern;
-        std::filesystem::permissions(
-            m_path, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                        std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                        std::filesystem::perms::others_exec);
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        for (auto it = std::filesystem::recursive_directory_iterator(m_path, ignored);
-             it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
-        {
-            if (it->is_directory(ignored) && !it->is_symlink(ignored))
-                std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
-                                             std::filesystem::perm_options::add, ignored);
-        }
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-
-    // Makes `path` belong to the user RunUnprivileged runs as.
-    void HandTo(const std::filesystem::path& path) const
-    {
-        if (geteuid() == 0 && chown(path.c_str(), kNobody, kNogroup) != 0)
-            throw std::runtime_error("cannot hand " + path.string() + " over");
-    }
-
-private:
-    std::filesystem::path m_path;
-};
+    if (geteuid() == 0 && chown(path.c_str(), kNobody, kNogroup) != 0)
+        throw std::runtime_error("cannot hand " + path.string() + " over");
+}
 } // namespace testing_support

@@ -20,15 +20,13 @@
 #include "src/profile/ProfileFile.h"
 #include "src/serial/log.h"
 #include "tests/support/PseudoTerminal.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
@@ -46,14 +44,8 @@ protected:
     WizardTest()
     {
         SetClockRateForTesting(kClockRate);
-        char pattern[] = "/tmp/quoran-wizard.XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        m_folder = pattern;
-        std::filesystem::create_directory(m_folder / "dosdevices");
-        m_previousDirectory = std::filesystem::current_path();
-        std::filesystem::current_path(m_folder);
-        SetModuleFolderForTesting(m_folder.c_str());
+        std::filesystem::create_directory(m_folder.Path() / "dosdevices");
+        SetModuleFolderForTesting(m_folder.Path().c_str());
         ResetProgramState();
         theApp.m_bLogEnabled = TRUE;
         log_Open();
@@ -73,20 +65,17 @@ protected:
         ResetProgramState();
         SetClockRateForTesting(1);
         SetModuleFolderForTesting(nullptr);
-        std::filesystem::current_path(m_previousDirectory);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
     }
 
-    const std::filesystem::path& Folder() const { return m_folder; }
-    std::string ProfilePath() const { return (m_folder / "quoran.ini").string(); }
+    const std::filesystem::path& Folder() const { return m_folder.Path(); }
+    std::string ProfilePath() const { return m_folder.File("quoran.ini"); }
     void WriteProfile(const std::string& text) const
     {
-        std::ofstream(ProfilePath(), std::ios::binary | std::ios::trunc) << text;
+        testing_support::WriteFile(ProfilePath(), text);
     }
-    std::string ReadProfile() const { return ReadFile(ProfilePath()); }
+    std::string ReadProfile() const { return testing_support::ReadFile(ProfilePath()); }
     // What the log holds so far (its lines are flushed as they are written).
-    std::string ReadLog() const { return ReadFile((m_folder / "log.txt").string()); }
+    std::string ReadLog() const { return testing_support::ReadFile(m_folder.File("log.txt")); }
 
     // A simulated adapter of the preset `model` (a tasim model name) on COM`number`.
     sim::Adapter& AttachAdapter(int number, const std::string& model,
@@ -193,13 +182,7 @@ protected:
 private:
     std::string PortLink(int number) const
     {
-        return (m_folder / "dosdevices" / ("com" + std::to_string(number))).string();
-    }
-
-    static std::string ReadFile(const std::string& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        return (Folder() / "dosdevices" / ("com" + std::to_string(number))).string();
     }
 
     static bool AnyWorkerRuns()
@@ -241,8 +224,8 @@ private:
         g_profilePath.clear();
     }
 
-    std::filesystem::path m_folder;
-    std::filesystem::path m_previousDirectory;
+    testing_support::TempFolder m_folder;
+    testing_support::WorkingDirectory m_inFolder{m_folder.Path()};
     std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
     std::vector<std::unique_ptr<testing_support::PseudoTerminal>> m_silentPorts;
 };
