@@ -155,7 +155,7 @@ TEST_F(DownloadPages, EachResult_ShowsItsOutcomePageAndText_WithFinishOnlyAndCan
         host.AdvanceTime(1000);
         ASSERT_EQ(driver.ActivePage()->GetTemplateId(), row.outcomePage);
         EXPECT_EQ(driver.Control(row.messageControl)->GetWindowText(), AfxLoadString(row.text));
-        EXPECT_EQ(UsableButtons(driver), "Finish");
+        EXPECT_EQ(UsableButtons(run), "Finish");
         EXPECT_FALSE(host.HasTimer(run.m_configingPage, run.m_configingPage.m_nTimerID));
         run.DestroyWindow();
     }

@@ -322,7 +322,7 @@ protected:
     {
         ASSERT_TRUE(WaitForWorkers(30000));
         host.AdvanceTime(1000);
-        ASSERT_EQ(UsableButtons(run.wizard), "Back,Next,Cancel");
+        ASSERT_EQ(UsableButtons(run.sheet), "Back,Next,Cancel");
         if (!selectRow)
             run.sheet.m_idingPage.m_listDevices.SetItemState(0, 0, LVIS_SELECTED);
     }
@@ -380,7 +380,7 @@ TEST_F(RouteTable, EveryPageShowsItsButtons_AndNextAndBackLeadWhereTheConditions
         {
             if (std::string(buttons.page) == row.page)
             {
-                EXPECT_EQ(UsableButtons(run.wizard), buttons.usable);
+                EXPECT_EQ(UsableButtons(run.sheet), buttons.usable);
             }
         }
         Prepare(run, row.page, is);

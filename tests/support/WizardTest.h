@@ -9,6 +9,7 @@
 // search's pauses and the download's time-outs take a twentieth of their time.
 #pragma once
 
+#include "framework/headless/Script.h"
 #include "framework/headless/SheetController.h"
 #include "framework/headless/Wording.h"
 #include "platform/posix/ClockTesting.h"
@@ -25,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -126,25 +128,13 @@ protected:
         return !AnyWorkerRuns();
     }
 
-    // The sheet buttons a user can see and use, in the order Back, Next, Finish, Cancel, as the
-    // wizard script's "expect buttons" names them ("DisabledFinish" for a greyed Finish).
-    static std::string UsableButtons(const SheetController& controller)
+    // The sheet buttons a user can see and use, as the wizard script's "expect buttons" names
+    // them.
+    static std::string UsableButtons(const CPropertySheet& sheet)
     {
-        std::string list;
-        const auto add = [&list](const char* name) {
-            list += (list.empty() ? "" : ",") + std::string(name);
-        };
-        if (controller.IsButtonEnabled(ID_WIZBACK))
-            add("Back");
-        if (controller.IsButtonEnabled(ID_WIZNEXT))
-            add("Next");
-        if (controller.IsButtonVisible(ID_WIZFINISH))
-            add(controller.IsButtonEnabled(ID_WIZFINISH) ? "Finish" : "DisabledFinish");
-        if (controller.IsButtonEnabled(IDCANCEL))
-            add("Cancel");
-        return list;
+        return FormatButtons(VisibleButtons(sheet));
     }
-    std::string UsableButtons() const { return UsableButtons(wizard); }
+    std::string UsableButtons() const { return UsableButtons(sheet); }
 
     HeadlessHost& host = TestHost();
     CCfgSheet sheet{"test", nullptr, 0};
@@ -187,38 +177,26 @@ private:
 
     static bool AnyWorkerRuns()
     {
-        if (theApp.m_device.hThread != nullptr && theApp.m_device.result.load() == -1)
-            return true;
-        for (const std::vector<DeviceRecord*>* records :
-             {&theApp.m_devices, &theApp.m_droppedDevices})
-        {
-            for (const DeviceRecord* record : *records)
-            {
-                if (record->result.load() == -1)
-                    return true;
-            }
-        }
-        return false;
+        const auto& devices = theApp.m_devices;
+        const auto& dropped = theApp.m_droppedDevices;
+        return (theApp.m_device.hThread != nullptr && WorkerStillWrites(&theApp.m_device)) ||
+               std::any_of(devices.begin(), devices.end(), WorkerStillWrites) ||
+               std::any_of(dropped.begin(), dropped.end(), WorkerStillWrites);
     }
 
-    // The program's globals as at start-up (records still written by a worker are left alone).
+    // The program's globals as at start-up. The application takes the records back as the
+    // search drops them: one that a worker still writes stays parked.
     static void ResetProgramState()
     {
-        for (std::vector<DeviceRecord*>* records : {&theApp.m_devices, &theApp.m_droppedDevices})
-        {
-            std::vector<DeviceRecord*> busy;
-            for (DeviceRecord* record : *records)
-            {
-                if (record->result.load() == -1)
-                    busy.push_back(record);
-                else
-                    delete record;
-            }
-            *records = busy;
-        }
+        std::vector<DeviceRecord*> records;
+        records.swap(theApp.m_devices);
+        records.insert(records.end(), theApp.m_droppedDevices.begin(),
+                       theApp.m_droppedDevices.end());
+        theApp.m_droppedDevices.clear();
+        for (DeviceRecord* record : records)
+            theApp.DropDevice(record);
         theApp.m_device = DeviceRecord();
         theApp.m_device.cmdLines.clear();
-        theApp.m_device.hThread = nullptr;
         theParams.RemoveAll();
         g_bCfgModified = FALSE;
         g_profilePath.clear();
