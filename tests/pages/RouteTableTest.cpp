@@ -1,6 +1,7 @@
 // The wizard's routes as a whole: every page, its buttons on arrival, where Next and Back lead
 // under each condition that decides it, and the walks through several pages that the routes
 // are known for.
+#include "tests/support/PageList.h"
 #include "tests/support/WizardTest.h"
 
 #include <filesystem>
@@ -80,38 +81,7 @@ Conditions Parse(const std::string& words)
     return conditions;
 }
 
-// The buttons each page asks for when it is shown, as a user sees them.
-struct Buttons
-{
-    const char* page;
-    const char* usable;
-};
-
 // clang-format off
-constexpr Buttons kButtonsOnArrival[] = {
-    {"CWelcomePage",           "Next,Cancel"},
-    {"CPortPage",              "Back,Next,Cancel"},
-    {"CIDingPage",             "DisabledFinish,Cancel"}, // its first showing, while it searches
-    {"CINISectionPage",        "Back,Next,Cancel"},
-    {"CNetworkSwitchType",     "Back,Next,Cancel"},
-    {"CBandwidthPage",         "Back,Next,Cancel"},
-    {"CNetworkCfgPage1",       "Back,Next,Cancel"},
-    {"CNetworkCfgPage2US",     "Back,Next,Cancel"},
-    {"CNetworkCfgPage2Europe", "Back,Next,Cancel"},
-    {"CCallCtrlCfgPage",       "Back,Next,Cancel"},
-    {"CDataProtocolPage",      "Back,Next,Cancel"},
-    {"CStoredNumbersPage",     "Back,Next,Cancel"},
-    {"CPortCtrlCfgPage1",      "Back,Next,Cancel"},
-    {"CPortCtrlCfgPage2",      "Back,Next,Cancel"},
-    {"CPOTSPortPage",          "Back,Next,Cancel"},
-    {"CSaveCfgPage",           "Back,Next,Cancel"},
-    {"CLoadCfgPage",           "Back,Next,Cancel"},
-    {"CConfigingPage",         "DisabledFinish,Cancel"},
-    {"CConfigSuccessPage",     "Finish"}, // no Back to a second download
-    {"CConfigErrorPage",       "Finish"},
-    {"CConfigTimeoutPage",     "Finish"},
-};
-
 using enum Press;
 const Route kRoutes[] = {
     {"CWelcomePage",           Next,   "",                                "CIDingPage"},
@@ -376,11 +346,11 @@ TEST_F(RouteTable, EveryPageShowsItsButtons_AndNextAndBackLeadWhereTheConditions
         WizardRun run;
         Arrange(run, row.page, is);
         StartOn(run, row.page);
-        for (const Buttons& buttons : kButtonsOnArrival)
+        for (const PageRow& page : kPages)
         {
-            if (std::string(buttons.page) == row.page)
+            if (std::string(page.className) == row.page)
             {
-                EXPECT_EQ(UsableButtons(run.sheet), buttons.usable);
+                EXPECT_EQ(UsableButtons(run.sheet), page.buttonsOnArrival);
             }
         }
         Prepare(run, row.page, is);
