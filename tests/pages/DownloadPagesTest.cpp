@@ -26,12 +26,6 @@ protected:
             theParams.FindParam(IDC_STORED_NUMBER_0 + n)->m_bEnabled = FALSE;
     }
 
-    void StartOn(CPropertyPage& page)
-    {
-        sheet.SetActivePage(&page);
-        ASSERT_TRUE(wizard.Start());
-    }
-
     // Presses Next on the load page and lets the download run to its end.
     void DownloadFromLoadPage()
     {

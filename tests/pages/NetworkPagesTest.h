@@ -32,18 +32,6 @@ protected:
         g_bCfgModified = FALSE;
     }
 
-    // Starts the wizard on the page of that class ("CNetworkCfgPage1").
-    void StartOn(const std::string& pageClass)
-    {
-        for (int i = 0; i < sheet.GetPageCount(); ++i)
-        {
-            if (PageClassName(*sheet.GetPage(i)) == pageClass)
-                sheet.SetActivePage(i);
-        }
-        ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(ActivePageName(), pageClass);
-    }
-
     std::string Text(int id) const { return wizard.Control(id)->GetWindowText(); }
     bool IsEnabled(int id) const { return wizard.Control(id)->IsWindowEnabled() != FALSE; }
     bool IsVisible(int id) const { return wizard.Control(id)->IsWindowVisible() != FALSE; }

@@ -94,7 +94,7 @@ TEST_F(NetworkRoutes, EveryNextAndBackLeadsWhereTheSetupModelTEIsAndSwitchSay)
         sheet.m_bExpressSetup = row.express;
         sheet.m_bTEIDisabled = row.teiDisabled;
         sheet.m_bUSSwitchType = row.us;
-        StartOn(row.start);
+        StartOn(PageNamed(row.start));
         EXPECT_EQ(Leave(row.next), "");
         EXPECT_EQ(ActivePageName(), row.target);
         if (std::string(row.start) == "CNetworkCfgPage1" && row.next)
@@ -110,7 +110,7 @@ TEST_F(NetworkRoutes, TheSwitchTypePageOffersTheNorthAmericanSwitchesOnly_ForThe
     for (int model : {6, 3})
     {
         TakeModel(model);
-        StartOn("CNetworkSwitchType");
+        StartOn(sheet.m_networkSwitchTypePage);
         const auto& combo = static_cast<const CComboBox&>(*wizard.Control(IDC_SWITCH_TYPE));
         EXPECT_EQ(combo.GetCount(), model == 6 ? 3 : 6);
         EXPECT_EQ(combo.FindStringExact(-1, "1TR6"), CB_ERR);
@@ -141,7 +141,7 @@ TEST_F(NetworkRoutes, TheSwitchTypePageRecordsANorthAmericanSwitch_InAnyCaseAndE
         TakeModel(3);
         sheet.m_networkSwitchTypePage.m_strSwitchType = row.loaded;
         sheet.m_bUSSwitchType = !row.us;
-        StartOn("CNetworkSwitchType");
+        StartOn(sheet.m_networkSwitchTypePage);
         EXPECT_EQ(Leave(row.next), "");
         EXPECT_EQ(sheet.m_networkSwitchTypePage.m_strSwitchType, row.kept);
         EXPECT_EQ(sheet.m_bUSSwitchType, row.us);
@@ -152,7 +152,7 @@ TEST_F(NetworkRoutes, TheSwitchTypePageRecordsANorthAmericanSwitch_InAnyCaseAndE
 TEST_F(NetworkRoutes, TheSwitchTypePageKeepsItsSelection_WhenALoadedTypeMatchesNoItem)
 {
     TakeModel(3);
-    StartOn("CNetworkSwitchType");
+    StartOn(sheet.m_networkSwitchTypePage);
     ASSERT_TRUE(wizard.SelectText(IDC_SWITCH_TYPE, "VN4"));
     EXPECT_TRUE(g_bCfgModified);
     EXPECT_EQ(Leave(true), "");

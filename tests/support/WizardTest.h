@@ -29,7 +29,10 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -114,6 +117,79 @@ protected:
         sheet.BuildCatalogue();
     }
 
+    // Starts a run of the sheet on `page`. A run before it ends first, so that no page has to
+    // be left on the way.
+    void StartOn(CPropertyPage& page)
+    {
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
+        sheet.SetActivePage(&page);
+        ASSERT_TRUE(wizard.Start());
+        ASSERT_EQ(wizard.ActivePage(), &page);
+    }
+    // The same, with the adapter of these codes taken first (TakeAdapter).
+    void StartOn(CPropertyPage& page, int modelCode, int extModelCode)
+    {
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
+        TakeAdapter(modelCode, extModelCode);
+        StartOn(page);
+    }
+
+    // The sheet's page of that class ("CNetworkCfgPage1").
+    CPropertyPage& PageNamed(const std::string& className) const
+    {
+        for (int index = 0; index < sheet.GetPageCount(); ++index)
+        {
+            if (PageClassName(*sheet.GetPage(index)) == className)
+                return *sheet.GetPage(index);
+        }
+        throw std::invalid_argument("no page " + className);
+    }
+
+    // A value typed into an edit, and the message that leaving the page then shows (nullptr:
+    // the value is accepted).
+    struct TypedValue
+    {
+        int edit;
+        const char* typed;
+        const char* message;
+    };
+
+    // Leaves the page by Next and by Back with each row's value typed, on the page that `start`
+    // makes current afresh for every try: a refused value keeps the page, with its message shown
+    // and the focus on its edit; an accepted one leads to `next` or `back` without a message.
+    void ExpectValuesCheckedBothWays(std::span<const TypedValue> rows,
+                                     const std::function<void()>& start, CPropertyPage& next,
+                                     CPropertyPage& back)
+    {
+        for (bool forward : {true, false})
+        {
+            for (const TypedValue& row : rows)
+            {
+                SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
+                start();
+                CPropertyPage* page = wizard.ActivePage();
+                ASSERT_TRUE(wizard.Type(row.edit, row.typed));
+                host.ClearMessageBoxes();
+                if (row.message != nullptr)
+                    host.QueueAnswer(IDOK);
+                ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
+                if (row.message != nullptr)
+                {
+                    EXPECT_EQ(LastMessage(), row.message);
+                    EXPECT_EQ(wizard.ActivePage(), page);
+                    EXPECT_EQ(CWnd::GetFocus(), wizard.Control(row.edit));
+                }
+                else
+                {
+                    EXPECT_TRUE(host.MessageBoxes().empty());
+                    EXPECT_EQ(wizard.ActivePage(), forward ? &next : &back);
+                }
+            }
+        }
+    }
+
     // Lets real time pass until no worker writes a record any more; false after `timeoutMs`.
     static bool WaitForWorkers(int timeoutMs)
     {
@@ -169,12 +245,13 @@ protected:
         return host.MessageBoxes().empty() ? std::string() : host.MessageBoxes().back().text;
     }
 
-private:
+    // The link that makes a device COM`number`.
     std::string PortLink(int number) const
     {
         return (Folder() / "dosdevices" / ("com" + std::to_string(number))).string();
     }
 
+private:
     static bool AnyWorkerRuns()
     {
         const auto& devices = theApp.m_devices;
