@@ -223,4 +223,65 @@ TEST_F(NetworkFields, TheMsnPageShowsTheConfigurationLoadedSinceItsLastVisit)
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strDataMSN2, "");
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strVoiceMSN, "555:5");
 }
+
+class SwitchTypePage : public NetworkPagesTest
+{
+};
+
+TEST_F(SwitchTypePage, OffersTheNorthAmericanSwitchesOnly_ForTheDiredede)
+{
+    for (int model : {6, 3})
+    {
+        TakeModel(model);
+        StartOn(sheet.m_networkSwitchTypePage);
+        const auto& combo = static_cast<const CComboBox&>(*wizard.Control(IDC_SWITCH_TYPE));
+        EXPECT_EQ(combo.GetCount(), model == 6 ? 3 : 6);
+        EXPECT_EQ(combo.FindStringExact(-1, "1TR6"), CB_ERR);
+        sheet.DestroyWindow();
+    }
+}
+
+struct SwitchTypeLeft
+{
+    const char* loaded;
+    bool next;
+    const char* kept;
+    BOOL us;
+};
+
+TEST_F(SwitchTypePage, RecordsANorthAmericanSwitch_InAnyCaseAndEitherWay)
+{
+    const SwitchTypeLeft rows[] = {
+        {"ni - 1", true, "NI - 1", TRUE},
+        {"dms-100", false, "DMS-100", TRUE},
+        {"NET3", true, "NET3", FALSE},
+        // Offered by no item: nothing selected, and leaving keeps no switch type.
+        {"1TR6", false, "", FALSE},
+    };
+    for (const SwitchTypeLeft& row : rows)
+    {
+        SCOPED_TRACE(row.loaded);
+        TakeModel(3);
+        sheet.m_networkSwitchTypePage.m_strSwitchType = row.loaded;
+        sheet.m_bUSSwitchType = !row.us;
+        StartOn(sheet.m_networkSwitchTypePage);
+        EXPECT_EQ(Leave(row.next), "");
+        EXPECT_EQ(sheet.m_networkSwitchTypePage.m_strSwitchType, row.kept);
+        EXPECT_EQ(sheet.m_bUSSwitchType, row.us);
+        sheet.DestroyWindow();
+    }
+}
+
+TEST_F(SwitchTypePage, KeepsItsSelection_WhenALoadedTypeMatchesNoItem)
+{
+    TakeModel(3);
+    StartOn(sheet.m_networkSwitchTypePage);
+    ASSERT_TRUE(wizard.SelectText(IDC_SWITCH_TYPE, "VN4"));
+    EXPECT_TRUE(g_bCfgModified);
+    EXPECT_EQ(Leave(true), "");
+    sheet.m_networkSwitchTypePage.m_strSwitchType = "1TR6";
+    EXPECT_EQ(Leave(false), "");
+    EXPECT_EQ(Leave(true), "");
+    EXPECT_EQ(sheet.m_networkSwitchTypePage.m_strSwitchType, "VN4");
+}
 } // namespace
