@@ -1,6 +1,6 @@
-// What the suites of the network pages (switch type, TEI, numbers, call control) share: the
-// wizard started on one of them with an adapter taken, configurations loaded as the setup type
-// page loads them, and short reads of what the user sees.
+// What the suites of the network pages (switch type, TEI, numbers, call control) and the route
+// table share: an adapter of a model taken, configurations loaded as the setup type page loads
+// them, and short reads of what the user sees.
 #pragma once
 
 #include "tests/support/WizardTest.h"

@@ -121,17 +121,15 @@ protected:
     // be left on the way.
     void StartOn(CPropertyPage& page)
     {
-        if (sheet.GetSafeHwnd() != nullptr)
-            sheet.DestroyWindow();
+        sheet.DestroyWindow();
         sheet.SetActivePage(&page);
         ASSERT_TRUE(wizard.Start());
         ASSERT_EQ(wizard.ActivePage(), &page);
     }
-    // The same, with the adapter of these codes taken first (TakeAdapter).
+    // The same, with the adapter of these codes taken (TakeAdapter) once the run before ended.
     void StartOn(CPropertyPage& page, int modelCode, int extModelCode)
     {
-        if (sheet.GetSafeHwnd() != nullptr)
-            sheet.DestroyWindow();
+        sheet.DestroyWindow();
         TakeAdapter(modelCode, extModelCode);
         StartOn(page);
     }
