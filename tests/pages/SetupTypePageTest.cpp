@@ -463,7 +463,8 @@ TEST_F(SetupTypePage, OnlyCustomNewRemains_UntilAConfigurationExistsAgain)
     EXPECT_EQ(Rings(), 6);
 }
 
-TEST_F(SetupTypePage, ConfigurationStaysListed_AndTheMessageSaysItWasNotDeleted_WhenItsSectionCannotBeRemoved)
+TEST_F(SetupTypePage,
+       ConfigurationStaysListed_AndTheMessageSaysItWasNotDeleted_WhenItsSectionCannotBeRemoved)
 {
     const std::string profile = "[Alpha]\n[Beta]\n";
     WriteProfile(profile);
@@ -475,7 +476,8 @@ TEST_F(SetupTypePage, ConfigurationStaysListed_AndTheMessageSaysItWasNotDeleted_
         host.QueueAnswer(IDYES);
         host.QueueAnswer(IDOK);
         ASSERT_TRUE(wizard.Click(IDC_DELETE_CONFIG));
-        EXPECT_EQ(LastMessage(), "The configuration could not be deleted from " + ProfilePath() + ".");
+        EXPECT_EQ(LastMessage(),
+                  "The configuration could not be deleted from " + ProfilePath() + ".");
         EXPECT_EQ(Items(), "Alpha|Beta");
         EXPECT_EQ(SelectedItem(), "Beta");
     }
