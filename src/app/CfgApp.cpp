@@ -28,13 +28,10 @@ CCfgApp::CCfgApp()
     SetPortFailureTrace(LogPortFailure);
 }
 
-namespace
-{
 bool WorkerStillWrites(const DeviceRecord* record)
 {
     return record->result.load(std::memory_order_acquire) == -1;
 }
-} // namespace
 
 CCfgApp::~CCfgApp()
 {

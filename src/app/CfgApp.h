@@ -37,3 +37,6 @@ public:
 };
 
 extern CCfgApp theApp;
+
+// True while a worker thread may still write into the record: its result is still -1.
+bool WorkerStillWrites(const DeviceRecord* record);

@@ -1,7 +1,8 @@
 #include "src/app/CfgSheet.h"
 #include "framework/headless/SheetController.h"
+#include "framework/headless/Wording.h"
 #include "src/app/CfgApp.h"
-#include "tests/app/SheetPages.h"
+#include "tests/support/PageList.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>
@@ -21,14 +22,14 @@ protected:
 
 TEST_F(CfgSheetTest, PagesSitAtTheirWizardIndex_WhereDeclarationOrderDiffers)
 {
-    EXPECT_EQ(sheet.GetPage(0), &sheet.m_welcomePage);
-    EXPECT_EQ(sheet.GetPage(1), &sheet.m_portPage);
-    EXPECT_EQ(sheet.GetPage(2), &sheet.m_idingPage);
-    EXPECT_EQ(sheet.GetPage(3), &sheet.m_iniSectionPage);
-    EXPECT_EQ(sheet.GetPage(5), &sheet.m_bandwidthPage);
-    EXPECT_EQ(sheet.GetPage(14), &sheet.m_potsPortPage);
-    EXPECT_EQ(sheet.GetPage(19), &sheet.m_configErrorPage);
-    EXPECT_EQ(sheet.GetPage(20), &sheet.m_configTimeoutPage);
+    ASSERT_EQ(sheet.GetPageCount(), static_cast<int>(std::size(kPages)));
+    for (int index = 0; index < sheet.GetPageCount(); ++index)
+    {
+        const CPropertyPage& page = *sheet.GetPage(index);
+        EXPECT_EQ(PageClassName(page), kPages[index].className) << index;
+        EXPECT_EQ(page.GetTemplateId(), kPages[index].templateId) << index;
+        EXPECT_EQ(page.GetCaption(), kPages[index].caption) << index;
+    }
 }
 
 TEST_F(CfgSheetTest, AllThreeFlagsReadFalse_WhenTheSheetIsBuiltAndStarted)
@@ -43,13 +44,13 @@ TEST_F(CfgSheetTest, AllThreeFlagsReadFalse_WhenTheSheetIsBuiltAndStarted)
 
 TEST_F(CfgSheetTest, ParentDownCastAndSheetPointerAreTheSameSheet_BeforeAndAfterThePageWindowsExist)
 {
-    int pages = 0;
-    ForEachPage(sheet, [&](auto& page) {
-        ++pages;
-        EXPECT_EQ(page.m_pSheet, &sheet);
-        EXPECT_EQ(dynamic_cast<CCfgSheet*>(page.GetParent()), page.m_pSheet);
-    });
-    EXPECT_EQ(pages, 21);
+    for (int index = 0; index < sheet.GetPageCount(); ++index)
+    {
+        auto* page = dynamic_cast<CCfgPage*>(sheet.GetPage(index));
+        ASSERT_NE(page, nullptr) << index;
+        EXPECT_EQ(page->m_pSheet, &sheet);
+        EXPECT_EQ(dynamic_cast<CCfgSheet*>(page->GetParent()), page->m_pSheet);
+    }
 
     ASSERT_TRUE(wizard.Start());
     CPropertyPage* welcome = wizard.ActivePage();

@@ -2,56 +2,31 @@
 #include "src/app/CfgSheet.h"
 #include "src/profile/ProfileFile.h"
 #include "src/serial/log.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
-
-#include <unistd.h>
 
 namespace
 {
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testing_support::ReadFile;
 
 // Runs the start-up in a fresh temporary working directory, where the log is written.
 class StartupTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_previous = fs::current_path();
-        std::string pattern = (fs::temp_directory_path() / "quoran-startup-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        m_folder = pattern;
-        fs::current_path(m_folder);
-    }
+    void TearDown() override { TestHost().SetDriver(nullptr); }
 
-    void TearDown() override
-    {
-        TestHost().SetDriver(nullptr);
-        fs::current_path(m_previous);
-        fs::remove_all(m_folder);
-    }
+    fs::path LogPath() const { return m_folder.Path() / "log.txt"; }
 
-    fs::path LogPath() const { return m_folder / "log.txt"; }
-
-    fs::path m_previous;
-    fs::path m_folder;
+    testing_support::TempFolder m_folder;
+    testing_support::WorkingDirectory m_inFolder{m_folder.Path()};
 };
 
 // What a user sees on the first page, then Cancel.

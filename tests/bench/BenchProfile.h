@@ -1,9 +1,10 @@
 // A profile of `sections` configurations named Config0, Config1, ... with 53 keys each, in a
-// folder of its own under /tmp that goes with the object.
+// temporary folder of its own that goes with the object.
 #pragma once
 
+#include "tests/support/TempFolder.h"
+
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,9 +14,6 @@ class BenchProfile
 public:
     explicit BenchProfile(int sections)
     {
-        char pattern[] = "/tmp/profile-bench-XXXXXX";
-        m_folder = mkdtemp(pattern);
-        m_path = m_folder + "/quoran.ini";
         std::ofstream out(m_path, std::ios::binary);
         for (int s = 0; s < sections; ++s)
         {
@@ -25,13 +23,12 @@ public:
         }
         m_bytes = static_cast<int64_t>(std::filesystem::file_size(m_path));
     }
-    ~BenchProfile() { std::filesystem::remove_all(m_folder); }
 
     const char* Path() const { return m_path.c_str(); }
     int64_t Bytes() const { return m_bytes; }
 
 private:
-    std::string m_folder;
-    std::string m_path;
+    testing_support::TempFolder m_folder;
+    std::string m_path = m_folder.File("quoran.ini");
     int64_t m_bytes = 0;
 };

@@ -3,18 +3,16 @@
 // the wizard's own figures are held against.
 #pragma once
 
-#include "platform/posix/ComPortNames.h"
 #include "platform/win32.h"
 #include "src/serial/log.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <fstream>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,36 +24,17 @@ namespace bench_serial
 class BenchFolder
 {
 public:
-    explicit BenchFolder(const char* name)
-    {
-        std::string pattern = std::string("/tmp/") + name + "-XXXXXX";
-        if (mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        m_path = pattern;
-        std::filesystem::create_directory(m_path / "dosdevices");
-        SetComPortFolderForTesting(m_path.c_str());
-        std::filesystem::current_path(m_path);
-        log_Open();
-    }
-    ~BenchFolder()
-    {
-        log_Close();
-        SetComPortFolderForTesting(nullptr);
-        std::filesystem::current_path("/");
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
+    BenchFolder() { log_Open(); }
+    ~BenchFolder() { log_Close(); }
     BenchFolder(const BenchFolder&) = delete;
     BenchFolder& operator=(const BenchFolder&) = delete;
 
     // The link that makes a device COM`number`.
-    std::string PortLink(int number) const
-    {
-        return (m_path / "dosdevices" / ("com" + std::to_string(number))).string();
-    }
+    std::string PortLink(int number) const { return m_ports.LinkPath(number); }
 
 private:
-    std::filesystem::path m_path;
+    testing_support::ComPortFolder m_ports;
+    testing_support::WorkingDirectory m_inFolder{m_ports.Path()};
 };
 
 inline double ProcessCpuSeconds()

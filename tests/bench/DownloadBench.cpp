@@ -58,7 +58,7 @@ void DownloadThroughThePage(HeadlessHost& host, const char* portPath, double flo
 
 int main()
 {
-    const bench_serial::BenchFolder folder("download-bench");
+    const bench_serial::BenchFolder folder;
 
     const auto adapter = sim::Adapter::Start(sim::Options{});
     if (!adapter || !adapter->LinkAs(folder.PortLink(1)))

@@ -27,7 +27,7 @@ const std::vector<std::string> kCommands = {"AT\r", "ATE1V1Q0\r", "ATI2\r", "ATI
 
 int main()
 {
-    const bench_serial::BenchFolder folder("identify-bench");
+    const bench_serial::BenchFolder folder;
 
     sim::Options options;
     options.model = "ZOBRA-2S without V.110"; // asks AT%I too: five exchanges

@@ -14,7 +14,7 @@
 #include "src/app/CfgSheet.h"
 #include "src/serial/log.h"
 #include "tests/bench/BenchSerial.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -114,7 +114,7 @@ void Report(const char* scenario, double floor, const std::vector<Figures>& runs
 
 int main()
 {
-    const bench_serial::BenchFolder folder("search-bench");
+    const bench_serial::BenchFolder folder;
     theApp.m_bLogEnabled = TRUE;
     HeadlessHost host(HeadlessHost::ClockMode::RealTime);
     AfxSetHost(&host);

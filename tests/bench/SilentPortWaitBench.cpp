@@ -3,7 +3,7 @@
 // once on 36 ports at the same time (as the port search does). The processor time should stay
 // near zero: the wait is spent in poll(), not in a loop.
 #include "platform/win32.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <chrono>
 #include <cstdio>

@@ -4,8 +4,8 @@
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/profile/ProfileFile.h"
-#include "tests/profile/MessageBoxes.h"
-#include "tests/profile/TempProfile.h"
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/TempProfile.h"
 #include "tests/support/WorkedExample.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "sim/Adapter.h"
 #include "src/commands/config.h"
-#include "tests/serial/SerialTestSupport.h"
+#include "tests/support/SerialTest.h"
 
 #include <gtest/gtest.h>
 

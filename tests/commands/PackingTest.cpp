@@ -1,7 +1,7 @@
 #include "src/commands/CfgParam.h"
 
 #include "src/commands/ChoiceTables.h"
-#include "tests/profile/MessageBoxes.h"
+#include "tests/support/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 

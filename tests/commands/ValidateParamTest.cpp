@@ -5,7 +5,7 @@
 #include "src/profile/ProfileFile.h"
 #include "src/profile/ProfileMessages.h"
 #include "src/res/WizardRes.h"
-#include "tests/profile/MessageBoxes.h"
+#include "tests/support/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "src/download/Download.h"
 #include "sim/Adapter.h"
-#include "tests/serial/SerialTestSupport.h"
+#include "tests/support/SerialTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/framework/TestPages.h"
+#include "tests/support/TestPages.h"
 
 using namespace testpages;
 

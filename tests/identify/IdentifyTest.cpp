@@ -2,7 +2,7 @@
 #include "src/identify/DeviceTable.h"
 #include "src/identify/PortWorkers.h"
 #include "src/identify/devid.h"
-#include "tests/serial/SerialTestSupport.h"
+#include "tests/support/SerialTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "src/identify/devid.h"
-#include "tests/serial/SerialTestSupport.h"
+#include "tests/support/SerialTest.h"
 
 #include <gtest/gtest.h>
 

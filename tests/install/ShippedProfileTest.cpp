@@ -6,8 +6,8 @@
 #include "src/commands/CfgParam.h"
 #include "src/identify/DeviceTable.h"
 #include "src/profile/ProfileFile.h"
-#include "tests/profile/MessageBoxes.h"
-#include "tests/profile/TempProfile.h"
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/TempProfile.h"
 
 #include <gtest/gtest.h>
 

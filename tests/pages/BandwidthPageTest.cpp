@@ -1,4 +1,4 @@
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <string>
 #include <vector>
@@ -10,17 +10,6 @@ namespace
 class BandwidthPageTest : public WizardTest
 {
 protected:
-    void StartOnPage()
-    {
-        // Each start is a new sheet window, so that no other page has to be left on the way.
-        if (sheet.GetSafeHwnd() != nullptr)
-            sheet.DestroyWindow();
-        TakeAdapter(3, 13);
-        sheet.SetActivePage(&page);
-        ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(wizard.ActivePage(), &page);
-    }
-
     CBandwidthPage& page = sheet.m_bandwidthPage;
 };
 
@@ -29,7 +18,7 @@ TEST_F(BandwidthPageTest, ShowsTheValues_AndEveryControlMarksTheConfigurationMod
     page.m_nHighThreshold = 10;
     page.m_nLowThroughput = 26;
     page.m_strDBAScheme = "PPP";
-    StartOnPage();
+    StartOn(page, 3, 13);
     EXPECT_EQ(wizard.Control(IDC_BOD_HIGH_THRESHOLD)->GetWindowText(), "10");
     EXPECT_EQ(wizard.Control(IDC_BOD_LOW_THROUGHPUT)->GetWindowText(), "26");
     EXPECT_EQ(SelectionOf(IDC_BANDWIDTH_SCHEME), "PPP");
@@ -58,13 +47,7 @@ TEST_F(BandwidthPageTest, ShowsTheValues_AndEveryControlMarksTheConfigurationMod
 // download fail without saying why; the next load would replace it with its default.
 TEST_F(BandwidthPageTest, RefusesEachValueOutsideItsRange_WhenLeftEitherWay)
 {
-    struct Row
-    {
-        int edit;
-        const char* typed;
-        const char* message; // nullptr: accepted
-    };
-    const Row rows[] = {
+    const TypedValue rows[] = {
         {IDC_BOD_HIGH_THRESHOLD, "255", nullptr},
         {IDC_BOD_HIGH_THRESHOLD, "256", "Data entered is out of range."},
         {IDC_BOD_HIGH_THROUGHPUT, "64", nullptr},
@@ -75,32 +58,13 @@ TEST_F(BandwidthPageTest, RefusesEachValueOutsideItsRange_WhenLeftEitherWay)
         {IDC_BOD_LOW_THROUGHPUT, "100", "Data entered is out of range."},
         {IDC_BOD_LOW_THROUGHPUT, "kbps", "Please enter an integer."},
     };
-    for (bool forward : {true, false})
-    {
-        for (const Row& row : rows)
-        {
-            SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
-            StartOnPage();
-            for (int edit : {IDC_BOD_HIGH_THROUGHPUT, IDC_BOD_HIGH_THRESHOLD, IDC_BOD_LOW_THRESHOLD,
-                             IDC_BOD_LOW_THROUGHPUT})
-                ASSERT_TRUE(wizard.Type(edit, "10"));
-            ASSERT_TRUE(wizard.Type(row.edit, row.typed));
-            host.ClearMessageBoxes();
-            if (row.message != nullptr)
-                host.QueueAnswer(IDOK);
-            ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
-            if (row.message != nullptr)
-            {
-                EXPECT_EQ(LastMessage(), row.message);
-                EXPECT_EQ(wizard.ActivePage(), &page);
-                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(row.edit));
-            }
-            else
-            {
-                EXPECT_TRUE(host.MessageBoxes().empty());
-                EXPECT_NE(wizard.ActivePage(), &page);
-            }
-        }
-    }
+    const auto start = [this] {
+        StartOn(page, 3, 13);
+        for (int edit : {IDC_BOD_HIGH_THROUGHPUT, IDC_BOD_HIGH_THRESHOLD, IDC_BOD_LOW_THRESHOLD,
+                         IDC_BOD_LOW_THROUGHPUT})
+            ASSERT_TRUE(wizard.Type(edit, "10"));
+    };
+    ExpectValuesCheckedBothWays(rows, start, sheet.m_networkCfgPage1,
+                                sheet.m_networkSwitchTypePage);
 }
 } // namespace

@@ -13,7 +13,7 @@ protected:
 TEST_F(CallCtrlPage, GreysTheRingsWithoutAutoAnswer_ButStillChecksTheirRange)
 {
     TakeModel(3);
-    StartOn("CCallCtrlCfgPage");
+    StartOn(page);
     ASSERT_TRUE(wizard.Type(IDC_RINGS_TO_ANSWER, "1234567"));
     EXPECT_EQ(Text(IDC_RINGS_TO_ANSWER), "12345");
     ASSERT_TRUE(wizard.Click(IDC_AUTO_ANSWER));
@@ -30,7 +30,7 @@ TEST_F(CallCtrlPage, SendsOneS0_TheRingsWithAutoAnswerAndZeroWithout)
     for (int autoAnswer : {BST_CHECKED, BST_UNCHECKED})
     {
         TakeModel(3);
-        StartOn("CCallCtrlCfgPage");
+        StartOn(page);
         ASSERT_TRUE(wizard.Type(IDC_RINGS_TO_ANSWER, "3"));
         ASSERT_TRUE(wizard.Check(IDC_AUTO_ANSWER, autoAnswer));
         EXPECT_EQ(Leave(true), "");
@@ -47,7 +47,7 @@ TEST_F(CallCtrlPage, GreysTheRingsByTheAutoAnswerOfAConfigurationLoadedWhileAway
     WriteProfile("[Quiet]\nAutoAnswer=No\nRingsToAnswer=4\n[Loud]\nAutoAnswer=Yes\n");
     TakeModel(3);
     LoadConfiguration("Quiet");
-    StartOn("CCallCtrlCfgPage");
+    StartOn(page);
     EXPECT_FALSE(IsEnabled(IDC_RINGS_TO_ANSWER));
     EXPECT_EQ(Text(IDC_RINGS_TO_ANSWER), "4");
     EXPECT_EQ(Leave(true), "");
@@ -70,7 +70,7 @@ TEST_F(CallCtrlPage, MarksTheConfigurationModified_ByEverySettingCallerIdInclude
     for (auto change : changes)
     {
         TakeModel(3);
-        StartOn("CCallCtrlCfgPage");
+        StartOn(page);
         ASSERT_TRUE(change(wizard));
         EXPECT_TRUE(g_bCfgModified);
         EXPECT_EQ(Leave(true), "");

@@ -1,4 +1,4 @@
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <string>
 #include <vector>
@@ -10,18 +10,6 @@ namespace
 class DataProtocolPageTest : public WizardTest
 {
 protected:
-    // The data protocol page of an adapter of these codes is the first page shown.
-    void StartOnPage(int modelCode = 3, int extModelCode = 13)
-    {
-        // Each start is a new sheet window, so that no other page has to be left on the way.
-        if (sheet.GetSafeHwnd() != nullptr)
-            sheet.DestroyWindow();
-        TakeAdapter(modelCode, extModelCode);
-        sheet.SetActivePage(&sheet.m_dataProtocolPage);
-        ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(wizard.ActivePage(), &sheet.m_dataProtocolPage);
-    }
-
     CDataProtocolPage& page = sheet.m_dataProtocolPage;
 };
 
@@ -45,7 +33,7 @@ TEST_F(DataProtocolPageTest, OffersTheProtocolsOfTheAdaptersRow_InTheRowsOrder)
     for (const Row& row : rows)
     {
         SCOPED_TRACE(std::to_string(row.modelCode) + "/" + std::to_string(row.extModelCode));
-        StartOnPage(row.modelCode, row.extModelCode);
+        StartOn(page, row.modelCode, row.extModelCode);
         EXPECT_EQ(ItemsOf(IDC_DATA_PROTOCOL), row.protocols);
     }
 }
@@ -53,7 +41,7 @@ TEST_F(DataProtocolPageTest, OffersTheProtocolsOfTheAdaptersRow_InTheRowsOrder)
 TEST_F(DataProtocolPageTest, StoresAnEmptyProtocol_WhenTheStoredOneIsNotOffered)
 {
     page.m_strDataProtocol = "CLEAR"; // list A has no CLEAR
-    StartOnPage(3, 13);
+    StartOn(page, 3, 13);
     EXPECT_EQ(SelectionOf(IDC_DATA_PROTOCOL), "");
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(page.m_strDataProtocol, "");
@@ -61,7 +49,7 @@ TEST_F(DataProtocolPageTest, StoresAnEmptyProtocol_WhenTheStoredOneIsNotOffered)
 
 TEST_F(DataProtocolPageTest, KeepsTheEarlierSelection_WhenAProtocolThatIsNotOfferedIsLoaded)
 {
-    StartOnPage(3, 13);
+    StartOn(page, 3, 13);
     ASSERT_TRUE(wizard.SelectText(IDC_DATA_PROTOCOL, "X.75"));
     ASSERT_TRUE(wizard.Next());
     page.m_strDataProtocol = "CLEAR";
@@ -72,7 +60,7 @@ TEST_F(DataProtocolPageTest, KeepsTheEarlierSelection_WhenAProtocolThatIsNotOffe
 // The box is bound to the change handler, so a change of it alone is saved before it is sent.
 TEST_F(DataProtocolPageTest, MarksTheConfigurationModified_WhenEitherControlChanges)
 {
-    StartOnPage();
+    StartOn(page, 3, 13);
     ASSERT_TRUE(wizard.Click(IDC_AUTO_DETECT));
     EXPECT_TRUE(g_bCfgModified);
     EXPECT_TRUE(page.IsModified());
@@ -86,7 +74,7 @@ TEST_F(DataProtocolPageTest, ExpressNextGoesToTheSavePage_WhenOnlyAutoDetectionW
 {
     sheet.m_bExpressSetup = TRUE;
     page.m_bAutoDetect = 1;
-    StartOnPage();
+    StartOn(page, 3, 13);
     ASSERT_TRUE(wizard.Click(IDC_AUTO_DETECT));
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_saveCfgPage);

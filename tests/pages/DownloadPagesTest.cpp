@@ -1,6 +1,6 @@
 #include "src/download/Download.h"
 #include "src/identify/DeviceTable.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 #include "tests/support/WorkedExample.h"
 
 using wizard_testing::WizardTest;
@@ -24,12 +24,6 @@ protected:
             theParams.FindParam(controlId)->m_bEnabled = FALSE;
         for (int n = 0; n < 10; ++n)
             theParams.FindParam(IDC_STORED_NUMBER_0 + n)->m_bEnabled = FALSE;
-    }
-
-    void StartOn(CPropertyPage& page)
-    {
-        sheet.SetActivePage(&page);
-        ASSERT_TRUE(wizard.Start());
     }
 
     // Presses Next on the load page and lets the download run to its end.
@@ -155,7 +149,7 @@ TEST_F(DownloadPages, EachResult_ShowsItsOutcomePageAndText_WithFinishOnlyAndCan
         host.AdvanceTime(1000);
         ASSERT_EQ(driver.ActivePage()->GetTemplateId(), row.outcomePage);
         EXPECT_EQ(driver.Control(row.messageControl)->GetWindowText(), AfxLoadString(row.text));
-        EXPECT_EQ(UsableButtons(driver), "Finish");
+        EXPECT_EQ(UsableButtons(run), "Finish");
         EXPECT_FALSE(host.HasTimer(run.m_configingPage, run.m_configingPage.m_nTimerID));
         run.DestroyWindow();
     }

@@ -1,5 +1,5 @@
 #include "src/identify/DeviceTable.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <algorithm>
 
@@ -19,9 +19,10 @@ class IDingPage : public WizardTest
 protected:
     CIDingPage& page = sheet.m_idingPage;
 
-    void StartOnSearchPage()
+    // "Yes" on the welcome page, as the user reaches the search.
+    void SearchFromTheWelcomePage()
     {
-        ASSERT_TRUE(wizard.Start());
+        StartOn(sheet.m_welcomePage);
         ASSERT_TRUE(wizard.Check(IDC_SEARCH_YES, BST_CHECKED));
         ASSERT_TRUE(wizard.Next());
         ASSERT_EQ(wizard.ActivePage(), &page);
@@ -68,8 +69,7 @@ protected:
         options.extendedModelLine = "ISDN TA S/T";
         m_unlisted = sim::Adapter::Start(options);
         ASSERT_NE(m_unlisted, nullptr);
-        ASSERT_TRUE(m_unlisted->LinkAs(
-            (Folder() / "dosdevices" / ("com" + std::to_string(number))).string()));
+        ASSERT_TRUE(m_unlisted->LinkAs(PortLink(number)));
     }
 
     std::unique_ptr<sim::Adapter> m_unlisted;
@@ -82,7 +82,7 @@ TEST_F(IDingPage, AdaptersListedInPortOrder_FirstRowSelected_AndNextTakesIt)
     AttachAdapter(2, "modem");
     AttachUnlistedPair(5);
     ASSERT_EQ(GetDeviceNameId(3, 32), 0);
-    StartOnSearchPage();
+    SearchFromTheWelcomePage();
     EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
     EXPECT_FALSE(page.m_listDevices.IsWindowVisible());
     EXPECT_EQ(theApp.m_devices.size(), 36u);
@@ -128,7 +128,7 @@ TEST_F(IDingPage, AdaptersListedInPortOrder_FirstRowSelected_AndNextTakesIt)
 TEST_F(IDingPage, ModelNineTaken_TheTwelvePotsAndBandwidthParametersAreDisabled)
 {
     AttachAdapter(4, "PELLOR-S");
-    StartOnSearchPage();
+    SearchFromTheWelcomePage();
     FinishSearch();
     ASSERT_EQ(Rows(), std::vector<std::string>{"COM4|PELLOR-S"});
     ASSERT_TRUE(wizard.Next());
@@ -140,7 +140,7 @@ TEST_F(IDingPage, ModelNineTaken_TheTwelvePotsAndBandwidthParametersAreDisabled)
 
 TEST_F(IDingPage, NoAdapter_ShowsNotFoundWithFinishOnly_AtTheFirstTickAfterTheWorkersEnd)
 {
-    StartOnSearchPage();
+    SearchFromTheWelcomePage();
     FinishSearch();
     EXPECT_EQ(Text(IDC_SEARCH_PROMPT), AfxLoadString(IDS_NOT_FOUND));
     EXPECT_EQ(UsableButtons(), "Finish,Cancel");
@@ -153,7 +153,7 @@ TEST_F(IDingPage, NoAdapter_ShowsNotFoundWithFinishOnly_AtTheFirstTickAfterTheWo
 TEST_F(IDingPage, PortStillProbing_GivesUpAtThe21stTick_KeepingItsRecordForTheWorker)
 {
     AttachSilentPort(2);
-    StartOnSearchPage();
+    SearchFromTheWelcomePage();
     host.AdvanceTime(20000);
     EXPECT_EQ(UsableButtons(), "DisabledFinish,Cancel");
     EXPECT_EQ(Text(IDC_SEARCH_PROMPT), AfxLoadString(IDS_SEARCHING));
@@ -176,7 +176,7 @@ TEST_F(IDingPage, PortStillProbing_GivesUpAtThe21stTick_KeepingItsRecordForTheWo
 TEST_F(IDingPage, ComingBackAfterTheSearch_ShowsTheFirstListAtOnce_WithoutSearchingAgain)
 {
     AttachAdapter(1, "KESTRAST/13");
-    StartOnSearchPage();
+    SearchFromTheWelcomePage();
     FinishSearch();
     const std::vector<DeviceRecord*> found = theApp.m_devices;
     ASSERT_EQ(found.size(), 1u);
@@ -202,7 +202,7 @@ TEST_F(IDingPage, ComingBackAfterTheSearch_ShowsTheFirstListAtOnce_WithoutSearch
 TEST_F(IDingPage, NextWithoutASelectedRow_SaysSoAndStays)
 {
     AttachAdapter(1, "KESTRAST/13");
-    StartOnSearchPage();
+    SearchFromTheWelcomePage();
     FinishSearch();
     page.m_listDevices.SetItemState(0, 0, LVIS_SELECTED);
     host.QueueAnswer(IDOK);

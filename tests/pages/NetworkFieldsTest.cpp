@@ -55,7 +55,7 @@ TEST_F(NetworkFields, EachPageChecksItsFieldsInOrder_AndKeepsTheFocusOnTheFirstB
         sheet.m_networkCfgPage2US.m_strDataSPID = "1";
         sheet.m_networkCfgPage2US.m_strVoiceSPID = "2";
         sheet.m_networkCfgPage2Europe.m_strDataMSN = "12345678901234567890";
-        StartOn(row.page);
+        StartOn(PageNamed(row.page));
         for (const auto& [id, text] : row.typed)
             ASSERT_TRUE(wizard.Type(id, text));
         EXPECT_EQ(Leave(row.next), row.message);
@@ -72,7 +72,7 @@ TEST_F(NetworkFields, TheSpidPageStoresTrimmedNumbers_AndSendsOnlyTheChannelsWit
     TakeModel(3);
     sheet.m_networkCfgPage1.m_strVoiceTEI = "disabled";
     sheet.m_networkCfgPage2US.m_strVoiceSPID = "999";
-    StartOn("CNetworkCfgPage2US");
+    StartOn(sheet.m_networkCfgPage2US);
     for (int id : {IDC_DATA_SPID_LABEL, IDC_DATA_SPID, IDC_DATA_DN_LABEL, IDC_DATA_DN,
                    IDC_DATA_DN2_LABEL, IDC_DATA_DN2})
         EXPECT_TRUE(IsEnabled(id)) << id;
@@ -98,7 +98,7 @@ TEST_F(NetworkFields, TheMsnPageGreysTheVoiceFields_KeepsTheirTextUnchecked_AndS
     sheet.m_networkCfgPage1.m_strVoiceTEI = "Disabled";
     sheet.m_networkCfgPage2Europe.m_strDataMSN = "4930123";
     sheet.m_networkCfgPage2Europe.m_strVoiceMSN = "12a:7";
-    StartOn("CNetworkCfgPage2Europe");
+    StartOn(sheet.m_networkCfgPage2Europe);
     for (int id : {IDC_VOICE_MSN_LABEL, IDC_VOICE_SUB_LABEL, IDC_VOICE_MSN, IDC_VOICE_SUB})
         EXPECT_FALSE(IsEnabled(id)) << id;
     EXPECT_TRUE(IsEnabled(IDC_DATA_SUB2));
@@ -122,7 +122,7 @@ TEST_F(NetworkFields, ModelsSevenToNineLabelTheNumbersByPosition_AndHaveNoSecond
         const bool positional = model != 3;
         TakeModel(model);
         sheet.m_networkCfgPage2US.m_strVoiceSPID = "2";
-        StartOn("CNetworkCfgPage2US");
+        StartOn(sheet.m_networkCfgPage2US);
         EXPECT_EQ(Text(IDC_DATA_SPID_LABEL), positional ? "SPID 1:" : "&Data SPID :");
         EXPECT_EQ(Text(IDC_VOICE_DN_LABEL),
                   positional ? "Directory Number 2:" : "V&oice Directory Number :");
@@ -132,7 +132,7 @@ TEST_F(NetworkFields, ModelsSevenToNineLabelTheNumbersByPosition_AndHaveNoSecond
         EXPECT_EQ(Leave(true), "Please enter 'DataSPID'.");
         sheet.DestroyWindow();
 
-        StartOn("CNetworkCfgPage2Europe");
+        StartOn(sheet.m_networkCfgPage2Europe);
         EXPECT_EQ(Text(IDC_VOICE_MSN_LABEL), positional ? "MSN Number 2:" : "&Voice ISDN Number :");
         EXPECT_EQ(Text(IDC_MSN_NOTE).empty(), positional);
         EXPECT_EQ(IsVisible(IDC_DATA_MSN2), !positional);
@@ -185,7 +185,7 @@ TEST_F(NetworkFields, TheMsnPageStoresThePairTyped_ButNoSubAddressForPellorS)
     {
         SCOPED_TRACE(row.model);
         TakeModel(row.model);
-        StartOn("CNetworkCfgPage2Europe");
+        StartOn(sheet.m_networkCfgPage2Europe);
         ASSERT_TRUE(wizard.Type(IDC_DATA_MSN, row.number));
         ASSERT_TRUE(wizard.Type(IDC_DATA_SUB, row.subAddress));
         EXPECT_EQ(Leave(true), "");
@@ -203,7 +203,7 @@ TEST_F(NetworkFields, TheMsnPageShowsTheConfigurationLoadedSinceItsLastVisit)
                  "[Second]\nDataMSN=444\nVoiceMSN=555:5\n");
     TakeModel(3);
     LoadConfiguration("First");
-    StartOn("CNetworkCfgPage2Europe");
+    StartOn(sheet.m_networkCfgPage2Europe);
     EXPECT_EQ(Text(IDC_DATA_MSN) + "|" + Text(IDC_DATA_SUB), "123|45");
     EXPECT_EQ(Text(IDC_DATA_MSN2) + "|" + Text(IDC_DATA_SUB2), ":45|");
     EXPECT_EQ(Text(IDC_VOICE_MSN) + "|" + Text(IDC_VOICE_SUB), "1|2:3");
@@ -222,5 +222,66 @@ TEST_F(NetworkFields, TheMsnPageShowsTheConfigurationLoadedSinceItsLastVisit)
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strDataMSN, "444");
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strDataMSN2, "");
     EXPECT_EQ(sheet.m_networkCfgPage2Europe.m_strVoiceMSN, "555:5");
+}
+
+class SwitchTypePage : public NetworkPagesTest
+{
+};
+
+TEST_F(SwitchTypePage, OffersTheNorthAmericanSwitchesOnly_ForTheDiredede)
+{
+    for (int model : {6, 3})
+    {
+        TakeModel(model);
+        StartOn(sheet.m_networkSwitchTypePage);
+        const auto& combo = static_cast<const CComboBox&>(*wizard.Control(IDC_SWITCH_TYPE));
+        EXPECT_EQ(combo.GetCount(), model == 6 ? 3 : 6);
+        EXPECT_EQ(combo.FindStringExact(-1, "1TR6"), CB_ERR);
+        sheet.DestroyWindow();
+    }
+}
+
+struct SwitchTypeLeft
+{
+    const char* loaded;
+    bool next;
+    const char* kept;
+    BOOL us;
+};
+
+TEST_F(SwitchTypePage, RecordsANorthAmericanSwitch_InAnyCaseAndEitherWay)
+{
+    const SwitchTypeLeft rows[] = {
+        {"ni - 1", true, "NI - 1", TRUE},
+        {"dms-100", false, "DMS-100", TRUE},
+        {"NET3", true, "NET3", FALSE},
+        // Offered by no item: nothing selected, and leaving keeps no switch type.
+        {"1TR6", false, "", FALSE},
+    };
+    for (const SwitchTypeLeft& row : rows)
+    {
+        SCOPED_TRACE(row.loaded);
+        TakeModel(3);
+        sheet.m_networkSwitchTypePage.m_strSwitchType = row.loaded;
+        sheet.m_bUSSwitchType = !row.us;
+        StartOn(sheet.m_networkSwitchTypePage);
+        EXPECT_EQ(Leave(row.next), "");
+        EXPECT_EQ(sheet.m_networkSwitchTypePage.m_strSwitchType, row.kept);
+        EXPECT_EQ(sheet.m_bUSSwitchType, row.us);
+        sheet.DestroyWindow();
+    }
+}
+
+TEST_F(SwitchTypePage, KeepsItsSelection_WhenALoadedTypeMatchesNoItem)
+{
+    TakeModel(3);
+    StartOn(sheet.m_networkSwitchTypePage);
+    ASSERT_TRUE(wizard.SelectText(IDC_SWITCH_TYPE, "VN4"));
+    EXPECT_TRUE(g_bCfgModified);
+    EXPECT_EQ(Leave(true), "");
+    sheet.m_networkSwitchTypePage.m_strSwitchType = "1TR6";
+    EXPECT_EQ(Leave(false), "");
+    EXPECT_EQ(Leave(true), "");
+    EXPECT_EQ(sheet.m_networkSwitchTypePage.m_strSwitchType, "VN4");
 }
 } // namespace

@@ -1,9 +1,9 @@
-// What the suites of the network pages (switch type, TEI, numbers, call control) share: the
-// wizard started on one of them with an adapter taken, configurations loaded as the setup type
-// page loads them, and short reads of what the user sees.
+// What the suites of the network pages (switch type, TEI, numbers, call control) and the route
+// table share: an adapter of a model taken, configurations loaded as the setup type page loads
+// them, and short reads of what the user sees.
 #pragma once
 
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <map>
 #include <string>
@@ -30,18 +30,6 @@ protected:
         sheet.m_iniSectionPage.m_strConfigName = name;
         theParams.LoadAll();
         g_bCfgModified = FALSE;
-    }
-
-    // Starts the wizard on the page of that class ("CNetworkCfgPage1").
-    void StartOn(const std::string& pageClass)
-    {
-        for (int i = 0; i < sheet.GetPageCount(); ++i)
-        {
-            if (PageClassName(*sheet.GetPage(i)) == pageClass)
-                sheet.SetActivePage(i);
-        }
-        ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(ActivePageName(), pageClass);
     }
 
     std::string Text(int id) const { return wizard.Control(id)->GetWindowText(); }

@@ -1,4 +1,4 @@
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <algorithm>
 #include <string>
@@ -16,16 +16,10 @@ class POTSPortPageTest : public WizardTest
 protected:
     // The POTS port page is the first page shown, with the call control page's dialing method
     // `dialingMethod`.
-    void StartOnPage(const std::string& dialingMethod)
+    void StartWithDialingMethod(const std::string& dialingMethod)
     {
-        // Each start is a new sheet window, so that no other page has to be left on the way.
-        if (sheet.GetSafeHwnd() != nullptr)
-            sheet.DestroyWindow();
-        TakeAdapter(3, 13);
         sheet.m_callCtrlCfgPage.m_strDialingMethod = dialingMethod;
-        sheet.SetActivePage(&page);
-        ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(wizard.ActivePage(), &page);
+        StartOn(page, 3, 13);
     }
 
     size_t MessagesShown(const std::string& text) const
@@ -54,7 +48,7 @@ TEST_F(POTSPortPageTest, OffersTheCentralOfficeDialTone_OnlyWhenTheDialingMethod
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.dialingMethod);
-        StartOnPage(row.dialingMethod);
+        StartWithDialingMethod(row.dialingMethod);
         EXPECT_EQ(ItemsOf(IDC_DIAL_TONE), row.dialTones);
     }
 }
@@ -62,7 +56,7 @@ TEST_F(POTSPortPageTest, OffersTheCentralOfficeDialTone_OnlyWhenTheDialingMethod
 TEST_F(POTSPortPageTest,
        KeepsItsDialToneList_AndRefusesCentralOfficeDialTone_AfterTheMethodTurnsEnbloc)
 {
-    StartOnPage("Overlap");
+    StartWithDialingMethod("Overlap");
     ASSERT_TRUE(wizard.SelectText(IDC_DIAL_TONE, "Use Central Office Dial Tone"));
     ASSERT_TRUE(wizard.Back());
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_portCtrlCfgPage2);
@@ -94,7 +88,7 @@ TEST_F(POTSPortPageTest, ShowsTheEnblocMessageOnce_WhenAStoredConfigurationBreak
 {
     page.m_strDialTone = "Use Central Office Dial Tone";
     host.QueueAnswer(IDOK);
-    StartOnPage("Enbloc");
+    StartWithDialingMethod("Enbloc");
     EXPECT_EQ(MessagesShown(kEnblocMessage), 1u);
     EXPECT_EQ(host.MessageBoxes().size(), 1u);
     // the two-entry list has no such item
@@ -103,11 +97,11 @@ TEST_F(POTSPortPageTest, ShowsTheEnblocMessageOnce_WhenAStoredConfigurationBreak
 
 TEST_F(POTSPortPageTest, NextGoesToTheSavePage_OnlyWhenSomethingWasModified)
 {
-    StartOnPage("Enbloc");
+    StartWithDialingMethod("Enbloc");
     ASSERT_TRUE(wizard.Next());
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_loadCfgPage);
 
-    StartOnPage("Enbloc");
+    StartWithDialingMethod("Enbloc");
     ASSERT_TRUE(wizard.Type(IDC_DIAL_TONE_GAIN, "5"));
     EXPECT_TRUE(g_bCfgModified);
     ASSERT_TRUE(wizard.Next());
@@ -118,48 +112,22 @@ TEST_F(POTSPortPageTest, NextGoesToTheSavePage_OnlyWhenSomethingWasModified)
 // An out-of-range gain would be saved and sent, and the adapter would refuse the line.
 TEST_F(POTSPortPageTest, RefusesAGainOutsideZeroToTen_WhenLeftEitherWay)
 {
-    struct Row
-    {
-        const char* typed;
-        const char* message; // nullptr: accepted
+    const TypedValue rows[] = {
+        {IDC_DIAL_TONE_GAIN, "10", nullptr},
+        {IDC_DIAL_TONE_GAIN, "0", nullptr},
+        {IDC_DIAL_TONE_GAIN, "11", "Data entered is out of range."},
+        {IDC_DIAL_TONE_GAIN, "-1", "Data entered is out of range."},
+        {IDC_DIAL_TONE_GAIN, "5 dB", "Please enter an integer."},
     };
-    const Row rows[] = {
-        {"10", nullptr},
-        {"0", nullptr},
-        {"11", "Data entered is out of range."},
-        {"-1", "Data entered is out of range."},
-        {"5 dB", "Please enter an integer."},
-    };
-    for (bool forward : {true, false})
-    {
-        for (const Row& row : rows)
-        {
-            SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
-            StartOnPage("Overlap");
-            ASSERT_TRUE(wizard.Type(IDC_DIAL_TONE_GAIN, row.typed));
-            host.ClearMessageBoxes();
-            if (row.message != nullptr)
-                host.QueueAnswer(IDOK);
-            ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
-            if (row.message != nullptr)
-            {
-                EXPECT_EQ(LastMessage(), row.message);
-                EXPECT_EQ(wizard.ActivePage(), &page);
-                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(IDC_DIAL_TONE_GAIN));
-            }
-            else
-            {
-                EXPECT_TRUE(host.MessageBoxes().empty());
-                EXPECT_NE(wizard.ActivePage(), &page);
-            }
-        }
-    }
+    ExpectValuesCheckedBothWays(
+        rows, [this] { StartWithDialingMethod("Overlap"); }, sheet.m_saveCfgPage,
+        sheet.m_portCtrlCfgPage2);
 }
 
 TEST_F(POTSPortPageTest, SortsItsLists_AndEveryControlMarksTheConfigurationModified)
 {
     page.m_strRingSignal = "Germany 2";
-    StartOnPage("Overlap");
+    StartWithDialingMethod("Overlap");
     EXPECT_EQ(ItemsOf(IDC_RING_FREQUENCY),
               (std::vector<std::string>{"16.67 Hz", "20 Hz", "25 Hz"}));
     const std::vector<std::string> ringSignals = ItemsOf(IDC_RING_SIGNAL);

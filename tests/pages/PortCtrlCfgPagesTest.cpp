@@ -1,4 +1,4 @@
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <string>
 #include <vector>
@@ -9,28 +9,11 @@ namespace
 {
 class PortCtrlCfgPagesTest : public WizardTest
 {
-protected:
-    void StartOn(CPropertyPage& page, int modelCode = 3, int extModelCode = 13)
-    {
-        // Each start is a new sheet window, so that no other page has to be left on the way.
-        if (sheet.GetSafeHwnd() != nullptr)
-            sheet.DestroyWindow();
-        TakeAdapter(modelCode, extModelCode);
-        sheet.SetActivePage(&page);
-        ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(wizard.ActivePage(), &page);
-    }
 };
 
 TEST_F(PortCtrlCfgPagesTest, ChecksBothTimes_WhenTheSignalPageIsLeftEitherWay)
 {
-    struct Row
-    {
-        int edit;
-        const char* typed;
-        const char* message; // nullptr: accepted
-    };
-    const Row rows[] = {
+    const TypedValue rows[] = {
         {IDC_DTR_DETECT_TIME, "255", nullptr},
         {IDC_DTR_DETECT_TIME, "0", nullptr},
         {IDC_DTR_DETECT_TIME, "256", "Data entered is out of range."},
@@ -41,37 +24,17 @@ TEST_F(PortCtrlCfgPagesTest, ChecksBothTimes_WhenTheSignalPageIsLeftEitherWay)
         {IDC_DCD_DROP_TIME, "256", "Data entered is out of range."},
         {IDC_DCD_DROP_TIME, "7x", "Please enter an integer."},
     };
-    for (bool forward : {true, false})
-    {
-        for (const Row& row : rows)
-        {
-            SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
-            StartOn(sheet.m_portCtrlCfgPage1);
-            ASSERT_TRUE(wizard.Type(IDC_DTR_DETECT_TIME, "5"));
-            ASSERT_TRUE(wizard.Type(IDC_DCD_DROP_TIME, "7"));
-            ASSERT_TRUE(wizard.Type(row.edit, row.typed));
-            host.ClearMessageBoxes();
-            if (row.message != nullptr)
-                host.QueueAnswer(IDOK);
-            ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
-            if (row.message != nullptr)
-            {
-                EXPECT_EQ(LastMessage(), row.message);
-                EXPECT_EQ(wizard.ActivePage(), &sheet.m_portCtrlCfgPage1);
-                EXPECT_EQ(CWnd::GetFocus(), wizard.Control(row.edit));
-            }
-            else
-            {
-                EXPECT_TRUE(host.MessageBoxes().empty());
-                EXPECT_EQ(ActivePageName(), forward ? "CPortCtrlCfgPage2" : "CStoredNumbersPage");
-            }
-        }
-    }
+    const auto start = [this] {
+        StartOn(sheet.m_portCtrlCfgPage1, 3, 13);
+        ASSERT_TRUE(wizard.Type(IDC_DTR_DETECT_TIME, "5"));
+        ASSERT_TRUE(wizard.Type(IDC_DCD_DROP_TIME, "7"));
+    };
+    ExpectValuesCheckedBothWays(rows, start, sheet.m_portCtrlCfgPage2, sheet.m_storedNumbersPage);
 }
 
 TEST_F(PortCtrlCfgPagesTest, TimeEditsTakeNoMoreThanFiveCharacters)
 {
-    StartOn(sheet.m_portCtrlCfgPage1);
+    StartOn(sheet.m_portCtrlCfgPage1, 3, 13);
     for (int edit : {IDC_DTR_DETECT_TIME, IDC_DCD_DROP_TIME})
     {
         ASSERT_TRUE(wizard.Type(edit, "1234567"));
@@ -83,7 +46,7 @@ TEST_F(PortCtrlCfgPagesTest,
        SignalListsOfferTheirTexts_AndEveryControlMarksTheConfigurationModified)
 {
     sheet.m_portCtrlCfgPage1.m_strCTS = "Always On";
-    StartOn(sheet.m_portCtrlCfgPage1);
+    StartOn(sheet.m_portCtrlCfgPage1, 3, 13);
     const std::vector<std::string> sameTexts = {"Normal", "Always On", "Momentary Drop"};
     EXPECT_EQ(ItemsOf(IDC_DTR_SIGNAL),
               (std::vector<std::string>{"Normal", "Ignore", "Reset On DTR"}));
@@ -111,7 +74,7 @@ TEST_F(PortCtrlCfgPagesTest,
 TEST_F(PortCtrlCfgPagesTest, FormatPageOffersItsListsAndMarksTheConfigurationModified)
 {
     sheet.m_portCtrlCfgPage2.m_strBitRate = "57600";
-    StartOn(sheet.m_portCtrlCfgPage2);
+    StartOn(sheet.m_portCtrlCfgPage2, 3, 13);
     EXPECT_EQ(ItemsOf(IDC_PARITY),
               (std::vector<std::string>{"Odd", "Even", "None", "MARK", "Space"}));
     EXPECT_EQ(ItemsOf(IDC_DATA_BITS), (std::vector<std::string>{"7", "8"}));

@@ -1,4 +1,4 @@
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include "src/identify/devid.h"
 
@@ -14,12 +14,6 @@ constexpr const char* kInvalidDevice = "Error invalid device.";
 class PortPage : public WizardTest
 {
 protected:
-    void StartOnPortPage()
-    {
-        sheet.SetActivePage(&sheet.m_portPage);
-        ASSERT_TRUE(wizard.Start());
-    }
-
     int SelectedPort() const
     {
         auto* ports = static_cast<CComboBox*>(wizard.Control(IDC_PORT));
@@ -71,7 +65,7 @@ TEST_F(PortPage, StoredPortIsPreselected_OnTheFirstVisitAlready)
         if (row.profile != nullptr)
             WriteProfile(row.profile);
         g_profilePath.clear(); // as at start-up: no catalogue yet
-        StartOnPortPage();
+        StartOn(sheet.m_portPage);
         auto* ports = static_cast<CComboBox*>(wizard.Control(IDC_PORT));
         ASSERT_EQ(ports->GetCount(), 36);
         EXPECT_EQ(ports->GetLBText(8), "COM9");
@@ -120,7 +114,7 @@ TEST_F(PortPage, AdapterOnTheChosenPortIsTakenAndTheSetupTypePageFollows_WhileTh
         }
     } restore{sheet};
 
-    StartOnPortPage();
+    StartOn(sheet.m_portPage);
     ASSERT_TRUE(wizard.Select(IDC_PORT, 4));
     ASSERT_TRUE(wizard.Next());
 
@@ -158,7 +152,7 @@ TEST_F(PortPage, ErrorInvalidDeviceAndThePageStays_WhenNoAdapterCanBeReached)
     {
         SCOPED_TRACE(row.what);
         WriteProfile(row.profile);
-        StartOnPortPage();
+        StartOn(sheet.m_portPage);
         if (row.select >= 0)
         {
             ASSERT_TRUE(wizard.Select(IDC_PORT, row.select));
@@ -178,7 +172,7 @@ TEST_F(PortPage, ErrorInvalidDeviceAndThePageStays_WhenNoAdapterCanBeReached)
 TEST_F(PortPage, ModemIsAnInvalidDevice_WhenItsRepliesNameNoAdapter)
 {
     AttachAdapter(4, "modem");
-    StartOnPortPage();
+    StartOn(sheet.m_portPage);
     ASSERT_TRUE(wizard.Select(IDC_PORT, 3));
     host.QueueAnswer(IDOK);
     ASSERT_TRUE(wizard.Next());

@@ -1,12 +1,17 @@
 // The wizard's routes as a whole: every page, its buttons on arrival, where Next and Back lead
-// under each condition that decides it, and the walks through several pages that the routes
-// are known for.
-#include "tests/pages/WizardTest.h"
+// under each condition that decides it (one test a row), and the walks through several pages
+// that the routes are known for.
+#include "tests/pages/NetworkPagesTest.h"
+#include "tests/support/PageList.h"
 
-#include <filesystem>
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 
+using wizard_testing::NetworkPagesTest;
 using wizard_testing::WizardTest;
 
 namespace
@@ -23,14 +28,17 @@ enum class Press
 // One cell of the routing table: the page, the button, the conditions that decide the route,
 // and where the wizard is afterwards ("(closed)" when the sheet ended), with the one message box
 // the press shows, if any. The conditions are words:
-//   express      the setup type is "Express (Existing)" (else a custom setup)
-//   model-7-9    the adapter is a ZOBRA-2S, model 8 (else a KESTRAST, model 3)
-//   US           the switch type is North American, "NI - 1" (else "NET3")
-//   TEIs-off     both TEIs are "Disabled" (else "Auto TEI")
-//   modified     the configuration was changed since it was opened
-//   no-search    the welcome page's choice was "No" (else "Yes")
-//   no-adapter   nothing answers on COM1 (else the adapter does)
-//   no-row       no row of the search page's list is selected (else the first is)
+//   express          the setup type is "Express (Existing)" (else a custom setup)
+//   model=N          the adapter is of model N (else 3, a KESTRAST; on the line 8 is a ZOBRA-2S)
+//   US               the switch type is North American, "NI - 1" (else "NET3")
+//   TEIs-off         both TEIs are "Disabled" (else "Auto TEI"), and the sheet knows it
+//   TEI-flag         only the sheet's flag says that both TEIs are off
+//   data-TEI=TEXT    the TEI page holds TEXT as its data TEI ("none": nothing is selected)
+//   voice-TEI=TEXT   the same for the voice TEI
+//   modified         the configuration was changed since it was opened
+//   no-search        the welcome page's choice was "No" (else "Yes")
+//   no-adapter       nothing answers on COM1 (else the adapter does)
+//   no-row           no row of the search page's list is selected (else the first is)
 struct Route
 {
     const char* page;
@@ -43,9 +51,12 @@ struct Route
 struct Conditions
 {
     bool express = false;
-    bool zobra = false;
+    int model = 3;
     bool us = false;
     bool teisOff = false;
+    bool teiFlag = false;
+    std::optional<std::string> dataTEI;
+    std::optional<std::string> voiceTEI;
     bool modified = false;
     bool search = true;
     bool adapter = true;
@@ -58,14 +69,23 @@ Conditions Parse(const std::string& words)
     std::istringstream stream(words);
     for (std::string word; stream >> word;)
     {
+        const size_t equals = word.find('=');
+        const std::string key = word.substr(0, equals);
+        const std::string value = equals == std::string::npos ? "" : word.substr(equals + 1);
         if (word == "express")
             conditions.express = true;
-        else if (word == "model-7-9")
-            conditions.zobra = true;
+        else if (key == "model")
+            conditions.model = std::stoi(value);
         else if (word == "US")
             conditions.us = true;
         else if (word == "TEIs-off")
             conditions.teisOff = true;
+        else if (word == "TEI-flag")
+            conditions.teiFlag = true;
+        else if (key == "data-TEI")
+            conditions.dataTEI = value == "none" ? "" : value;
+        else if (key == "voice-TEI")
+            conditions.voiceTEI = value == "none" ? "" : value;
         else if (word == "modified")
             conditions.modified = true;
         else if (word == "no-search")
@@ -80,170 +100,152 @@ Conditions Parse(const std::string& words)
     return conditions;
 }
 
-// The buttons each page asks for when it is shown, as a user sees them.
-struct Buttons
-{
-    const char* page;
-    const char* usable;
-};
-
 // clang-format off
-constexpr Buttons kButtonsOnArrival[] = {
-    {"CWelcomePage",           "Next,Cancel"},
-    {"CPortPage",              "Back,Next,Cancel"},
-    {"CIDingPage",             "DisabledFinish,Cancel"}, // its first showing, while it searches
-    {"CINISectionPage",        "Back,Next,Cancel"},
-    {"CNetworkSwitchType",     "Back,Next,Cancel"},
-    {"CBandwidthPage",         "Back,Next,Cancel"},
-    {"CNetworkCfgPage1",       "Back,Next,Cancel"},
-    {"CNetworkCfgPage2US",     "Back,Next,Cancel"},
-    {"CNetworkCfgPage2Europe", "Back,Next,Cancel"},
-    {"CCallCtrlCfgPage",       "Back,Next,Cancel"},
-    {"CDataProtocolPage",      "Back,Next,Cancel"},
-    {"CStoredNumbersPage",     "Back,Next,Cancel"},
-    {"CPortCtrlCfgPage1",      "Back,Next,Cancel"},
-    {"CPortCtrlCfgPage2",      "Back,Next,Cancel"},
-    {"CPOTSPortPage",          "Back,Next,Cancel"},
-    {"CSaveCfgPage",           "Back,Next,Cancel"},
-    {"CLoadCfgPage",           "Back,Next,Cancel"},
-    {"CConfigingPage",         "DisabledFinish,Cancel"},
-    {"CConfigSuccessPage",     "Finish"}, // no Back to a second download
-    {"CConfigErrorPage",       "Finish"},
-    {"CConfigTimeoutPage",     "Finish"},
-};
-
 using enum Press;
 const Route kRoutes[] = {
-    {"CWelcomePage",           Next,   "",                                "CIDingPage"},
-    {"CWelcomePage",           Next,   "no-search",                       "CPortPage"},
+    {"CWelcomePage",           Next,   "",                                      "CIDingPage"},
+    {"CWelcomePage",           Next,   "no-search",                             "CPortPage"},
 
-    {"CPortPage",              Next,   "",                                "CINISectionPage"},
-    {"CPortPage",              Next,   "no-adapter",                      "CPortPage", "Error invalid device."},
-    {"CPortPage",              Back,   "",                                "CWelcomePage"},
+    {"CPortPage",              Next,   "",                                      "CINISectionPage"},
+    {"CPortPage",              Next,   "no-adapter",                            "CPortPage", "Error invalid device."},
+    {"CPortPage",              Back,   "",                                      "CWelcomePage"},
 
-    {"CIDingPage",             Next,   "",                                "CINISectionPage"},
-    {"CIDingPage",             Next,   "no-row",                          "CIDingPage", "ERROR: You must select one device to configure."},
-    {"CIDingPage",             Back,   "",                                "CWelcomePage"},
+    {"CIDingPage",             Next,   "",                                      "CINISectionPage"},
+    {"CIDingPage",             Next,   "no-row",                                "CIDingPage", "ERROR: You must select one device to configure."},
+    {"CIDingPage",             Back,   "",                                      "CWelcomePage"},
 
-    {"CINISectionPage",        Next,   "",                                "CNetworkSwitchType"},
-    {"CINISectionPage",        Next,   "model-7-9",                       "CNetworkSwitchType"},
-    {"CINISectionPage",        Next,   "express US TEIs-off",             "CBandwidthPage"},
-    {"CINISectionPage",        Next,   "express model-7-9 US TEIs-off",   "CDataProtocolPage"},
-    {"CINISectionPage",        Next,   "express model-7-9 US",            "CNetworkCfgPage2US"},
-    {"CINISectionPage",        Next,   "express model-7-9",               "CNetworkCfgPage2Europe"},
-    {"CINISectionPage",        Back,   "no-search",                       "CPortPage"},
-    {"CINISectionPage",        Back,   "",                                "CIDingPage"},
+    {"CINISectionPage",        Next,   "",                                      "CNetworkSwitchType"},
+    {"CINISectionPage",        Next,   "model=8",                               "CNetworkSwitchType"},
+    {"CINISectionPage",        Next,   "express US TEIs-off",                   "CBandwidthPage"},
+    {"CINISectionPage",        Next,   "express model=8 US TEIs-off",           "CDataProtocolPage"},
+    {"CINISectionPage",        Next,   "express model=8 US",                    "CNetworkCfgPage2US"},
+    {"CINISectionPage",        Next,   "express model=8",                       "CNetworkCfgPage2Europe"},
+    {"CINISectionPage",        Back,   "no-search",                             "CPortPage"},
+    {"CINISectionPage",        Back,   "",                                      "CIDingPage"},
 
-    {"CNetworkSwitchType",     Next,   "",                                "CBandwidthPage"},
-    {"CNetworkSwitchType",     Next,   "model-7-9",                       "CNetworkCfgPage1"},
-    {"CNetworkSwitchType",     Back,   "",                                "CINISectionPage"},
+    {"CNetworkSwitchType",     Next,   "",                                      "CBandwidthPage"},
+    {"CNetworkSwitchType",     Next,   "model=8",                               "CNetworkCfgPage1"},
+    {"CNetworkSwitchType",     Back,   "",                                      "CINISectionPage"},
 
-    {"CBandwidthPage",         Next,   "US TEIs-off",                     "CNetworkCfgPage1"},
-    {"CBandwidthPage",         Next,   "express US TEIs-off",             "CDataProtocolPage"},
-    {"CBandwidthPage",         Next,   "express US",                      "CNetworkCfgPage2US"},
-    {"CBandwidthPage",         Next,   "express",                         "CNetworkCfgPage2Europe"},
-    {"CBandwidthPage",         Back,   "express",                         "CINISectionPage"},
-    {"CBandwidthPage",         Back,   "",                                "CNetworkSwitchType"},
+    {"CBandwidthPage",         Next,   "US TEIs-off",                           "CNetworkCfgPage1"},
+    {"CBandwidthPage",         Next,   "express US TEIs-off",                   "CDataProtocolPage"},
+    {"CBandwidthPage",         Next,   "express US",                            "CNetworkCfgPage2US"},
+    {"CBandwidthPage",         Next,   "express",                               "CNetworkCfgPage2Europe"},
+    {"CBandwidthPage",         Back,   "express",                               "CINISectionPage"},
+    {"CBandwidthPage",         Back,   "",                                      "CNetworkSwitchType"},
 
-    {"CNetworkCfgPage1",       Next,   "US TEIs-off",                     "CCallCtrlCfgPage"},
-    {"CNetworkCfgPage1",       Next,   "US",                              "CNetworkCfgPage2US"},
-    {"CNetworkCfgPage1",       Next,   "",                                "CNetworkCfgPage2Europe"},
-    {"CNetworkCfgPage1",       Back,   "model-7-9",                       "CNetworkSwitchType"},
-    {"CNetworkCfgPage1",       Back,   "",                                "CBandwidthPage"},
+    {"CNetworkCfgPage1",       Next,   "US TEIs-off",                           "CCallCtrlCfgPage"},
+    {"CNetworkCfgPage1",       Next,   "US",                                    "CNetworkCfgPage2US"},
+    {"CNetworkCfgPage1",       Next,   "",                                      "CNetworkCfgPage2Europe"},
+    {"CNetworkCfgPage1",       Next,   "data-TEI=Disabled voice-TEI=disabled",  "CCallCtrlCfgPage"},
+    {"CNetworkCfgPage1",       Next,   "US data-TEI=Disabled",                  "CNetworkCfgPage2US"},
+    {"CNetworkCfgPage1",       Next,   "TEI-flag voice-TEI=Disabled",           "CNetworkCfgPage2Europe"},
+    {"CNetworkCfgPage1",       Next,   "data-TEI=none voice-TEI=Disabled",      "CNetworkCfgPage2Europe"},
+    {"CNetworkCfgPage1",       Back,   "model=8",                               "CNetworkSwitchType"},
+    {"CNetworkCfgPage1",       Back,   "",                                      "CBandwidthPage"},
+    {"CNetworkCfgPage1",       Back,   "model=7",                               "CNetworkSwitchType"},
 
-    {"CNetworkCfgPage2US",     Next,   "express US",                      "CDataProtocolPage"},
-    {"CNetworkCfgPage2US",     Next,   "US",                              "CCallCtrlCfgPage"},
-    {"CNetworkCfgPage2US",     Back,   "express model-7-9 US",            "CINISectionPage"},
-    {"CNetworkCfgPage2US",     Back,   "express US",                      "CBandwidthPage"},
-    {"CNetworkCfgPage2US",     Back,   "US",                              "CNetworkCfgPage1"},
+    {"CNetworkCfgPage2US",     Next,   "express US",                            "CDataProtocolPage"},
+    {"CNetworkCfgPage2US",     Next,   "US",                                    "CCallCtrlCfgPage"},
+    {"CNetworkCfgPage2US",     Next,   "express",                               "CDataProtocolPage"},
+    {"CNetworkCfgPage2US",     Next,   "",                                      "CCallCtrlCfgPage"},
+    {"CNetworkCfgPage2US",     Back,   "express model=8 US",                    "CINISectionPage"},
+    {"CNetworkCfgPage2US",     Back,   "express US",                            "CBandwidthPage"},
+    {"CNetworkCfgPage2US",     Back,   "US",                                    "CNetworkCfgPage1"},
+    {"CNetworkCfgPage2US",     Back,   "express model=8",                       "CINISectionPage"},
+    {"CNetworkCfgPage2US",     Back,   "express model=6",                       "CBandwidthPage"},
+    {"CNetworkCfgPage2US",     Back,   "",                                      "CNetworkCfgPage1"},
 
-    {"CNetworkCfgPage2Europe", Next,   "express",                         "CDataProtocolPage"},
-    {"CNetworkCfgPage2Europe", Next,   "",                                "CCallCtrlCfgPage"},
-    {"CNetworkCfgPage2Europe", Back,   "express model-7-9",               "CINISectionPage"},
-    {"CNetworkCfgPage2Europe", Back,   "express",                         "CBandwidthPage"},
-    {"CNetworkCfgPage2Europe", Back,   "",                                "CNetworkCfgPage1"},
+    {"CNetworkCfgPage2Europe", Next,   "express",                               "CDataProtocolPage"},
+    {"CNetworkCfgPage2Europe", Next,   "",                                      "CCallCtrlCfgPage"},
+    {"CNetworkCfgPage2Europe", Next,   "express model=9",                       "CDataProtocolPage"},
+    {"CNetworkCfgPage2Europe", Back,   "express model=8",                       "CINISectionPage"},
+    {"CNetworkCfgPage2Europe", Back,   "express",                               "CBandwidthPage"},
+    {"CNetworkCfgPage2Europe", Back,   "",                                      "CNetworkCfgPage1"},
+    {"CNetworkCfgPage2Europe", Back,   "express model=7",                       "CINISectionPage"},
+    {"CNetworkCfgPage2Europe", Back,   "express model=4",                       "CBandwidthPage"},
 
-    {"CCallCtrlCfgPage",       Next,   "US TEIs-off",                     "CDataProtocolPage"},
-    {"CCallCtrlCfgPage",       Back,   "US TEIs-off",                     "CNetworkCfgPage1"},
-    {"CCallCtrlCfgPage",       Back,   "US",                              "CNetworkCfgPage2US"},
-    {"CCallCtrlCfgPage",       Back,   "",                                "CNetworkCfgPage2Europe"},
+    {"CCallCtrlCfgPage",       Next,   "US TEIs-off",                           "CDataProtocolPage"},
+    {"CCallCtrlCfgPage",       Next,   "",                                      "CDataProtocolPage"},
+    {"CCallCtrlCfgPage",       Back,   "US TEIs-off",                           "CNetworkCfgPage1"},
+    {"CCallCtrlCfgPage",       Back,   "US",                                    "CNetworkCfgPage2US"},
+    {"CCallCtrlCfgPage",       Back,   "",                                      "CNetworkCfgPage2Europe"},
+    {"CCallCtrlCfgPage",       Back,   "US TEI-flag",                           "CNetworkCfgPage1"},
 
-    {"CDataProtocolPage",      Next,   "express",                         "CLoadCfgPage"},
-    {"CDataProtocolPage",      Next,   "express modified",                "CSaveCfgPage"},
-    {"CDataProtocolPage",      Next,   "modified",                        "CStoredNumbersPage"},
-    {"CDataProtocolPage",      Back,   "express model-7-9 US TEIs-off",   "CINISectionPage"},
-    {"CDataProtocolPage",      Back,   "express US TEIs-off",             "CBandwidthPage"},
-    {"CDataProtocolPage",      Back,   "express US",                      "CNetworkCfgPage2US"},
-    {"CDataProtocolPage",      Back,   "express model-7-9",               "CNetworkCfgPage2Europe"},
-    {"CDataProtocolPage",      Back,   "US TEIs-off",                     "CCallCtrlCfgPage"},
+    {"CDataProtocolPage",      Next,   "express",                               "CLoadCfgPage"},
+    {"CDataProtocolPage",      Next,   "express modified",                      "CSaveCfgPage"},
+    {"CDataProtocolPage",      Next,   "modified",                              "CStoredNumbersPage"},
+    {"CDataProtocolPage",      Back,   "express model=8 US TEIs-off",           "CINISectionPage"},
+    {"CDataProtocolPage",      Back,   "express US TEIs-off",                   "CBandwidthPage"},
+    {"CDataProtocolPage",      Back,   "express US",                            "CNetworkCfgPage2US"},
+    {"CDataProtocolPage",      Back,   "express model=8",                       "CNetworkCfgPage2Europe"},
+    {"CDataProtocolPage",      Back,   "US TEIs-off",                           "CCallCtrlCfgPage"},
 
-    {"CStoredNumbersPage",     Next,   "",                                "CPortCtrlCfgPage1"},
-    {"CStoredNumbersPage",     Back,   "express",                         "CDataProtocolPage"},
+    {"CStoredNumbersPage",     Next,   "",                                      "CPortCtrlCfgPage1"},
+    {"CStoredNumbersPage",     Back,   "express",                               "CDataProtocolPage"},
 
-    {"CPortCtrlCfgPage1",      Next,   "",                                "CPortCtrlCfgPage2"},
-    {"CPortCtrlCfgPage1",      Back,   "",                                "CStoredNumbersPage"},
+    {"CPortCtrlCfgPage1",      Next,   "",                                      "CPortCtrlCfgPage2"},
+    {"CPortCtrlCfgPage1",      Back,   "",                                      "CStoredNumbersPage"},
 
-    {"CPortCtrlCfgPage2",      Next,   "model-7-9",                       "CSaveCfgPage"},
-    {"CPortCtrlCfgPage2",      Next,   "modified",                        "CPOTSPortPage"},
-    {"CPortCtrlCfgPage2",      Back,   "model-7-9",                       "CPortCtrlCfgPage1"},
+    {"CPortCtrlCfgPage2",      Next,   "model=8",                               "CSaveCfgPage"},
+    {"CPortCtrlCfgPage2",      Next,   "modified",                              "CPOTSPortPage"},
+    {"CPortCtrlCfgPage2",      Back,   "model=8",                               "CPortCtrlCfgPage1"},
 
-    {"CPOTSPortPage",          Next,   "",                                "CLoadCfgPage"},
-    {"CPOTSPortPage",          Next,   "modified",                        "CSaveCfgPage"},
-    {"CPOTSPortPage",          Back,   "",                                "CPortCtrlCfgPage2"},
+    {"CPOTSPortPage",          Next,   "",                                      "CLoadCfgPage"},
+    {"CPOTSPortPage",          Next,   "modified",                              "CSaveCfgPage"},
+    {"CPOTSPortPage",          Back,   "",                                      "CPortCtrlCfgPage2"},
 
-    {"CSaveCfgPage",           Next,   "modified",                        "CLoadCfgPage"},
-    {"CSaveCfgPage",           Back,   "express model-7-9 modified",      "CDataProtocolPage"},
-    {"CSaveCfgPage",           Back,   "model-7-9 modified",              "CPortCtrlCfgPage2"},
-    {"CSaveCfgPage",           Back,   "modified",                        "CPOTSPortPage"},
+    {"CSaveCfgPage",           Next,   "modified",                              "CLoadCfgPage"},
+    {"CSaveCfgPage",           Back,   "express model=8 modified",              "CDataProtocolPage"},
+    {"CSaveCfgPage",           Back,   "model=8 modified",                      "CPortCtrlCfgPage2"},
+    {"CSaveCfgPage",           Back,   "modified",                              "CPOTSPortPage"},
 
-    {"CLoadCfgPage",           Next,   "",                                "CConfigingPage"},
-    {"CLoadCfgPage",           Back,   "express modified",                "CSaveCfgPage"},
-    {"CLoadCfgPage",           Back,   "modified",                        "CSaveCfgPage"},
-    {"CLoadCfgPage",           Back,   "express",                         "CDataProtocolPage"},
-    {"CLoadCfgPage",           Back,   "",                                "CPOTSPortPage"},
-    {"CLoadCfgPage",           Back,   "model-7-9",                       "CPOTSPortPage"},
+    {"CLoadCfgPage",           Next,   "",                                      "CConfigingPage"},
+    {"CLoadCfgPage",           Back,   "express modified",                      "CSaveCfgPage"},
+    {"CLoadCfgPage",           Back,   "modified",                              "CSaveCfgPage"},
+    {"CLoadCfgPage",           Back,   "express",                               "CDataProtocolPage"},
+    {"CLoadCfgPage",           Back,   "",                                      "CPOTSPortPage"},
+    {"CLoadCfgPage",           Back,   "model=8",                               "CPOTSPortPage"},
 
-    {"CConfigingPage",         Wait,   "",                                "CConfigSuccessPage"},
-    {"CConfigingPage",         Wait,   "no-adapter",                      "CConfigErrorPage"},
+    {"CConfigingPage",         Wait,   "",                                      "CConfigSuccessPage"},
+    {"CConfigingPage",         Wait,   "no-adapter",                            "CConfigErrorPage"},
 
-    {"CConfigSuccessPage",     Finish, "",                                "(closed)"},
-    {"CConfigErrorPage",       Finish, "",                                "(closed)"},
-    {"CConfigTimeoutPage",     Finish, "",                                "(closed)"},
+    {"CConfigSuccessPage",     Finish, "",                                      "(closed)"},
+    {"CConfigErrorPage",       Finish, "",                                      "(closed)"},
+    {"CConfigTimeoutPage",     Finish, "",                                      "(closed)"},
 };
 // clang-format on
 
-std::string Describe(const Route& row)
+const char* const kPresses[] = {"Next", "Back", "Finish", "Wait"};
+
+// How a failing row is named in the test's output.
+void PrintTo(const Route& row, std::ostream* out)
 {
-    static const char* const kPresses[] = {"Next", "Back", "Finish", "wait"};
-    return std::string(row.page) + " " + kPresses[static_cast<int>(row.press)] + " [" +
-           row.conditions + "] -> " + row.target;
+    *out << row.page << " " << kPresses[static_cast<int>(row.press)] << " [" << row.conditions
+         << "] -> " << row.target;
 }
 
-// One run of the wizard per row: a sheet of its own, so that no page remembers an earlier row
-// (the search page searches on its first showing only).
-struct WizardRun
+// The row's test name: "CNetworkCfgPage1_Next_US_TEIsOff".
+std::string RowName(const testing::TestParamInfo<Route>& info)
 {
-    CCfgSheet sheet{"test"};
-    SheetController wizard{sheet};
-
-    std::string Where() const
+    const Route& row = info.param;
+    std::string name = std::string(row.page) + "_" + kPresses[static_cast<int>(row.press)];
+    std::istringstream words(row.conditions);
+    for (std::string word; words >> word;)
     {
-        return wizard.IsOpen() ? PageClassName(*wizard.ActivePage()) : "(closed)";
-    }
-
-    CPropertyPage* PageNamed(const std::string& name) const
-    {
-        for (int index = 0; index < sheet.GetPageCount(); ++index)
+        name += "_";
+        bool wordStart = true;
+        for (char c : word)
         {
-            if (PageClassName(*sheet.GetPage(index)) == name)
-                return sheet.GetPage(index);
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                name += wordStart ? static_cast<char>(std::toupper(c)) : c;
+            wordStart = c == '-';
         }
-        ADD_FAILURE() << "no page " << name;
-        return nullptr;
     }
-};
+    return name;
+}
 
-class RouteTable : public WizardTest
+class RouteTable : public NetworkPagesTest, public testing::WithParamInterface<Route>
 {
 protected:
     // The pages whose rows talk to the adapter: identification, and the download that the load
@@ -258,76 +260,71 @@ protected:
     // adapter taken and the catalogue built for it, one stored configuration that the setup type
     // page lists (its switch type and TEIs as the conditions say), the same values on the pages,
     // the sheet's flags and the modified flag.
-    void Arrange(WizardRun& run, const std::string& page, const Conditions& is)
+    void Arrange(const std::string& page, const Conditions& is)
     {
-        std::filesystem::remove(Folder() / "dosdevices" / "com1");
+        static const std::map<int, const char*> presets = {{3, "KESTRAST/13"},
+                                                           {8, "ZOBRA-2S without V.110"}};
         if (is.adapter && UsesTheLine(page))
-            AttachAdapter(1, is.zobra ? "ZOBRA-2S without V.110" : "KESTRAST/13");
+            AttachAdapter(1, presets.at(is.model));
         const std::string tei = is.teisOff ? "Disabled" : "Auto TEI";
         const std::string switchType = is.us ? "NI - 1" : "NET3";
         WriteProfile("[Stored]\nNetworkSwitchType=" + switchType + "\nDataTEI=" + tei +
                      "\nVoiceTEI=" + tei + "\n");
-        std::snprintf(theApp.m_device.portPath, sizeof theApp.m_device.portPath, "\\\\.\\COM1");
-        theApp.m_device.modelCode = is.zobra ? 8 : 3;
-        theApp.m_device.extModelCode = is.zobra ? 22 : 13;
-        run.sheet.BuildCatalogue();
-        theParams.LoadAll(); // no section is named "": every value its default
-        run.sheet.SetWizardMode();
-        run.sheet.m_networkSwitchTypePage.m_strSwitchType = switchType;
-        run.sheet.m_networkCfgPage1.m_strDataTEI = tei;
-        run.sheet.m_networkCfgPage1.m_strVoiceTEI = tei;
-        run.sheet.m_networkCfgPage2US.m_strDataSPID = "1";
-        run.sheet.m_networkCfgPage2US.m_strVoiceSPID = "2";
-        run.sheet.m_iniSectionPage.m_strConfigName = "Edited";
-        run.sheet.m_welcomePage.m_bSearch = is.search;
-        run.sheet.m_bExpressSetup = is.express;
-        run.sheet.m_bUSSwitchType = is.us;
-        run.sheet.m_bTEIDisabled = is.teisOff;
+        TakeModel(is.model); // no section is named "": every value its default
+        sheet.m_networkSwitchTypePage.m_strSwitchType = switchType;
+        sheet.m_networkCfgPage1.m_strDataTEI = is.dataTEI.value_or(tei);
+        sheet.m_networkCfgPage1.m_strVoiceTEI = is.voiceTEI.value_or(tei);
+        sheet.m_networkCfgPage2US.m_strDataSPID = "1";
+        sheet.m_networkCfgPage2US.m_strVoiceSPID = "2";
+        sheet.m_iniSectionPage.m_strConfigName = "Edited";
+        sheet.m_welcomePage.m_bSearch = is.search;
+        sheet.m_bExpressSetup = is.express;
+        sheet.m_bUSSwitchType = is.us;
+        sheet.m_bTEIDisabled = is.teisOff || is.teiFlag;
         g_bCfgModified = is.modified;
     }
 
-    // Starts the run on the row's page. The configuring page is only ever reached from the load
-    // page, whose Next starts the download it waits for.
-    void StartOn(WizardRun& run, const std::string& page)
+    // Starts on the row's page. The configuring page is only ever reached from the load page,
+    // whose Next starts the download it waits for.
+    void StartOnRowPage(const std::string& page)
     {
         const bool configuring = page == "CConfigingPage";
-        run.sheet.SetActivePage(configuring ? &run.sheet.m_loadCfgPage : run.PageNamed(page));
-        ASSERT_TRUE(run.wizard.Start());
+        StartOn(configuring ? sheet.m_loadCfgPage : PageNamed(page));
         if (configuring)
         {
-            ASSERT_TRUE(run.wizard.Next());
+            ASSERT_TRUE(wizard.Next());
         }
-        ASSERT_EQ(run.Where(), page);
+        ASSERT_EQ(Where(), page);
     }
 
     // What the user does on the row's page before pressing, where the page asks for it.
-    void Prepare(WizardRun& run, const std::string& page, const Conditions& is)
+    void Prepare(const std::string& page, const Conditions& is)
     {
         bool done = true;
         if (page == "CWelcomePage")
-            done = run.wizard.Click(is.search ? IDC_SEARCH_YES : IDC_SEARCH_NO);
+            done = wizard.Click(is.search ? IDC_SEARCH_YES : IDC_SEARCH_NO);
         else if (page == "CPortPage")
-            done = run.wizard.Select(IDC_PORT, 0);
+            done = wizard.Select(IDC_PORT, 0);
         else if (page == "CIDingPage")
-            FinishSearch(run, is.selectRow);
+            FinishSearch(is.selectRow);
         else if (page == "CINISectionPage")
-            done = run.wizard.SelectText(IDC_SETUP_TYPE,
-                                         is.express ? "Express (Existing)" : "Custom (Existing)");
+            done = wizard.SelectText(IDC_SETUP_TYPE,
+                                     is.express ? "Express (Existing)" : "Custom (Existing)");
         ASSERT_TRUE(done);
     }
 
     // Lets the search started by the page's first showing end, then leaves the first row
     // selected or no row at all.
-    void FinishSearch(WizardRun& run, bool selectRow)
+    void FinishSearch(bool selectRow)
     {
         ASSERT_TRUE(WaitForWorkers(30000));
         host.AdvanceTime(1000);
-        ASSERT_EQ(UsableButtons(run.wizard), "Back,Next,Cancel");
+        ASSERT_EQ(UsableButtons(), "Back,Next,Cancel");
         if (!selectRow)
-            run.sheet.m_idingPage.m_listDevices.SetItemState(0, 0, LVIS_SELECTED);
+            sheet.m_idingPage.m_listDevices.SetItemState(0, 0, LVIS_SELECTED);
     }
 
-    void PressOn(WizardRun& run, const Route& row)
+    void PressOn(const Route& row)
     {
         if (*row.message != '\0')
             host.QueueAnswer(IDOK);
@@ -335,13 +332,13 @@ protected:
         switch (row.press)
         {
         case Press::Next:
-            pressed = run.wizard.Next();
+            pressed = wizard.Next();
             break;
         case Press::Back:
-            pressed = run.wizard.Back();
+            pressed = wizard.Back();
             break;
         case Press::Finish:
-            pressed = run.wizard.Finish();
+            pressed = wizard.Finish();
             break;
         case Press::Wait:
             pressed = WaitForWorkers(60000);
@@ -351,47 +348,36 @@ protected:
         ASSERT_TRUE(pressed);
     }
 
-    // What one run leaves behind that the next must not see: its window, its workers and the
-    // adapters they found, its packed lines and its message boxes.
-    void EndRun(WizardRun& run)
+    std::string Where() const { return wizard.IsOpen() ? ActivePageName() : "(closed)"; }
+
+    static const char* ButtonsOnArrival(const std::string& page)
     {
-        if (run.sheet.GetSafeHwnd() != nullptr)
-            run.sheet.DestroyWindow();
-        ASSERT_TRUE(WaitForWorkers(30000));
-        for (DeviceRecord* record : theApp.m_devices)
-            delete record;
-        theApp.m_devices.clear();
-        theApp.m_device.cmdLines.clear();
-        theParams.RemoveAll();
-        host.ClearMessageBoxes();
+        const auto* row = std::find_if(std::begin(kPages), std::end(kPages),
+                                       [&page](const PageRow& p) { return p.className == page; });
+        return row != std::end(kPages) ? row->buttonsOnArrival : "(not a page)";
     }
 };
 
-TEST_F(RouteTable, EveryPageShowsItsButtons_AndNextAndBackLeadWhereTheConditionsSay)
+TEST_P(RouteTable, ShowsThePagesButtons_AndLeadsWhereTheConditionsSay)
 {
-    for (const Route& row : kRoutes)
+    const Route& row = GetParam();
+    const Conditions is = Parse(row.conditions);
+    ASSERT_NO_FATAL_FAILURE(Arrange(row.page, is));
+    ASSERT_NO_FATAL_FAILURE(StartOnRowPage(row.page));
+    EXPECT_EQ(UsableButtons(), ButtonsOnArrival(row.page));
+    ASSERT_NO_FATAL_FAILURE(Prepare(row.page, is));
+    ASSERT_NO_FATAL_FAILURE(PressOn(row));
+    EXPECT_EQ(Where(), row.target);
+    EXPECT_EQ(LastMessage(), row.message);
+    if (std::string(row.page) == "CNetworkCfgPage1" && row.press == Press::Next)
     {
-        SCOPED_TRACE(Describe(row));
-        const Conditions is = Parse(row.conditions);
-        WizardRun run;
-        Arrange(run, row.page, is);
-        StartOn(run, row.page);
-        for (const Buttons& buttons : kButtonsOnArrival)
-        {
-            if (std::string(buttons.page) == row.page)
-            {
-                EXPECT_EQ(UsableButtons(run.wizard), buttons.usable);
-            }
-        }
-        Prepare(run, row.page, is);
-        PressOn(run, row);
-        EXPECT_EQ(run.Where(), row.target);
-        EXPECT_EQ(LastMessage(), row.message);
-        EndRun(run);
-        if (HasFatalFailure())
-            return;
+        // Leaving the TEI page forward records whether both TEIs are off.
+        EXPECT_EQ(sheet.m_bTEIDisabled != FALSE, std::string(row.target) == "CCallCtrlCfgPage");
     }
+    EXPECT_TRUE(WaitForWorkers(30000)) << "a worker still runs";
 }
+
+INSTANTIATE_TEST_SUITE_P(Routes, RouteTable, testing::ValuesIn(kRoutes), RowName);
 
 // The walks through several pages that the routes are known for, each from a real start.
 class RouteWalks : public WizardTest

@@ -1,7 +1,7 @@
-#include "tests/pages/ReadOnlyProfile.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/ReadOnlyProfile.h"
+#include "tests/support/WizardTest.h"
 
-using wizard_testing::ReadOnlyProfile;
+using testing_support::ReadOnlyProfile;
 using wizard_testing::WizardTest;
 
 namespace
@@ -20,8 +20,8 @@ class SaveCfgPage : public WizardTest
 protected:
     // The pages hold configuration `current` (loaded from the profile), edited when `modified`:
     // its rings to answer are 42 then. The wizard starts on the save page.
-    void StartOnSavePage(const std::string& current, bool modified, int modelCode = 3,
-                         int extModelCode = 13)
+    void StartHolding(const std::string& current, bool modified, int modelCode = 3,
+                      int extModelCode = 13)
     {
         WriteProfile(kProfile);
         TakeAdapter(modelCode, extModelCode);
@@ -33,17 +33,11 @@ protected:
             sheet.m_callCtrlCfgPage.m_nRingsToAnswer = 42;
             g_bCfgModified = TRUE;
         }
-        sheet.SetActivePage(&sheet.m_saveCfgPage);
-        ASSERT_TRUE(wizard.Start());
+        StartOn(sheet.m_saveCfgPage);
     }
 
     std::string NameField() const { return wizard.Control(IDC_CONFIG_NAME)->GetWindowText(); }
     const std::string& CurrentName() const { return sheet.m_iniSectionPage.m_strConfigName; }
-
-    std::string LastMessage() const
-    {
-        return host.MessageBoxes().empty() ? std::string() : host.MessageBoxes().back().text;
-    }
 
     std::string StoredRings(const std::string& section) const
     {
@@ -64,7 +58,7 @@ TEST_F(SaveCfgPage, ProposedNameIsTheCurrentConfiguration_ButNeverAFactoryDefaul
     for (const auto& [current, proposed] : rows)
     {
         SCOPED_TRACE(current);
-        StartOnSavePage(current, true);
+        StartHolding(current, true);
         EXPECT_EQ(NameField(), proposed);
         EXPECT_EQ(static_cast<CEdit*>(wizard.Control(IDC_CONFIG_NAME))->GetLimitText(), 32u);
         EXPECT_TRUE(wizard.IsButtonEnabled(ID_WIZBACK));
@@ -75,7 +69,7 @@ TEST_F(SaveCfgPage, ProposedNameIsTheCurrentConfiguration_ButNeverAFactoryDefaul
 
 TEST_F(SaveCfgPage, NameIsProposedAfresh_OnEveryVisit)
 {
-    StartOnSavePage("Office", true);
+    StartHolding("Office", true);
     ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, "Typed"));
     ASSERT_TRUE(wizard.Back());
     ASSERT_EQ(wizard.ActivePage(), &sheet.m_potsPortPage);
@@ -137,7 +131,7 @@ class SaveCfgNext : public SaveCfgPage, public testing::WithParamInterface<SaveR
 TEST_P(SaveCfgNext, NameIsCheckedThenEverySettingSaved_OrThePageStaysWithNothingWritten)
 {
     const SaveRow& row = GetParam();
-    StartOnSavePage(row.current, row.modified);
+    StartHolding(row.current, row.modified);
     const std::string before = ReadProfile();
     const std::string rings = row.modified ? "42" : StoredRings(row.current);
     if (row.typed != nullptr)
@@ -194,7 +188,7 @@ TEST_F(SaveCfgPage, BackLeadsToThePageBeforeIt_WithoutCheckingOrWriting)
     {
         SCOPED_TRACE(std::to_string(row.express) + " " + std::to_string(row.modelCode));
         sheet.m_bExpressSetup = row.express;
-        StartOnSavePage("Office", true, row.modelCode, row.extModelCode);
+        StartHolding("Office", true, row.modelCode, row.extModelCode);
         const std::string before = ReadProfile();
         ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, "not a valid name!"));
         ASSERT_TRUE(wizard.Back());
@@ -209,7 +203,7 @@ TEST_F(SaveCfgPage, BackLeadsToThePageBeforeIt_WithoutCheckingOrWriting)
 
 TEST_F(SaveCfgPage, SaveFailureIsShownAndThePageStays_WhenTheProfileCannotBeWritten)
 {
-    StartOnSavePage("Office", true);
+    StartHolding("Office", true);
     const std::string before = ReadProfile();
     ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, "Office2"));
     for (ReadOnlyProfile::Part part : {ReadOnlyProfile::Part::File, ReadOnlyProfile::Part::Folder})

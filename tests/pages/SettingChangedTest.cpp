@@ -63,8 +63,7 @@ TEST_F(SettingChanged, MarksThePageAndTheConfigurationModified_ExactlyForTheCont
         CPropertyPage* page = PageWith(id);
         ASSERT_NE(page, nullptr);
         page->SetModified(FALSE);
-        sheet.SetActivePage(page);
-        ASSERT_TRUE(wizard.Start());
+        StartOn(*page);
         ASSERT_TRUE(Change(id));
         EXPECT_EQ(g_bCfgModified != FALSE, modifies);
         EXPECT_EQ(page->IsModified() != FALSE, modifies);

@@ -1,11 +1,11 @@
-#include "tests/pages/ReadOnlyProfile.h"
-#include "tests/pages/WizardTest.h"
+#include "tests/support/ReadOnlyProfile.h"
+#include "tests/support/WizardTest.h"
 
 #include "src/pages/INISectionPage.h"
 
 #include <functional>
 
-using wizard_testing::ReadOnlyProfile;
+using testing_support::ReadOnlyProfile;
 using wizard_testing::WizardTest;
 
 namespace
@@ -26,13 +26,6 @@ constexpr const char* kProfile = "[Default Configs]\n"
 class SetupTypePage : public WizardTest
 {
 protected:
-    void StartOnSetupTypePage(int modelCode = 3, int extModelCode = 13)
-    {
-        TakeAdapter(modelCode, extModelCode);
-        sheet.SetActivePage(&sheet.m_iniSectionPage);
-        ASSERT_TRUE(wizard.Start());
-    }
-
     CINISectionPage& Page() { return sheet.m_iniSectionPage; }
     int Rings() const { return sheet.m_callCtrlCfgPage.m_nRingsToAnswer; }
 
@@ -52,12 +45,6 @@ protected:
     }
 
     bool Enabled(int id) const { return wizard.Control(id)->IsWindowEnabled() != FALSE; }
-
-    // The last message box shown, "" when none was.
-    std::string LastMessage() const
-    {
-        return host.MessageBoxes().empty() ? std::string() : host.MessageBoxes().back().text;
-    }
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -67,7 +54,7 @@ protected:
 TEST_F(SetupTypePage, ConfigurationsAreListedSorted_WithoutDefaultConfigsAndRepeats)
 {
     WriteProfile(kProfile);
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     EXPECT_EQ(Items(), "Branch|Factory A|home|Office");
     EXPECT_EQ(SelectedItem(), "Branch");
     EXPECT_EQ(Page().m_cbSetup.GetCurSel(), kSetupExpressExisting);
@@ -79,7 +66,7 @@ TEST_F(SetupTypePage, ConfigurationsAreListedSorted_WithoutDefaultConfigsAndRepe
 
 TEST_F(SetupTypePage, OnlyCustomNewIsOfferedAndDefaultsLoaded_WhenTheProfileHasNoSection)
 {
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     EXPECT_EQ(Page().m_cbSetup.GetCurSel(), kSetupCustomNew);
     EXPECT_EQ(Page().m_nSetupType, kSetupCustomNew);
     EXPECT_TRUE(Enabled(IDC_SETUP_TYPE));
@@ -96,7 +83,7 @@ TEST_F(SetupTypePage, OnlyCustomNewIsOfferedAndDefaultsLoaded_WhenTheProfileHasN
 TEST_F(SetupTypePage, ListAndDeleteServeTheExistingSetupsOnly_WhenTheSetupTypeChanges)
 {
     WriteProfile(kProfile);
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     const std::pair<int, bool> rows[] = {
         {kSetupCustomNew, false},
         {kSetupCustomExisting, true},
@@ -118,7 +105,7 @@ TEST_F(SetupTypePage, ExistingSetupWithoutConfigurationIsRefused_WithNothingLoad
 {
     // Only the list of factory defaults: no configuration to offer.
     WriteProfile("[Default Configs]\nConfig1=Factory A\n");
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     ASSERT_EQ(Items(), "");
     sheet.m_bExpressSetup = TRUE;
     for (int setupType : {kSetupExpressExisting, kSetupCustomExisting})
@@ -139,7 +126,7 @@ TEST_F(SetupTypePage, ExistingSetupWithoutConfigurationIsRefused_WithNothingLoad
 TEST_F(SetupTypePage, NextOpensTheChosenConfiguration_ForEachCustomSetup)
 {
     WriteProfile(kProfile);
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     struct Row
     {
         int setupType;
@@ -185,7 +172,7 @@ TEST_F(SetupTypePage, BackLeadsToThePageThatFoundTheAdapter_WithoutAnyCheck)
     {
         SCOPED_TRACE(searched);
         sheet.m_welcomePage.m_bSearch = searched;
-        StartOnSetupTypePage();
+        StartOn(Page(), 3, 13);
         ASSERT_TRUE(wizard.Back());
         EXPECT_EQ(wizard.ActivePage(), expectedPage);
         EXPECT_EQ(Page().m_bForward, 0);
@@ -249,7 +236,7 @@ TEST_F(SetupTypePage, DiscardQuestionIsTheOneOfItsRow_ForLoadedAndChosenSetup)
 TEST_F(SetupTypePage, ModifiedValuesStayUnlessTheUserAgrees_WhenAnotherConfigurationIsChosen)
 {
     WriteProfile(kProfile);
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, kSetupCustomExisting));
     ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, "Office"));
     ASSERT_TRUE(wizard.Next());
@@ -342,7 +329,7 @@ TEST_P(ExpressSetup, FlagsFollowTheStoredValuesAndTheNumbersPageFollows_ForTheMo
     const ExpressRow& row = GetParam();
     WriteProfile(std::string("[Cfg]\nNetworkSwitchType=") + row.switchType +
                  "\nDataTEI=" + row.dataTEI + "\nVoiceTEI=" + row.voiceTEI + "\n");
-    StartOnSetupTypePage(row.modelCode, row.extModelCode);
+    StartOn(Page(), row.modelCode, row.extModelCode);
     ASSERT_EQ(Page().m_cbSetup.GetCurSel(), kSetupExpressExisting);
     sheet.m_bTEIDisabled = !row.expectedTEIDisabled;
     sheet.m_bUSSwitchType = !row.expectedUSSwitchType;
@@ -380,7 +367,7 @@ TEST_F(SetupTypePage, ExpressSetupSwitchesTheParametersOfTheSkippedPages_FromThe
     for (const Row& row : rows)
     {
         SCOPED_TRACE(row.config);
-        StartOnSetupTypePage();
+        StartOn(Page(), 3, 13);
         // What earlier passes through the call control and stored numbers pages left behind.
         theParams.FindParam(IDC_AUTO_ANSWER)->m_bEnabled = row.ringsSent;
         theParams.FindParam(IDC_RINGS_TO_ANSWER)->m_bEnabled = row.autoAnswerSent;
@@ -410,7 +397,7 @@ TEST_F(SetupTypePage, DeleteRemovesTheSectionOnlyAfterYes_AndNeverAFactoryDefaul
 {
     WriteProfile("[Default Configs]\nConfig1=Factory\n[Alpha]\n[Beta]\nRings=1\n[Gamma]\n"
                  "[Factory]\n");
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     ASSERT_EQ(Items(), "Alpha|Beta|Factory|Gamma");
     struct Row
     {
@@ -450,7 +437,7 @@ TEST_F(SetupTypePage, DeleteRemovesTheSectionOnlyAfterYes_AndNeverAFactoryDefaul
 TEST_F(SetupTypePage, OnlyCustomNewRemains_UntilAConfigurationExistsAgain)
 {
     WriteProfile("[Only]\nRingsToAnswer=4\n");
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     host.QueueAnswer(IDYES);
     ASSERT_TRUE(wizard.Click(IDC_DELETE_CONFIG));
     EXPECT_EQ(Items(), "");
@@ -476,11 +463,12 @@ TEST_F(SetupTypePage, OnlyCustomNewRemains_UntilAConfigurationExistsAgain)
     EXPECT_EQ(Rings(), 6);
 }
 
-TEST_F(SetupTypePage, ConfigurationStaysListed_AndTheMessageSaysItWasNotDeleted_WhenItsSectionCannotBeRemoved)
+TEST_F(SetupTypePage,
+       ConfigurationStaysListed_AndTheMessageSaysItWasNotDeleted_WhenItsSectionCannotBeRemoved)
 {
     const std::string profile = "[Alpha]\n[Beta]\n";
     WriteProfile(profile);
-    StartOnSetupTypePage();
+    StartOn(Page(), 3, 13);
     ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, "Beta"));
     for (ReadOnlyProfile::Part part : {ReadOnlyProfile::Part::File, ReadOnlyProfile::Part::Folder})
     {
@@ -488,7 +476,8 @@ TEST_F(SetupTypePage, ConfigurationStaysListed_AndTheMessageSaysItWasNotDeleted_
         host.QueueAnswer(IDYES);
         host.QueueAnswer(IDOK);
         ASSERT_TRUE(wizard.Click(IDC_DELETE_CONFIG));
-        EXPECT_EQ(LastMessage(), "The configuration could not be deleted from " + ProfilePath() + ".");
+        EXPECT_EQ(LastMessage(),
+                  "The configuration could not be deleted from " + ProfilePath() + ".");
         EXPECT_EQ(Items(), "Alpha|Beta");
         EXPECT_EQ(SelectedItem(), "Beta");
     }

@@ -1,4 +1,4 @@
-#include "tests/pages/WizardTest.h"
+#include "tests/support/WizardTest.h"
 
 #include <string>
 
@@ -9,14 +9,6 @@ namespace
 class StoredNumbersPageTest : public WizardTest
 {
 protected:
-    void StartOnPage()
-    {
-        TakeAdapter(3, 13);
-        sheet.SetActivePage(&page);
-        ASSERT_TRUE(wizard.Start());
-        ASSERT_EQ(wizard.ActivePage(), &page);
-    }
-
     BOOL Enabled(int number) const
     {
         return theParams.FindParam(IDC_STORED_NUMBER_0 + number)->m_bEnabled;
@@ -27,7 +19,7 @@ protected:
 
 TEST_F(StoredNumbersPageTest, TrimsEachNumberAndSwitchesItsParameterByWhetherItIsEmpty_WhenLeft)
 {
-    StartOnPage();
+    StartOn(page, 3, 13);
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 0, "  0123,456-7\t"));
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 4, "   ")); // only blanks: not sent
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 9, "9&1"));
@@ -55,7 +47,7 @@ TEST_F(StoredNumbersPageTest, TrimsEachNumberAndSwitchesItsParameterByWhetherItI
 
 TEST_F(StoredNumbersPageTest, RefusesAnAmpersandInNumberZeroOnly)
 {
-    StartOnPage();
+    StartOn(page, 3, 13);
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 1, "1&2"));
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 0, "1&2"));
     host.QueueAnswer(IDOK);
@@ -72,7 +64,7 @@ TEST_F(StoredNumbersPageTest, RefusesAnAmpersandInNumberZeroOnly)
 
 TEST_F(StoredNumbersPageTest, KeepsTheNumbersBeforeAFailingOneTrimmedAndSwitched_WhenLeftByBack)
 {
-    StartOnPage();
+    StartOn(page, 3, 13);
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 1, " 11 "));
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 3, "3 3")); // a blank inside is not trimmed
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 5, " 55 "));
@@ -93,7 +85,7 @@ TEST_F(StoredNumbersPageTest, KeepsTheNumbersBeforeAFailingOneTrimmedAndSwitched
 
 TEST_F(StoredNumbersPageTest, TakesNoMoreThanTwentyCharactersInAnyNumber)
 {
-    StartOnPage();
+    StartOn(page, 3, 13);
     for (int number = 0; number < 10; ++number)
     {
         SCOPED_TRACE(number);
@@ -105,7 +97,7 @@ TEST_F(StoredNumbersPageTest, TakesNoMoreThanTwentyCharactersInAnyNumber)
 
 TEST_F(StoredNumbersPageTest, MarksTheConfigurationModified_WhenANumberIsTyped)
 {
-    StartOnPage();
+    StartOn(page, 3, 13);
     ASSERT_TRUE(wizard.Type(IDC_STORED_NUMBER_0 + 7, "7"));
     EXPECT_TRUE(g_bCfgModified);
 }

@@ -1,5 +1,5 @@
 #include "platform/posix/ComPortNames.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

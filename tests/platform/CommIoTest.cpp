@@ -1,7 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/posix/ClockTesting.h"
 #include "platform/win32.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "platform/posix/CommPort.h"
 #include "platform/win32.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,13 @@
 #include "platform/PortAccess.h"
 #include "platform/posix/UucpLock.h"
 #include "platform/win32.h"
-#include "tests/platform/PseudoTerminal.h"
-#include "tests/platform/Unprivileged.h"
+#include "tests/support/PseudoTerminal.h"
+#include "tests/support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <grp.h>
 #include <mutex>
 #include <sys/file.h>
@@ -22,8 +21,10 @@ namespace fs = std::filesystem;
 using testing_support::ComName;
 using testing_support::ComPortFolder;
 using testing_support::PseudoTerminal;
+using testing_support::ReadFile;
 using testing_support::RunUnprivileged;
 using testing_support::TempFolder;
+using testing_support::WriteFile;
 
 namespace
 {
@@ -113,11 +114,6 @@ pid_t DeadProcess()
     return child;
 }
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 } // namespace
 
 TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
@@ -125,7 +121,7 @@ TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
     PseudoTerminal terminal;
     m_ports.Link(1, terminal.SlavePath());
     m_ports.Link(4, (m_ports.Path() / "gone").string());
-    std::ofstream(m_ports.Path() / "plain.txt") << "not a terminal";
+    WriteFile(m_ports.Path() / "plain.txt", "not a terminal");
     m_ports.Link(5, (m_ports.Path() / "plain.txt").string());
     m_ports.Link(6, terminal.SlavePath());
     const HANDLE held = Open(1);
@@ -240,7 +236,7 @@ TEST_F(PortAccess, UucpLockOfAnotherProgram_IsHonoured_WhileItsProcessLives)
     };
     for (const Row& row : rows)
     {
-        std::ofstream(lock, std::ios::binary) << row.content;
+        WriteFile(lock, row.content);
         const timeval then[2] = {{time(nullptr) - row.ageSeconds, 0},
                                  {time(nullptr) - row.ageSeconds, 0}};
         utimes(lock.c_str(), then);

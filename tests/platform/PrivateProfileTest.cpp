@@ -25,8 +25,8 @@ using namespace std::string_view_literals;
 
 namespace
 {
-using profile_testing::kNobody;
 using profile_testing::PrivateProfile;
+using testing_support::kNobody;
 
 // ---------------------------------------------------------------------------------------------
 // Reading: one table of file contents, arguments and the exact bytes that come back.

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "platform/win32.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -13,36 +15,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace profile_testing
 {
-constexpr uid_t kNobody = 65534;
-
 class PrivateProfile : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/profile-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_folder = pattern;
-        m_path = m_folder + "/quoran.ini";
-    }
-
-    void TearDown() override
-    {
-        chmod(m_folder.c_str(), 0700);
-        std::filesystem::remove_all(m_folder);
-    }
-
     void Put(std::string_view content, const std::string& path = {})
     {
-        std::ofstream out(path.empty() ? m_path : path, std::ios::binary);
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        testing_support::WriteFile(path.empty() ? m_path : path, std::string(content));
     }
 
     std::optional<std::string> Contents(const std::string& path = {}) const
@@ -91,7 +73,8 @@ protected:
         if (child == 0)
         {
             close(channel[0]);
-            if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0))
+            if (geteuid() == 0 &&
+                (setgid(testing_support::kNogroup) != 0 || setuid(testing_support::kNobody) != 0))
                 _exit(1);
             Outcome outcome;
             outcome.result = call();
@@ -108,7 +91,8 @@ protected:
         return outcome;
     }
 
-    std::string m_folder;
-    std::string m_path;
+    testing_support::TempFolder m_temp;
+    std::string m_folder = m_temp.Path().string();
+    std::string m_path = m_temp.File("quoran.ini");
 };
 } // namespace profile_testing

@@ -1,36 +1,23 @@
 #include "platform/posix/ProgramFolder.h"
-#include "tests/platform/Unprivileged.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/Unprivileged.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
+using testing_support::ReadFile;
 using testing_support::RunUnprivileged;
 using testing_support::TempFolder;
+using testing_support::WriteFile;
 
 namespace
 {
 const char kShipped[] = "[Default Configs]\nConfig1=Euro\n\n[Euro]\nNetworkSwitchType=NET3\n";
-
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // An installed layout under `root`: usr/bin/ and usr/share/quoran-wizard/quoran.ini.
 fs::path Install(const fs::path& root)
@@ -134,7 +121,7 @@ TEST(ProgramFolder, FolderTheUserMayNotWrite_IsLeftForTheUserFolder)
     fs::create_directories(bin);
     const fs::path config = scratch.Path() / "config";
     fs::create_directories(config);
-    scratch.HandTo(config);
+    testing_support::HandToUnprivilegedUser(config);
     fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                              fs::perms::group_exec | fs::perms::others_read |
                              fs::perms::others_exec);

@@ -1,8 +1,8 @@
 #include "src/profile/IniItem.h"
 
 #include "src/profile/ProfileFile.h"
-#include "tests/profile/MessageBoxes.h"
-#include "tests/profile/TempProfile.h"
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/TempProfile.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include "src/commands/ChoiceTables.h"
 #include "src/profile/ProfileFile.h"
-#include "tests/profile/MessageBoxes.h"
-#include "tests/profile/TempProfile.h"
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/TempProfile.h"
 
 #include <gtest/gtest.h>
 

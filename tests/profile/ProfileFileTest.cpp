@@ -1,7 +1,7 @@
 #include "src/profile/ProfileFile.h"
 
 #include "platform/win32.h"
-#include "tests/profile/TempProfile.h"
+#include "tests/support/TempProfile.h"
 
 #include <gtest/gtest.h>
 

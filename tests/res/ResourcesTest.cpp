@@ -1,5 +1,6 @@
 #include "src/res/Resources.h"
 #include "src/res/WizardRes.h"
+#include "tests/support/PageList.h"
 
 #include <gtest/gtest.h>
 
@@ -111,24 +112,15 @@ TEST(StringTable, NumberedChoicesFollowTheirIds_ForTeisAndComPorts)
 
 TEST(DialogTemplates, AllTwentyOnePagesPresent_WithTheirSizeAndCaption)
 {
-    const UINT ids[] = {
-        IDD_WELCOME,        IDD_SETUP_TYPE,     IDD_SWITCH_TYPE,   IDD_TEI,
-        IDD_SPID_NUMBERS,   IDD_MSN_NUMBERS,    IDD_CALL_CONTROL,  IDD_DATA_PROTOCOL,
-        IDD_STORED_NUMBERS, IDD_SERIAL_SIGNALS, IDD_SERIAL_FORMAT, IDD_SAVE,
-        IDD_LOAD,           IDD_CONFIGURING,    IDD_SUCCESS,       IDD_TIMEOUT,
-        IDD_ERROR,          IDD_SEARCH,         IDD_COM_PORT,      IDD_POTS_PORT,
-        IDD_BANDWIDTH};
-    EXPECT_EQ(WizardResources().dialogs.size(), std::size(ids));
-    for (UINT id : ids)
+    EXPECT_EQ(WizardResources().dialogs.size(), std::size(kPages));
+    for (const PageRow& page : kPages)
     {
-        const DialogTemplate* dialog = FindTemplate(id);
-        ASSERT_NE(dialog, nullptr) << id;
-        EXPECT_EQ(dialog->cx, 266) << id;
-        EXPECT_EQ(dialog->cy, 150) << id;
-        EXPECT_STREQ(dialog->caption,
-                     id == IDD_STORED_NUMBERS ? "-" : "QUORAN Configuration Wizard")
-            << id;
-        EXPECT_FALSE(dialog->items.empty()) << id;
+        const DialogTemplate* dialog = FindTemplate(page.templateId);
+        ASSERT_NE(dialog, nullptr) << page.className;
+        EXPECT_EQ(dialog->cx, 266) << page.className;
+        EXPECT_EQ(dialog->cy, 150) << page.className;
+        EXPECT_STREQ(dialog->caption, page.caption) << page.className;
+        EXPECT_FALSE(dialog->items.empty()) << page.className;
     }
 }
 

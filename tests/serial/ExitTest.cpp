@@ -5,7 +5,7 @@
 #include "sim/Adapter.h"
 #include "src/serial/Urswin32.h"
 #include "src/serial/log.h"
-#include "tests/serial/SerialTestSupport.h"
+#include "tests/support/SerialTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "src/serial/log.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -20,34 +20,18 @@ namespace
 class Log : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_previous = std::filesystem::current_path();
-        char pattern[] = "/tmp/logtest-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_folder = pattern;
-        std::filesystem::current_path(m_folder);
-        m_previousFlag = log_SetEnabledFlag(nullptr);
-    }
+    void SetUp() override { m_previousFlag = log_SetEnabledFlag(nullptr); }
 
     void TearDown() override
     {
         log_Close();
         log_SetEnabledFlag(m_previousFlag);
-        std::filesystem::current_path(m_previous);
-        std::filesystem::remove_all(m_folder);
     }
 
-    static std::string Contents()
-    {
-        std::ifstream file("log.txt", std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
+    static std::string Contents() { return testing_support::ReadFile("log.txt"); }
 
-    std::filesystem::path m_previous;
-    std::filesystem::path m_folder;
+    testing_support::TempFolder m_folder;
+    testing_support::WorkingDirectory m_inFolder{m_folder.Path()};
     const volatile BYTE* m_previousFlag = nullptr;
 };
 } // namespace

@@ -1,6 +1,6 @@
 #include "sim/Adapter.h"
 #include "src/serial/Urswin32.h"
-#include "tests/serial/SerialTestSupport.h"
+#include "tests/support/SerialTest.h"
 
 #include <gtest/gtest.h>
 

@@ -1,49 +1,19 @@
 // The configuration commands: packed lines, value checks, NVRAM storage and restore.
 #include "sim/Adapter.h"
 #include "tests/sim/SimLine.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/WorkedExample.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using sim_testing::SimLine;
+using testing_support::ReadFile;
+using testing_support::TempFolder;
 
 namespace
 {
-
-class TemporaryFolder
-{
-public:
-    TemporaryFolder()
-    {
-        char pattern[] = "/tmp/quoran-sim.XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        m_path = pattern;
-    }
-    ~TemporaryFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 std::unique_ptr<sim::Adapter> StartWith(const std::string& model, const std::string& nvram = "")
 {
     sim::Options options;
@@ -55,7 +25,7 @@ std::unique_ptr<sim::Adapter> StartWith(const std::string& model, const std::str
 
 TEST(SimConfiguration, AcceptsWorkedExampleLineByLine_AndStoresItInNvram)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string nvram = folder.File("nvram.txt");
     const auto adapter = StartWith("KESTRAST/13", nvram);
     ASSERT_NE(adapter, nullptr);
@@ -90,7 +60,7 @@ TEST(SimConfiguration, AcceptsWorkedExampleLineByLine_AndStoresItInNvram)
 
 TEST(SimConfiguration, RestoresStoredValues_AtStartAndOnZ)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string nvram = folder.File("nvram.txt");
     {
         const auto adapter = StartWith("ZOBRA-4S", nvram);
@@ -119,9 +89,9 @@ TEST(SimConfiguration, RestoresStoredValues_AtStartAndOnZ)
 
 TEST(SimConfiguration, IgnoresBadNvramEntries_KeepingFactoryValues)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const std::string nvram = folder.File("nvram.txt");
-    std::ofstream(nvram) << "!C0=7\nS25=300\n&Z0=1&2\nS30=9\ngarbage\n\xFF\xFE=1\n";
+    testing_support::WriteFile(nvram, "!C0=7\nS25=300\n&Z0=1&2\nS30=9\ngarbage\n\xFF\xFE=1\n");
     const auto adapter = StartWith("DIREDEDE/30", nvram);
     ASSERT_NE(adapter, nullptr);
 
@@ -216,7 +186,7 @@ TEST(SimConfiguration, PlainModemRefusesConfiguration)
 
 TEST(SimConfiguration, AnswersErrorAndKeepsStoredValues_WhenNvramCannotBeWritten)
 {
-    TemporaryFolder folder;
+    TempFolder folder;
     const auto adapter = StartWith("KESTRAST/13", folder.File("missing/nvram.txt"));
     ASSERT_NE(adapter, nullptr);
     SimLine line(adapter->DevicePath());

@@ -2,11 +2,11 @@
 // accessors used from other threads.
 #include "sim/Adapter.h"
 #include "tests/sim/SimLine.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -100,10 +100,8 @@ TEST(SimLine, FindsTheCommandAfterNoise_AndRefusesOverlongLines)
 
 TEST(SimLine, LinksItsDevice_ReplacingAnOldLink)
 {
-    char pattern[] = "/tmp/quoran-simlink.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::filesystem::path folder = pattern;
-    const std::string link = (folder / "com1").string();
+    const testing_support::TempFolder folder;
+    const std::string link = folder.File("com1");
     {
         const auto first = sim::Adapter::Start({});
         ASSERT_NE(first, nullptr);
@@ -119,8 +117,7 @@ TEST(SimLine, LinksItsDevice_ReplacingAnOldLink)
         SimLine line(link);
         EXPECT_EQ(line.Exchange("ATI2\r"), "ATI2\r\r\nPELLOR-S\r\n\r\nOK\r\n");
     }
-    EXPECT_FALSE(adapter->LinkAs((folder / "missing" / "com2").string()));
-    std::filesystem::remove_all(folder);
+    EXPECT_FALSE(adapter->LinkAs(folder.File("missing/com2")));
 }
 
 TEST(SimLine, AnswersAccessorsFromOtherThreads_WhileServing)

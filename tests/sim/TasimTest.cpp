@@ -1,11 +1,11 @@
 // The tasim program: its arguments, its device and link, and its end on a signal.
 #include "tests/sim/SimLine.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -88,10 +88,8 @@ private:
 
 TEST(Tasim, ServesItsModelOnTheLink_AndRemovesTheLinkOnSigterm)
 {
-    char pattern[] = "/tmp/quoran-tasim.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::filesystem::path folder = pattern;
-    const std::string link = (folder / "com3").string();
+    const testing_support::TempFolder folder;
+    const std::string link = folder.File("com3");
 
     Tasim tasim({"--model", "mirelo/31", "--link", link, "--option-answer", "5"});
     std::string path = tasim.Output(1);
@@ -105,7 +103,6 @@ TEST(Tasim, ServesItsModelOnTheLink_AndRemovesTheLinkOnSigterm)
     }
     EXPECT_EQ(tasim.Stop(SIGTERM), 0);
     EXPECT_FALSE(std::filesystem::is_symlink(link));
-    std::filesystem::remove_all(folder);
 }
 
 TEST(Tasim, ListsEveryModel)

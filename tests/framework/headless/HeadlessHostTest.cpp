@@ -1,31 +1,20 @@
 #include "framework/Afx.h"
 #include "framework/headless/SheetController.h"
 #include "tests/support/TestHost.h"
+#include "tests/support/TestPages.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 
+using namespace testpages;
+
 namespace
 {
-// clang-format off
-constexpr DialogItem kItems[] = {
-    {"", 1001, ControlClass::Edit, WS_VISIBLE | WS_TABSTOP, 5, 5, 40, 12, 0},
-    {"", 1002, ControlClass::ComboBox, WS_VISIBLE | CBS_DROPDOWNLIST, 5, 20, 40, 40, 0},
-    {"Keep", 1003, ControlClass::Button, WS_VISIBLE | BS_AUTOCHECKBOX, 5, 40, 40, 10, 0},
-};
-constexpr DialogTemplate kTemplates[] = {
-    {700, "Only Page", 200, 100, kItems},
-};
-constexpr StringResource kStrings[] = {
-    {800, "Save the changes?"},
-};
-// clang-format on
-
 class OnePage : public CPropertyPage
 {
 public:
-    OnePage() : CPropertyPage(700) {}
+    OnePage() : CPropertyPage(kSecondTemplate) {}
     void OnTimer(UINT_PTR) override { ++ticks; }
     int ticks = 0;
 };
@@ -33,7 +22,7 @@ public:
 class HeadlessHostTest : public testing::Test
 {
 protected:
-    HeadlessHostTest() { AfxSetResources(ResourceTables{kStrings, kTemplates, {}}); }
+    HeadlessHostTest() { InstallResources(); }
 
     HeadlessHost& host = TestHost();
 };
@@ -43,10 +32,10 @@ TEST_F(HeadlessHostTest, MessageBoxes_TakeQueuedAnswersAndAreLogged)
 {
     host.QueueAnswer(IDYES);
     host.QueueAnswer(IDOK);
-    EXPECT_EQ(AfxMessageBox(800, MB_YESNO | MB_ICONQUESTION), IDYES);
+    EXPECT_EQ(AfxMessageBox(kHelloString, MB_YESNO | MB_ICONQUESTION), IDYES);
     EXPECT_EQ(AfxMessageBox("Done.", MB_OK), IDOK);
     ASSERT_EQ(host.MessageBoxes().size(), 2u);
-    EXPECT_EQ(host.MessageBoxes()[0].text, "Save the changes?");
+    EXPECT_EQ(host.MessageBoxes()[0].text, "Hello");
     EXPECT_EQ(host.MessageBoxes()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     EXPECT_EQ(host.MessageBoxes()[0].answer, IDYES);
     EXPECT_TRUE(host.MessageBoxes()[1].expected);
@@ -70,7 +59,7 @@ TEST_F(HeadlessHostTest, UnexpectedOrUnfittingMessageBox_IsAnErrorWithSafeAnswer
 
 TEST_F(HeadlessHostTest, LoadString_FindsApplicationAndFrameworkStrings)
 {
-    EXPECT_EQ(AfxLoadString(800), "Save the changes?");
+    EXPECT_EQ(AfxLoadString(kHelloString), "Hello");
     EXPECT_EQ(AfxLoadString(AFX_IDP_PARSE_INT), "Please enter an integer.");
     EXPECT_EQ(AfxLoadString(12345), "");
     EXPECT_EQ(AfxFormatString1("%1 of %2", "one"), "one of ");
@@ -120,8 +109,8 @@ TEST_F(HeadlessHostTest, DriverThatStops_LeavesTheSheetCancelled)
         bool Step(CPropertySheet& sheet) override
         {
             SheetController controller(sheet);
-            typed = controller.Type(1001, "abc");
-            text = controller.Control(1001)->GetWindowText();
+            typed = controller.Type(kCount, "abc");
+            text = controller.Control(kCount)->GetWindowText();
             description = controller.Describe();
             return false;
         }
@@ -137,10 +126,10 @@ TEST_F(HeadlessHostTest, DriverThatStops_LeavesTheSheetCancelled)
     host.SetDriver(nullptr);
     EXPECT_TRUE(driver.typed);
     EXPECT_EQ(driver.text, "abc");
-    EXPECT_NE(driver.description.find("title \"Only Page\" page 0"), std::string::npos);
+    EXPECT_NE(driver.description.find("title \"Second Page\" page 0"), std::string::npos);
     EXPECT_NE(driver.description.find("buttons Back Next Cancel"), std::string::npos);
-    EXPECT_NE(driver.description.find("edit 1001 limit=30000 \"abc\""), std::string::npos);
-    EXPECT_NE(driver.description.find("button 1003 check=0 \"Keep\""), std::string::npos);
+    EXPECT_NE(driver.description.find("edit 1010 limit=30000 \"abc\""), std::string::npos);
+    EXPECT_NE(driver.description.find("button 1013 check=0 \"Option\""), std::string::npos);
 }
 
 namespace

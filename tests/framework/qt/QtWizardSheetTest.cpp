@@ -6,7 +6,8 @@
 #include "src/app/CfgSheet.h"
 #include "src/res/Resources.h"
 #include "tests/framework/qt/QtTestSupport.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PageList.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -178,7 +179,7 @@ TEST_P(QtWizardFonts, EveryTextOfEveryPage_FitsItsControl_From8To12Points)
     for (int points = 8; points <= 12; ++points)
     {
         QApplication::setFont(QFont(family, points));
-        for (UINT page = 0; page < 21; ++page)
+        for (UINT page = 0; page < std::size(kPages); ++page)
         {
             // Each page first (no route to follow, no page left behind to veto).
             Open(page);

@@ -9,7 +9,7 @@
 #include "platform/posix/ClockTesting.h"
 #include "src/app/CfgSheet.h"
 #include "src/res/WizardRes.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,7 @@
 #include "framework/headless/Wording.h"
 #include "framework/qt/QtHost.h"
 #include "src/app/CfgSheet.h"
+#include "tests/support/PageList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,8 +24,6 @@
 
 namespace
 {
-constexpr int kPageCount = 21;
-
 int Usage()
 {
     std::fprintf(stderr, "usage: quoran-page-screenshots [--font FAMILY] [--points N] FOLDER\n");
@@ -94,7 +93,7 @@ int main(int argc, char** argv)
     });
 
     int failures = 0;
-    for (int i = 0; i < kPageCount; ++i)
+    for (int i = 0; i < static_cast<int>(std::size(kPages)); ++i)
     {
         // A sheet of its own that starts on the page: no route to follow, and no page left
         // behind that could refuse to be left.

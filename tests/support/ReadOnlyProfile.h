@@ -4,13 +4,15 @@
 // back, with the permissions, when the object goes). Nothing else may need root meanwhile.
 #pragma once
 
+#include "tests/support/Unprivileged.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace wizard_testing
+namespace testing_support
 {
 class ReadOnlyProfile
 {
@@ -29,7 +31,7 @@ public:
         chmod(m_folder.c_str(), file ? 0777 : 0555);
         if (geteuid() == 0)
         {
-            m_dropped = setegid(kNobody) == 0 && seteuid(kNobody) == 0;
+            m_dropped = setegid(kNogroup) == 0 && seteuid(kNobody) == 0;
             EXPECT_TRUE(m_dropped) << "could not act as nobody";
         }
     }
@@ -49,10 +51,8 @@ public:
     ReadOnlyProfile& operator=(const ReadOnlyProfile&) = delete;
 
 private:
-    static constexpr uid_t kNobody = 65534;
-
     std::filesystem::path m_profile;
     std::filesystem::path m_folder;
     bool m_dropped = false;
 };
-} // namespace wizard_testing
+} // namespace testing_support

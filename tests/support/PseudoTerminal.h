@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/posix/ComPortNames.h"
+#include "tests/support/TempFolder.h"
 
 #include <cerrno>
 #include <chrono>
@@ -95,35 +96,30 @@ class ComPortFolder
 public:
     ComPortFolder()
     {
-        char pattern[] = "/tmp/quoran-comports.XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        m_path = pattern;
-        std::filesystem::create_directory(m_path / "dosdevices");
-        SetComPortFolderForTesting(m_path.c_str());
+        std::filesystem::create_directory(Path() / "dosdevices");
+        SetComPortFolderForTesting(Path().c_str());
     }
-    ~ComPortFolder()
-    {
-        SetComPortFolderForTesting(nullptr);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
+    ~ComPortFolder() { SetComPortFolderForTesting(nullptr); }
     ComPortFolder(const ComPortFolder&) = delete;
     ComPortFolder& operator=(const ComPortFolder&) = delete;
 
-    const std::filesystem::path& Path() const { return m_path; }
+    const std::filesystem::path& Path() const { return m_folder.Path(); }
+    // The link that makes a device COM`number`.
+    std::string LinkPath(int number) const
+    {
+        return (Path() / "dosdevices" / ("com" + std::to_string(number))).string();
+    }
 
     // Makes COM`number` lead to `target`.
     void Link(int number, const std::string& target)
     {
-        const auto link = m_path / "dosdevices" / ("com" + std::to_string(number));
         std::error_code ignored;
-        std::filesystem::remove(link, ignored);
-        std::filesystem::create_symlink(target, link);
+        std::filesystem::remove(LinkPath(number), ignored);
+        std::filesystem::create_symlink(target, LinkPath(number));
     }
 
 private:
-    std::filesystem::path m_path;
+    TempFolder m_folder;
 };
 
 inline std::string ComName(int number)

@@ -7,15 +7,12 @@
 #include "platform/posix/ClockTesting.h"
 #include "src/serial/Urswin32.h"
 #include "src/serial/log.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace serial_testing
@@ -71,8 +68,6 @@ protected:
     void SetUp() override
     {
         SetClockRateForTesting(m_clockRate);
-        m_previous = std::filesystem::current_path();
-        std::filesystem::current_path(m_ports.Path());
         // The application object, where a suite links it, keeps logging off until it starts.
         m_previousFlag = log_SetEnabledFlag(nullptr);
         log_Open();
@@ -82,7 +77,6 @@ protected:
     {
         log_Close();
         log_SetEnabledFlag(m_previousFlag);
-        std::filesystem::current_path(m_previous);
         SetClockRateForTesting(1);
     }
 
@@ -97,16 +91,13 @@ protected:
     std::string CloseLogAndRead()
     {
         log_Close();
-        std::ifstream file(m_ports.Path() / "log.txt", std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
+        return testing_support::ReadFile(m_ports.Path() / "log.txt");
     }
 
 private:
     unsigned m_clockRate;
     ComPortFolder m_ports;
-    std::filesystem::path m_previous;
+    testing_support::WorkingDirectory m_inFolder{m_ports.Path()};
     const volatile BYTE* m_previousFlag = nullptr;
 };
 

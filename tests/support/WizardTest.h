@@ -9,6 +9,7 @@
 // search's pauses and the download's time-outs take a twentieth of their time.
 #pragma once
 
+#include "framework/headless/Script.h"
 #include "framework/headless/SheetController.h"
 #include "framework/headless/Wording.h"
 #include "platform/posix/ClockTesting.h"
@@ -19,17 +20,19 @@
 #include "src/commands/CfgParam.h"
 #include "src/profile/ProfileFile.h"
 #include "src/serial/log.h"
-#include "tests/platform/PseudoTerminal.h"
+#include "tests/support/PseudoTerminal.h"
+#include "tests/support/TempFolder.h"
 #include "tests/support/TestHost.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <memory>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -46,14 +49,8 @@ protected:
     WizardTest()
     {
         SetClockRateForTesting(kClockRate);
-        char pattern[] = "/tmp/quoran-wizard.XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
-            throw std::runtime_error("no temporary folder");
-        m_folder = pattern;
-        std::filesystem::create_directory(m_folder / "dosdevices");
-        m_previousDirectory = std::filesystem::current_path();
-        std::filesystem::current_path(m_folder);
-        SetModuleFolderForTesting(m_folder.c_str());
+        std::filesystem::create_directory(m_folder.Path() / "dosdevices");
+        SetModuleFolderForTesting(m_folder.Path().c_str());
         ResetProgramState();
         theApp.m_bLogEnabled = TRUE;
         log_Open();
@@ -73,20 +70,17 @@ protected:
         ResetProgramState();
         SetClockRateForTesting(1);
         SetModuleFolderForTesting(nullptr);
-        std::filesystem::current_path(m_previousDirectory);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
     }
 
-    const std::filesystem::path& Folder() const { return m_folder; }
-    std::string ProfilePath() const { return (m_folder / "quoran.ini").string(); }
+    const std::filesystem::path& Folder() const { return m_folder.Path(); }
+    std::string ProfilePath() const { return m_folder.File("quoran.ini"); }
     void WriteProfile(const std::string& text) const
     {
-        std::ofstream(ProfilePath(), std::ios::binary | std::ios::trunc) << text;
+        testing_support::WriteFile(ProfilePath(), text);
     }
-    std::string ReadProfile() const { return ReadFile(ProfilePath()); }
+    std::string ReadProfile() const { return testing_support::ReadFile(ProfilePath()); }
     // What the log holds so far (its lines are flushed as they are written).
-    std::string ReadLog() const { return ReadFile((m_folder / "log.txt").string()); }
+    std::string ReadLog() const { return testing_support::ReadFile(m_folder.File("log.txt")); }
 
     // A simulated adapter of the preset `model` (a tasim model name) on COM`number`.
     sim::Adapter& AttachAdapter(int number, const std::string& model,
@@ -123,6 +117,77 @@ protected:
         sheet.BuildCatalogue();
     }
 
+    // Starts a run of the sheet on `page`. A run before it ends first, so that no page has to
+    // be left on the way.
+    void StartOn(CPropertyPage& page)
+    {
+        sheet.DestroyWindow();
+        sheet.SetActivePage(&page);
+        ASSERT_TRUE(wizard.Start());
+        ASSERT_EQ(wizard.ActivePage(), &page);
+    }
+    // The same, with the adapter of these codes taken (TakeAdapter) once the run before ended.
+    void StartOn(CPropertyPage& page, int modelCode, int extModelCode)
+    {
+        sheet.DestroyWindow();
+        TakeAdapter(modelCode, extModelCode);
+        StartOn(page);
+    }
+
+    // The sheet's page of that class ("CNetworkCfgPage1").
+    CPropertyPage& PageNamed(const std::string& className) const
+    {
+        for (int index = 0; index < sheet.GetPageCount(); ++index)
+        {
+            if (PageClassName(*sheet.GetPage(index)) == className)
+                return *sheet.GetPage(index);
+        }
+        throw std::invalid_argument("no page " + className);
+    }
+
+    // A value typed into an edit, and the message that leaving the page then shows (nullptr:
+    // the value is accepted).
+    struct TypedValue
+    {
+        int edit;
+        const char* typed;
+        const char* message;
+    };
+
+    // Leaves the page by Next and by Back with each row's value typed, on the page that `start`
+    // makes current afresh for every try: a refused value keeps the page, with its message shown
+    // and the focus on its edit; an accepted one leads to `next` or `back` without a message.
+    void ExpectValuesCheckedBothWays(std::span<const TypedValue> rows,
+                                     const std::function<void()>& start, CPropertyPage& next,
+                                     CPropertyPage& back)
+    {
+        for (bool forward : {true, false})
+        {
+            for (const TypedValue& row : rows)
+            {
+                SCOPED_TRACE(std::string(forward ? "Next " : "Back ") + row.typed);
+                start();
+                CPropertyPage* page = wizard.ActivePage();
+                ASSERT_TRUE(wizard.Type(row.edit, row.typed));
+                host.ClearMessageBoxes();
+                if (row.message != nullptr)
+                    host.QueueAnswer(IDOK);
+                ASSERT_TRUE(forward ? wizard.Next() : wizard.Back());
+                if (row.message != nullptr)
+                {
+                    EXPECT_EQ(LastMessage(), row.message);
+                    EXPECT_EQ(wizard.ActivePage(), page);
+                    EXPECT_EQ(CWnd::GetFocus(), wizard.Control(row.edit));
+                }
+                else
+                {
+                    EXPECT_TRUE(host.MessageBoxes().empty());
+                    EXPECT_EQ(wizard.ActivePage(), forward ? &next : &back);
+                }
+            }
+        }
+    }
+
     // Lets real time pass until no worker writes a record any more; false after `timeoutMs`.
     static bool WaitForWorkers(int timeoutMs)
     {
@@ -137,25 +202,13 @@ protected:
         return !AnyWorkerRuns();
     }
 
-    // The sheet buttons a user can see and use, in the order Back, Next, Finish, Cancel, as the
-    // wizard script's "expect buttons" names them ("DisabledFinish" for a greyed Finish).
-    static std::string UsableButtons(const SheetController& controller)
+    // The sheet buttons a user can see and use, as the wizard script's "expect buttons" names
+    // them.
+    static std::string UsableButtons(const CPropertySheet& sheet)
     {
-        std::string list;
-        const auto add = [&list](const char* name) {
-            list += (list.empty() ? "" : ",") + std::string(name);
-        };
-        if (controller.IsButtonEnabled(ID_WIZBACK))
-            add("Back");
-        if (controller.IsButtonEnabled(ID_WIZNEXT))
-            add("Next");
-        if (controller.IsButtonVisible(ID_WIZFINISH))
-            add(controller.IsButtonEnabled(ID_WIZFINISH) ? "Finish" : "DisabledFinish");
-        if (controller.IsButtonEnabled(IDCANCEL))
-            add("Cancel");
-        return list;
+        return FormatButtons(VisibleButtons(sheet));
     }
-    std::string UsableButtons() const { return UsableButtons(wizard); }
+    std::string UsableButtons() const { return UsableButtons(sheet); }
 
     HeadlessHost& host = TestHost();
     CCfgSheet sheet{"test", nullptr, 0};
@@ -190,59 +243,42 @@ protected:
         return host.MessageBoxes().empty() ? std::string() : host.MessageBoxes().back().text;
     }
 
-private:
+    // The link that makes a device COM`number`.
     std::string PortLink(int number) const
     {
-        return (m_folder / "dosdevices" / ("com" + std::to_string(number))).string();
+        return (Folder() / "dosdevices" / ("com" + std::to_string(number))).string();
     }
 
-    static std::string ReadFile(const std::string& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
+private:
     static bool AnyWorkerRuns()
     {
-        if (theApp.m_device.hThread != nullptr && theApp.m_device.result.load() == -1)
-            return true;
-        for (const std::vector<DeviceRecord*>* records :
-             {&theApp.m_devices, &theApp.m_droppedDevices})
-        {
-            for (const DeviceRecord* record : *records)
-            {
-                if (record->result.load() == -1)
-                    return true;
-            }
-        }
-        return false;
+        const auto& devices = theApp.m_devices;
+        const auto& dropped = theApp.m_droppedDevices;
+        return (theApp.m_device.hThread != nullptr && WorkerStillWrites(&theApp.m_device)) ||
+               std::any_of(devices.begin(), devices.end(), WorkerStillWrites) ||
+               std::any_of(dropped.begin(), dropped.end(), WorkerStillWrites);
     }
 
-    // The program's globals as at start-up (records still written by a worker are left alone).
+    // The program's globals as at start-up. The application takes the records back as the
+    // search drops them: one that a worker still writes stays parked.
     static void ResetProgramState()
     {
-        for (std::vector<DeviceRecord*>* records : {&theApp.m_devices, &theApp.m_droppedDevices})
-        {
-            std::vector<DeviceRecord*> busy;
-            for (DeviceRecord* record : *records)
-            {
-                if (record->result.load() == -1)
-                    busy.push_back(record);
-                else
-                    delete record;
-            }
-            *records = busy;
-        }
+        std::vector<DeviceRecord*> records;
+        records.swap(theApp.m_devices);
+        records.insert(records.end(), theApp.m_droppedDevices.begin(),
+                       theApp.m_droppedDevices.end());
+        theApp.m_droppedDevices.clear();
+        for (DeviceRecord* record : records)
+            theApp.DropDevice(record);
         theApp.m_device = DeviceRecord();
         theApp.m_device.cmdLines.clear();
-        theApp.m_device.hThread = nullptr;
         theParams.RemoveAll();
         g_bCfgModified = FALSE;
         g_profilePath.clear();
     }
 
-    std::filesystem::path m_folder;
-    std::filesystem::path m_previousDirectory;
+    testing_support::TempFolder m_folder;
+    testing_support::WorkingDirectory m_inFolder{m_folder.Path()};
     std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
     std::vector<std::unique_ptr<testing_support::PseudoTerminal>> m_silentPorts;
 };
