@@ -173,6 +173,30 @@ TEST_F(DownloadPages, WorkerThatNeverEnds_GivesUpAtThe51stTick_WithNotFoundAndFi
     EXPECT_FALSE(host.HasTimer(sheet.m_configingPage, sheet.m_configingPage.m_nTimerID));
 }
 
+// An adapter that answers every line, but slowly, keeps the worker past 51 s with enough lines: the
+// page waits for it as long as the worker may take, and the configuration is stored. The page and
+// the worker run on the one program clock here (twenty times as fast as real time).
+TEST_F(DownloadPages, SlowAdapterWithManyLines_ReachesTheSuccessPage_AfterTheShortestLimit)
+{
+    sim::Faults slow;
+    slow.replyDelayMs = 1900;
+    sim::Adapter& adapter = AttachAdapter(1, "KESTRAST/13", slow);
+    TakeAdapter(3, 13, 1);
+    for (int line = 0; line < 21; ++line)
+        theApp.m_device.cmdLines.push_back("ATS30=" + std::to_string(line) + "\r");
+    theApp.m_device.cmdLines.push_back("AT&W0\r\n");
+    host.SetClockMode(HeadlessHost::ClockMode::RealTime);
+    ASSERT_TRUE(StartDownloadWorker(&theApp.m_device));
+    StartOn(sheet.m_configingPage);
+    CConfigingPage& page = sheet.m_configingPage;
+    ASSERT_TRUE(host.WaitUntil([&] { return !host.HasTimer(page, page.m_nTimerID); }, 300000));
+
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_configSuccessPage);
+    EXPECT_GT(page.m_nTicks * static_cast<int>(kWorkerPollMs), 51000) << "no longer than before";
+    ASSERT_EQ(adapter.ReceivedLines().size(), 22u);
+    EXPECT_EQ(adapter.ReceivedLines().back(), "AT&W0");
+}
+
 TEST_F(DownloadPages, LoadBack_GoesToSaveWhenModified_OtherwiseToDataProtocolOrPotsPort)
 {
     const struct

@@ -274,6 +274,78 @@ TEST_F(SetupTypePage, ModifiedValuesStayUnlessTheUserAgrees_WhenAnotherConfigura
     EXPECT_FALSE(g_bCfgModified);
 }
 
+// After a No the pages still hold the loaded configuration's values: it stays the current one,
+// so that the save writes them back to it and never into the configuration the user declined.
+struct DeclinedRow
+{
+    const char* name;
+    int loadedType;
+    const char* loaded;
+    int chosenType;
+    const char* chosen;
+    int keptType; // the setup type afterwards
+};
+
+// clang-format off
+const DeclinedRow kDeclinedRows[] = {
+    {"AnotherCustom",  kSetupCustomExisting, "Office", kSetupCustomExisting,  "home", kSetupCustomExisting},
+    {"AnotherExpress", kSetupCustomExisting, "Office", kSetupExpressExisting, "home", kSetupExpressExisting},
+    {"ANewOne",        kSetupCustomExisting, "Office", kSetupCustomNew,       "",     kSetupCustomNew},
+    // An unnamed new configuration has no section to go back to: it stays new.
+    {"FromANewOne",    kSetupCustomNew,      "",       kSetupExpressExisting, "home", kSetupCustomNew},
+};
+// clang-format on
+
+class DeclinedDiscard : public SetupTypePage, public testing::WithParamInterface<DeclinedRow>
+{
+protected:
+    void Choose(int type, const char* name)
+    {
+        ASSERT_TRUE(wizard.Select(IDC_SETUP_TYPE, type));
+        if (type != kSetupCustomNew)
+        {
+            ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, name));
+        }
+    }
+};
+
+TEST_P(DeclinedDiscard, KeepsTheLoadedConfigurationTheOneTheSaveWrites)
+{
+    const DeclinedRow& row = GetParam();
+    WriteProfile(kProfile);
+    StartOn(Page(), 3, 13);
+    Choose(row.loadedType, row.loaded);
+    ASSERT_TRUE(wizard.Next());
+    sheet.m_callCtrlCfgPage.m_nRingsToAnswer = 4;
+    g_bCfgModified = TRUE;
+    ASSERT_TRUE(wizard.Back());
+    Choose(row.chosenType, row.chosen);
+    host.QueueAnswer(IDNO);
+    ASSERT_TRUE(wizard.Next());
+
+    EXPECT_EQ(Page().m_strConfigName, row.loaded);
+    EXPECT_EQ(Page().m_nSetupType, row.keptType);
+    ASSERT_TRUE(sheet.SetActivePage(&sheet.m_saveCfgPage));
+    EXPECT_EQ(wizard.Control(IDC_CONFIG_NAME)->GetWindowText(), row.loaded);
+    if (*row.loaded != '\0')
+    {
+        host.QueueAnswer(IDYES); // "... has been modified. Do you wish to continue?"
+        ASSERT_TRUE(wizard.Next());
+        char rings[8] = {};
+        GetPrivateProfileStringA(row.loaded, "RingsToAnswer", "", rings, sizeof rings,
+                                 ProfilePath().c_str());
+        EXPECT_STREQ(rings, "4");
+    }
+    EXPECT_NE(ReadProfile().find("[home]\nRingsToAnswer=7\n[HOME]"), std::string::npos);
+}
+
+std::string DeclinedRowName(const testing::TestParamInfo<DeclinedRow>& row)
+{
+    return row.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DeclinedDiscard, testing::ValuesIn(kDeclinedRows), DeclinedRowName);
+
 // ---------------------------------------------------------------------------------------------
 // The express setup
 // ---------------------------------------------------------------------------------------------

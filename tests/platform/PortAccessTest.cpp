@@ -284,6 +284,31 @@ TEST_F(PortAccess, OpenPort_HoldsItsLockUntilClosed_OrNoneWhereTheFolderIsMissin
     CloseHandle(unlocked);
 }
 
+// A program that ended while it wrote a lock leaves its temporary; the next program to take a
+// lock in that folder removes it, and only it.
+TEST_F(PortAccess, LockTemporariesOfProgramsThatAreGone_AreRemovedByTheNextLock)
+{
+    PseudoTerminal terminal;
+    m_ports.Link(1, terminal.SlavePath());
+    const std::string dead = std::to_string(DeadProcess());
+    const std::string live = std::to_string(getppid());
+    const std::vector<std::string> removed = {"LTMP." + dead + ".0", "LTMP." + dead + ".17"};
+    const std::vector<std::string> kept = {"LTMP." + live + ".0", "LTMP." + dead,
+                                           "LTMP." + dead + ".x", "LCK..ttyS9"};
+    for (const std::string& name : removed)
+        WriteFile(m_locks.Path() / name, "");
+    for (const std::string& name : kept)
+        WriteFile(m_locks.Path() / name, "");
+
+    const HANDLE port = Open(1);
+    ASSERT_NE(port, INVALID_HANDLE_VALUE);
+    CloseHandle(port);
+    for (const std::string& name : removed)
+        EXPECT_FALSE(fs::exists(m_locks.Path() / name)) << name;
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fs::exists(m_locks.Path() / name)) << name;
+}
+
 TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
 {
     const group* dialout = getgrnam("dialout");

@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -85,6 +87,29 @@ TEST(ProgramFolder, InstalledProgram_UsesTheUserFolder_SeededOnceAndNeverOverwri
         EXPECT_TRUE(entry.path().filename() == "quoran.ini" ||
                     entry.path().filename() == "dosdevices")
             << "left behind: " << entry.path();
+}
+
+// A first start killed while it copied the profile leaves its copy; the next start removes it
+// (and copies of its own or of starts still running stay theirs).
+TEST(ProgramFolder, SeedCopiesOfStartsThatAreGone_AreRemovedByTheNextStart)
+{
+    TempFolder root;
+    const fs::path bin = Install(root.Path());
+    const fs::path user = root.Path() / "home/.config/quoran-wizard";
+    fs::create_directories(user);
+    const pid_t gone = fork();
+    if (gone == 0)
+        _exit(0);
+    waitpid(gone, nullptr, 0);
+    const fs::path left = user / (".quoran.ini.seed-" + std::to_string(gone) + "-0");
+    const fs::path running = user / (".quoran.ini.seed-" + std::to_string(getppid()) + "-0");
+    WriteFile(left, "[Def");
+    WriteFile(running, "[Def");
+
+    ASSERT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    EXPECT_FALSE(fs::exists(left));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_EQ(ReadFile(user / "quoran.ini"), kShipped);
 }
 
 TEST(ProgramFolder, ManyStartsAtOnce_SeedOneWholeProfile)
