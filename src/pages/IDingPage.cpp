@@ -9,6 +9,7 @@
 #include "src/identify/devid.h"
 #include "src/serial/log.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace
@@ -98,12 +99,7 @@ void CIDingPage::OnTimer(UINT_PTR nIDEvent)
 
 bool CIDingPage::AllProbesDone()
 {
-    for (const DeviceRecord* record : theApp.m_devices)
-    {
-        if (record->result.load(std::memory_order_acquire) == -1)
-            return false;
-    }
-    return true;
+    return std::none_of(theApp.m_devices.begin(), theApp.m_devices.end(), WorkerStillWrites);
 }
 
 void CIDingPage::PruneAndLogDevices()
