@@ -16,8 +16,10 @@ bool AfxAnswerFits(UINT nType, int answer)
     return answer == IDOK;
 }
 
-int AfxShowMessageBox(const std::string& text, const std::string& caption, UINT nType)
+int AfxShowMessageBox(const std::string& text, const std::string& caption, UINT nType,
+                      const std::string& details)
 {
     Host* host = AfxGetHost();
-    return host != nullptr ? host->MessageBox(text, caption, nType) : AfxUnattendedAnswer(nType);
+    return host != nullptr ? host->MessageBox(text, caption, nType, details)
+                           : AfxUnattendedAnswer(nType);
 }

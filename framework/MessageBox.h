@@ -11,5 +11,7 @@
 int AfxUnattendedAnswer(UINT nType);
 // The answer is one of the box's buttons: IDYES or IDNO for MB_YESNO, IDOK for every other box.
 bool AfxAnswerFits(UINT nType, int answer);
-// A modal message box through the installed host; without one, AfxUnattendedAnswer(nType).
-int AfxShowMessageBox(const std::string& text, const std::string& caption, UINT nType);
+// A modal message box through the installed host (Host::MessageBox); without one,
+// AfxUnattendedAnswer(nType).
+int AfxShowMessageBox(const std::string& text, const std::string& caption, UINT nType,
+                      const std::string& details = std::string());

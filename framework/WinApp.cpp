@@ -86,9 +86,10 @@ std::string AfxLoadString(UINT nID)
     return std::string();
 }
 
-int AfxMessageBox(const std::string& text, UINT nType)
+int AfxMessageBox(const std::string& text, UINT nType, const std::string& details)
 {
-    return AfxShowMessageBox(text, g_app != nullptr ? g_app->m_strAppName : std::string(), nType);
+    return AfxShowMessageBox(text, g_app != nullptr ? g_app->m_strAppName : std::string(), nType,
+                             details);
 }
 
 int AfxMessageBox(UINT nIDPrompt, UINT nType)

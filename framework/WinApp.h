@@ -51,7 +51,8 @@ std::string AfxLoadString(UINT nID);
 
 // A modal message box through the host, with the application's caption. Returns IDOK, IDYES or
 // IDNO.
-int AfxMessageBox(const std::string& text, UINT nType = MB_OK);
+int AfxMessageBox(const std::string& text, UINT nType = MB_OK,
+                  const std::string& details = std::string());
 int AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK);
 
 // Runs `work` through the host's RunBusy (a plain call when there is no host).

@@ -82,10 +82,11 @@ void HeadlessHost::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
                   [&wnd, nIDEvent](const Timer& t) { return t.wnd == &wnd && t.id == nIDEvent; });
 }
 
-int HeadlessHost::MessageBox(const std::string& text, const std::string& caption, UINT nType)
+int HeadlessHost::MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                             const std::string& details)
 {
     int fallback = AfxUnattendedAnswer(nType);
-    MessageBoxRecord record{text, caption, nType, fallback, false};
+    MessageBoxRecord record{text, caption, nType, fallback, false, details};
     if (m_answers.empty())
     {
         m_messageBoxes.push_back(record);

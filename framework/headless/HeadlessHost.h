@@ -38,6 +38,7 @@ public:
         UINT type;     // MB_ flags as passed
         int answer;    // what the box returned
         bool expected; // the answer came from the queue
+        std::string details;
     };
 
     explicit HeadlessHost(ClockMode mode = ClockMode::Virtual);
@@ -56,7 +57,8 @@ public:
     void SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse) override;
     void KillTimer(CWnd& wnd, UINT_PTR nIDEvent) override;
     // The next queued answer; without one an error, answered IDOK (MB_OK) or IDNO (MB_YESNO).
-    int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    int MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                   const std::string& details) override;
     // Virtual clock: AdvanceTime(ms). Real time: sleeps ms, firing timers when due.
     void Wait(DWORD ms) override;
 

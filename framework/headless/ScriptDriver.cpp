@@ -105,7 +105,8 @@ const char* AnswerName(int answer)
 }
 } // namespace
 
-int ScriptHost::MessageBox(const std::string& text, const std::string&, UINT nType)
+int ScriptHost::MessageBox(const std::string& text, const std::string&, UINT nType,
+                           const std::string&)
 {
     return m_driver.OnMessageBox(text, nType);
 }

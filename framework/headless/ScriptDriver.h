@@ -50,7 +50,8 @@ public:
         m_screen.SetTimer(wnd, nIDEvent, nElapse);
     }
     void KillTimer(CWnd& wnd, UINT_PTR nIDEvent) override { m_screen.KillTimer(wnd, nIDEvent); }
-    int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    int MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                   const std::string& details) override;
     void Wait(DWORD ms) override { m_screen.Wait(ms); }
     void RunBusy(const std::function<void()>& work) override { m_screen.RunBusy(work); }
 

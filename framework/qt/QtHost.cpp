@@ -332,7 +332,8 @@ void QtHost::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
     m_impl->timers.erase(it);
 }
 
-int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT nType)
+int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                       const std::string& details)
 {
     bool yesNo = (nType & MB_TYPEMASK) == MB_YESNO;
     QWidget* parent = SheetWindow();
@@ -343,6 +344,10 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT
     QMessageBox box(IconOf(nType), qthost::ToQt(caption), qthost::ToQtMultiline(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    if (!details.empty())
+    {
+        box.setDetailedText(qthost::ToQtMultiline(details));
+    }
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     if (m_impl->answerer)

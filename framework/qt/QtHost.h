@@ -48,7 +48,8 @@ public:
     // IDYES or IDNO (closing a Yes/No box answers IDNO). The icon is the one the MB_ICON flag of
     // nType names; without one, a Yes/No box asks (question mark) and an OK box warns, since
     // every OK box the wizard shows refuses an input or reports an error.
-    int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    int MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                   const std::string& details) override;
     // Handles Qt events (user input, timers) for about ms milliseconds.
     void Wait(DWORD ms) override;
     // Runs `work` on a helper thread under the busy cursor while this thread keeps the windows

@@ -397,7 +397,8 @@ void TerminalHost::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
     });
 }
 
-int TerminalHost::MessageBox(const std::string& text, const std::string& caption, UINT nType)
+int TerminalHost::MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                             const std::string& details)
 {
     const bool yesNo = (nType & MB_TYPEMASK) == MB_YESNO;
     if (m_impl->answerer)
@@ -411,7 +412,8 @@ int TerminalHost::MessageBox(const std::string& text, const std::string& caption
     using Button = finalcut::FMessageBox::ButtonType;
     finalcut::FWidget* parent = finalcut::FWidget::getMainWidget();
     finalcut::FMessageBox box(caption,
-                              FittedText(text, static_cast<int>(m_impl->app.getDesktopWidth())),
+                              FittedText(details.empty() ? text : text + "\n\n" + details,
+                                         static_cast<int>(m_impl->app.getDesktopWidth())),
                               yesNo ? Button::Yes : Button::Ok, yesNo ? Button::No : Button::Reject,
                               Button::Reject, parent);
     // The box runs a loop of the toolkit's own, which the host's conditions must not end.

@@ -77,7 +77,8 @@ public:
     // A modal message box over the wizard's window with the exact text (wrapped at blanks where
     // a line is wider than the terminal allows), OK or Yes and No. Returns IDOK, IDYES or IDNO;
     // Escape answers a Yes/No box with IDNO.
-    int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    int MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                   const std::string& details) override;
     // Handles the toolkit's events (input, drawing, timers) for about ms milliseconds.
     void Wait(DWORD ms) override;
     // Runs `work` on a helper thread while this thread keeps the screen drawn. Meanwhile the
