@@ -197,7 +197,7 @@ TEST_F(QtSheet, MessageBox_ShowsTheExactText_AndReturnsTheAnswer)
         box->button(QMessageBox::Yes)->click();
     });
     int answer = host->MessageBox("Drop the changes?\r\nThey are lost.", "Wizard",
-                                  MB_YESNO | MB_ICONQUESTION);
+                                  MB_YESNO | MB_ICONQUESTION, "");
     EXPECT_EQ(answer, IDYES);
     EXPECT_EQ(shownText, "Drop the changes?\nThey are lost.");
     EXPECT_EQ(shownCaption, "Wizard");
@@ -208,7 +208,7 @@ TEST_F(QtSheet, MessageBox_ShowsTheExactText_AndReturnsTheAnswer)
         ASSERT_NE(box, nullptr);
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    EXPECT_EQ(host->MessageBox("Again?", "Wizard", MB_YESNO), IDNO);
+    EXPECT_EQ(host->MessageBox("Again?", "Wizard", MB_YESNO, ""), IDNO);
 
     QTimer::singleShot(0, []() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -216,7 +216,7 @@ TEST_F(QtSheet, MessageBox_ShowsTheExactText_AndReturnsTheAnswer)
         ASSERT_EQ(box->buttons().size(), 1);
         box->button(QMessageBox::Ok)->click();
     });
-    EXPECT_EQ(host->MessageBox("Error invalid device.", "", MB_OK | MB_ICONEXCLAMATION), IDOK);
+    EXPECT_EQ(host->MessageBox("Error invalid device.", "", MB_OK | MB_ICONEXCLAMATION, ""), IDOK);
 }
 
 TEST_F(QtSheet, MessageBoxIcon_IsTheFlagsOrElseQuestionForYesNoAndWarningForOK)
@@ -244,7 +244,7 @@ TEST_F(QtSheet, MessageBoxIcon_IsTheFlagsOrElseQuestionForYesNoAndWarningForOK)
             shown = box->icon();
             box->buttons().front()->click();
         });
-        host->MessageBox("Text.", "Wizard", c.nType);
+        host->MessageBox("Text.", "Wizard", c.nType, "");
         EXPECT_EQ(shown, c.icon);
     }
 }
@@ -257,7 +257,7 @@ TEST_F(QtSheet, MessageBoxAnswerer_ClicksTheAnswer)
             asked = text;
             return IDNO;
         });
-    EXPECT_EQ(host->MessageBox("Delete it?", "Wizard", MB_YESNO), IDNO);
+    EXPECT_EQ(host->MessageBox("Delete it?", "Wizard", MB_YESNO, ""), IDNO);
     EXPECT_EQ(asked, "Delete it?");
 }
 

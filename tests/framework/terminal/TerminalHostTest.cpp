@@ -241,7 +241,7 @@ TEST_F(TerminalSheet, MessageBox_ShowsItsTextAndAnswersWithTheKeys)
             }
         });
         const int answer =
-            host.MessageBox("First line of the question.\nSecond line?", "Caption", row.type);
+            host.MessageBox("First line of the question.\nSecond line?", "Caption", row.type, "");
         user.join();
         EXPECT_EQ(answer, row.answer);
     }
