@@ -36,6 +36,8 @@ const char kUsage[] =
     "Runs the wizard driven by the script in FILE (standard input when FILE is missing or\n"
     "\"-\"); --qt shows it on the Qt host. For tests, --clock-rate N runs the program's clock\n"
     "N times as fast (pauses, time-outs, timers and waits last 1/N of their time).\n"
+    "The log, log.txt, is written in the working folder; an installed program keeps it in\n"
+    "$XDG_STATE_HOME/quoran-wizard/ (~/.local/state/quoran-wizard/).\n"
     "One command a line; '#' starts a comment line.\n"
     "  next | back | finish | cancel       press a wizard button\n"
     "  set ID TEXT                         type TEXT into an edit\n"
