@@ -1,0 +1,2 @@
+// placeholder
+namespace win32host {}
