@@ -13,11 +13,8 @@ add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=
 add_compile_definitions(O_CLOEXEC=_O_NOINHERIT)
 
 # The C++ runtime, libgcc and winpthreads go into each program, so that it runs on a bare
-# Windows. Files open in binary mode, as on Linux: the log, the profile and the programs' output
-# carry exactly the bytes the wizard writes (a bare "\n" stays one).
-execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=binmode.o
-    OUTPUT_VARIABLE quoran_binmode_object OUTPUT_STRIP_TRAILING_WHITESPACE)
-add_link_options(-static ${quoran_binmode_object})
+# Windows.
+add_link_options(-static)
 
 # Tests and build steps run the programs under Wine, each ctest run in a prefix of its own.
 set(QUORAN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine)

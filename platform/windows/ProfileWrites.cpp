@@ -1,10 +1,12 @@
 // Profile writes on Windows: every write, and every batch of them (platform/ProfileBatch.h),
-// reaches the file as one replacement under the profile's lock. The system's own
+// reaches the file as one replacement under the profile's lock; a write is refused as on Linux
+// (platform/win32.h) when its names or value could not be read back as written. The system's own
 // WritePrivateProfileStringA makes the new text, on a complete copy of the profile, so that the
 // file ends exactly as the system's calls made one by one would leave it; the copy, flushed,
 // then replaces the profile.
 #include "platform/ProfileBatch.h"
 #include "platform/posix/PrivateProfileTesting.h"
+#include "platform/posix/PrivateProfileText.h"
 #include "platform/windows/SystemCalls.h"
 
 #include <atomic>
@@ -258,7 +260,11 @@ BOOL ProfileBatch::Commit()
 BOOL WINAPI ProgramWritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                               LPCSTR lpFileName)
 {
-    if (lpAppName == nullptr || lpFileName == nullptr)
+    // What could not be read back as written is refused, by the rules of the Linux build.
+    if (lpAppName == nullptr || lpFileName == nullptr ||
+        !profile::IsWritableSectionName(lpAppName) ||
+        (lpKeyName != nullptr && !profile::IsWritableKey(lpKeyName)) ||
+        (lpString != nullptr && !profile::IsWritableValue(lpString)))
         return Fail(ERROR_INVALID_PARAMETER);
     ProfileWrite write{lpAppName, Text(lpKeyName), Text(lpString)};
     for (auto batch = t_openBatches.rbegin(); batch != t_openBatches.rend(); ++batch)
