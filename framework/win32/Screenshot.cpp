@@ -1,5 +1,6 @@
-// Win32Host::Screenshot: the sheet window as the screen shows it, frame included, saved as PNG
-// by GDI+.
+// Win32Host::Screenshot: the sheet window as it is drawn, its frame included, saved as PNG by
+// GDI+. It is copied from the window's own drawing (its window DC), not from the screen, so that
+// neither another window over it nor a screen that shows it late changes the picture.
 #include "framework/win32/HostImpl.h"
 
 // GDI+ takes COM's types, which the lean <windows.h> leaves out.
@@ -56,12 +57,11 @@ bool Win32Host::Screenshot(const std::string& file)
     GetWindowRect(sheet, &frame);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    HDC window = GetWindowDC(sheet);
+    HDC memory = CreateCompatibleDC(window);
+    HBITMAP picture = CreateCompatibleBitmap(window, width, height);
     HGDIOBJ previous = SelectObject(memory, picture);
-    const bool copied = BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top,
-                               SRCCOPY | CAPTUREBLT) != FALSE;
+    const bool copied = BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY) != FALSE;
     SelectObject(memory, previous);
     bool saved = false;
     if (copied)
@@ -71,6 +71,6 @@ bool Win32Host::Screenshot(const std::string& file)
     }
     DeleteObject(picture);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(sheet, window);
     return saved;
 }

@@ -35,8 +35,6 @@ fail() {
 
 "$wine_run" "$template" --light "$prefix"
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-wineserver -p >/dev/null 2>&1
-wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 
 program_files="$prefix/drive_c/Program Files/QUORAN Configuration Wizard"
 start_menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"

@@ -7,7 +7,8 @@
 # COM ports and server, with C:\windows of the build's prefix PREFIX (made once per run). Wine's server keeps a device's handle a
 # while after its program has ended, and may hand it to the next program that opens a
 # pseudo-terminal of the same number; a server per case never does. The case's server and
-# session start before the case, so that the case's own time is the program's. A case on the
+# session start before the case (and before tasim's link, which a session's start would replace),
+# so that the case's own time is the program's. A case on the
 # window host runs on the virtual screen that tests/windows/xvfb.sh keeps for the run.
 set -uo pipefail
 
@@ -30,8 +31,6 @@ if [ -r "$template.display" ]; then
     DISPLAY=$(cat "$template.display")
     export DISPLAY
 fi
-wineserver -p >/dev/null 2>&1
-wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 
 QUORAN_E2E_RUNNER=wine QUORAN_E2E_DOSDEVICES=$case_prefix/dosdevices \
     "$here/../e2e/run-case.sh" "$@"
