@@ -7,6 +7,8 @@
 #include "framework/PropertySheet.h"
 #include "framework/win32/HostImpl.h"
 
+#include <vector>
+
 namespace win32host
 {
 namespace
@@ -50,7 +52,9 @@ protected:
 };
 
 // Radio buttons: a click may uncheck the others of its group, so all of the group are shown
-// again.
+// again. Tab stops at the checked button of a group and, in a group with none checked, at those
+// that the template makes tab stops (the system's button takes the tab stop from every radio
+// button it unchecks, which would leave such a group out of reach of the keyboard).
 class RadioControl : public ButtonControl
 {
 public:
@@ -58,14 +62,58 @@ public:
 
     void AfterUserAction() override
     {
+        ForEachInGroup([](RadioControl& radio) { radio.SyncAll(); });
+    }
+
+protected:
+    void Show(WindowChange what) override
+    {
+        ButtonControl::Show(what);
+        if (what == WindowChange::Check)
+            UpdateTabStops();
+    }
+
+private:
+    // The radio buttons of this one's group: from the one with WS_GROUP before it to the next
+    // control that is not a radio button or starts a group of its own.
+    template <class Visit> void ForEachInGroup(Visit visit)
+    {
         CWnd* page = m_wnd.GetParent();
         if (page == nullptr)
             return;
+        std::vector<RadioControl*> group;
+        bool mine = false;
         for (CWnd* sibling : page->GetChildren())
         {
-            if (auto* radio = dynamic_cast<RadioControl*>(m_host.Find(sibling)))
-                radio->SyncAll();
+            auto* radio = dynamic_cast<RadioControl*>(m_host.Find(sibling));
+            if (radio == nullptr || (sibling->GetStyle() & WS_GROUP) != 0)
+            {
+                if (mine)
+                    break;
+                group.clear();
+            }
+            if (radio != nullptr)
+                group.push_back(radio);
+            mine = mine || radio == this;
         }
+        for (RadioControl* radio : group)
+            visit(*radio);
+    }
+
+    void UpdateTabStops()
+    {
+        bool anyChecked = false;
+        ForEachInGroup([&anyChecked](RadioControl& radio) {
+            anyChecked = anyChecked || static_cast<CButton&>(radio.m_wnd).GetCheck() == BST_CHECKED;
+        });
+        ForEachInGroup([anyChecked](RadioControl& radio) {
+            const bool tabStop = anyChecked
+                                     ? static_cast<CButton&>(radio.m_wnd).GetCheck() == BST_CHECKED
+                                     : (radio.m_wnd.GetStyle() & WS_TABSTOP) != 0;
+            const LONG style = GetWindowLongA(radio.m_handle, GWL_STYLE);
+            SetWindowLongA(radio.m_handle, GWL_STYLE,
+                           tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+        });
     }
 };
 } // namespace

@@ -186,12 +186,21 @@ public:
     // A page has become visible: the focus goes to its start.
     void PageShown(const PageControl& page) { FocusStart(&page); }
 
-    // The default button follows the sheet's buttons: Finish where it shows, else Next.
+    // The default button follows the sheet's buttons: Finish where it shows, else Next. A
+    // focus that was on the button Finish replaced (or on Finish, when Next comes back) goes
+    // to the one in its place, as a wizard's keyboard focus does.
     void UpdateDefaultButton()
     {
         CWnd* finish = m_wnd.GetDlgItem(ID_WIZFINISH);
         const bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
-        SendMessageA(m_handle, DM_SETDEFID, finishShown ? ID_WIZFINISH : ID_WIZNEXT, 0);
+        const int id = finishShown ? ID_WIZFINISH : ID_WIZNEXT;
+        SendMessageA(m_handle, DM_SETDEFID, id, 0);
+        HWND focus = GetFocus();
+        const bool lost = focus == nullptr || focus == m_handle ||
+                          (IsChild(m_handle, focus) && !IsWindowVisible(focus));
+        Control* button = m_host.Find(m_wnd.GetDlgItem(id));
+        if (lost && button != nullptr && IsWindowVisible(m_handle) && GetActiveWindow() == m_handle)
+            SendMessageA(m_handle, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(button->Handle()), TRUE);
     }
 
 protected:

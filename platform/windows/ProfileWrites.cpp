@@ -5,7 +5,6 @@
 // file ends exactly as the system's calls made one by one would leave it; the copy, flushed,
 // then replaces the profile.
 #include "platform/ProfileBatch.h"
-#include "platform/posix/PrivateProfileTesting.h"
 #include "platform/posix/PrivateProfileText.h"
 #include "platform/windows/SystemCalls.h"
 
@@ -31,7 +30,6 @@ constexpr DWORD kReplacePauseMs = 20;
 // reading the bytes it covers, and readers must not wait for a save.
 constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
 
-std::atomic<platform::ProfileSaveHook> g_saveHook{nullptr};
 std::atomic<unsigned> g_temporaryCounter{0};
 
 std::optional<std::string> Text(LPCSTR text)
@@ -210,9 +208,6 @@ BOOL Save(const std::string& path, const std::vector<ProfileWrite>& writes)
     }
     if (error == ERROR_SUCCESS && !Flush(temporary))
         error = ERROR_WRITE_FAULT;
-    const platform::ProfileSaveHook hook = g_saveHook.load();
-    if (error == ERROR_SUCCESS && hook != nullptr && !hook())
-        error = ERROR_WRITE_FAULT;
     if (error == ERROR_SUCCESS && !Replace(path, temporary, lock.Exists()))
         error = ERROR_WRITE_FAULT;
     if (error != ERROR_SUCCESS)
@@ -277,10 +272,5 @@ BOOL WINAPI ProgramWritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName
         }
     }
     return Save(lpFileName, {write});
-}
-
-void SetProfileSaveHookForTesting(ProfileSaveHook hook)
-{
-    g_saveHook.store(hook);
 }
 } // namespace platform

@@ -1,13 +1,10 @@
 #include "platform/windows/ProgramFolder.h"
 
-#include "platform/posix/ModuleFileTesting.h"
 #include "platform/windows/SystemCalls.h"
 
 #include <shlobj.h>
 
-#include <atomic>
 #include <cstring>
-#include <mutex>
 #include <vector>
 
 namespace
@@ -65,10 +62,6 @@ std::string AppDataFolder()
         return {};
     return path;
 }
-
-std::mutex g_testingMutex;
-std::string g_testingFolder; // guarded by g_testingMutex; "" when not set
-std::atomic<bool> g_testing{false};
 } // namespace
 
 namespace platform
@@ -104,14 +97,7 @@ DWORD WINAPI ProgramGetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD 
     if (hModule != nullptr)
         return GetModuleFileNameA(hModule, lpFilename, nSize);
     const std::string executable = ExecutablePath();
-    std::string folder;
-    if (g_testing.load(std::memory_order_acquire))
-    {
-        std::lock_guard lock(g_testingMutex);
-        folder = g_testingFolder;
-    }
-    if (folder.empty())
-        folder = ProgramFolder();
+    const std::string& folder = ProgramFolder();
     if (executable.empty() || folder.empty())
         return GetModuleFileNameA(hModule, lpFilename, nSize);
     const std::string path = folder + executable.substr(executable.find_last_of("\\/"));
@@ -132,10 +118,3 @@ DWORD WINAPI ProgramGetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD 
     return static_cast<DWORD>(path.size());
 }
 } // namespace platform
-
-void SetModuleFolderForTesting(const char* folder)
-{
-    std::lock_guard lock(g_testingMutex);
-    g_testingFolder = folder != nullptr ? folder : "";
-    g_testing.store(folder != nullptr, std::memory_order_release);
-}

@@ -11,8 +11,8 @@ endforeach()
 
 # The folders of tests/ whose suites run here; tests/windows adds the rest.
 function(quoran_windows_folders out)
-    set(${out} support layers framework framework/headless res profile commands identify app
-        windows PARENT_SCOPE)
+    set(${out} support layers framework framework/headless framework/win32 res profile commands
+        identify app windows PARENT_SCOPE)
 endfunction()
 
 # Files of those suites that need Linux: a child process by fork, pseudo-terminals or the
@@ -41,7 +41,8 @@ add_library(quoran_posix_for_tests INTERFACE)
 target_compile_options(quoran_posix_for_tests INTERFACE
     -include ${PROJECT_SOURCE_DIR}/tests/windows/PosixForTests.h)
 
-# Every test runs in the build's Wine prefix, with its server started once (tests/windows).
+# Every test runs in the build's Wine prefix, with its server started once, on the virtual
+# screen of the run (tests/windows).
 set(QUORAN_SUITE_PROPERTIES FIXTURES_REQUIRED wine)
 # The GoogleTest filters' tails that leave those cases out: after other negative patterns, and
 # after positive ones.
