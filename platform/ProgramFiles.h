@@ -19,7 +19,8 @@ struct LogPlace
     // emptied at every start. An installed program, or one started from a folder it may not
     // write: log.txt in the user's state folder, $XDG_STATE_HOME/quoran-wizard
     // (~/.local/state/quoran-wizard), made with mode 0700 on first use. "./log.txt" too when that
-    // folder cannot be made.
+    // folder cannot be made. On Windows an installed program's log is log.txt in the user's
+    // folder that holds its profile; a portable copy's is "./log.txt".
     std::string path;
     // The previous run's log is kept as `path` + ".1" (the state folder's log).
     bool keepsPrevious = false;

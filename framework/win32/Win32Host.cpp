@@ -438,12 +438,15 @@ void Win32Host::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
     }
 }
 
-int Win32Host::MessageBox(const std::string& text, const std::string& caption, UINT nType)
+int Win32Host::MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                          const std::string& details)
 {
     HWND owner = m_impl->SheetWindow();
     if (owner != nullptr && !IsWindowVisible(owner))
         owner = nullptr;
-    const int answer = ::MessageBoxA(owner, text.c_str(), caption.c_str(), nType);
+    // MessageBoxA has no room for details of their own: they follow the text after a blank line.
+    const std::string shown = details.empty() ? text : text + "\n\n" + details;
+    const int answer = ::MessageBoxA(owner, shown.c_str(), caption.c_str(), nType);
     if ((nType & MB_TYPEMASK) == MB_YESNO)
         return answer == IDYES ? IDYES : IDNO;
     return IDOK;

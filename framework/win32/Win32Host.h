@@ -47,7 +47,8 @@ public:
     void KillTimer(CWnd& wnd, UINT_PTR nIDEvent) override;
     // MessageBoxA over the sheet with the exact text, caption and style. Returns IDOK, IDYES or
     // IDNO.
-    int MessageBox(const std::string& text, const std::string& caption, UINT nType) override;
+    int MessageBox(const std::string& text, const std::string& caption, UINT nType,
+                   const std::string& details) override;
     // Handles messages (user input, timers) for about ms milliseconds of real time.
     void Wait(DWORD ms) override;
     // Runs `work` on a helper thread under the wait cursor, with the sheet disabled, while this

@@ -1,5 +1,7 @@
 #include "platform/windows/ProgramFolder.h"
 
+#include "platform/ProgramFiles.h"
+
 #include "platform/windows/SystemCalls.h"
 
 #include <shlobj.h>
@@ -118,3 +120,22 @@ DWORD WINAPI ProgramGetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD 
     return static_cast<DWORD>(path.size());
 }
 } // namespace platform
+
+// A user's folder that cannot be made leaves the executable's folder in use, where saves fail
+// with the system's reason as they always have: nothing more to say here.
+std::string GetProfileFolderProblem()
+{
+    return {};
+}
+
+// The log goes where the profile is: an installed program's lives in the user's folder, since
+// the working folder of a shortcut into Program Files may not be written; a portable copy keeps
+// .\log.txt in its working folder, as the original program did.
+LogPlace GetLogPlace()
+{
+    const std::string executable = ExecutablePath();
+    const std::string& folder = platform::ProgramFolder();
+    if (executable.empty() || folder.empty() || folder == FolderOf(executable))
+        return {"./log.txt", false};
+    return {folder + "\\log.txt", false};
+}

@@ -165,8 +165,9 @@ void log_Open()
         rename(place.path.c_str(), (place.path + ".1").c_str());
     log.fd = open(place.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     log.path = place.path;
-    if (char folder[4096]; log.path.front() != '/' && getcwd(folder, sizeof folder) != nullptr)
-        log.path = std::string(folder) + "/" + log.path.substr(log.path.find('/') + 1);
+    // Only "./log.txt" is relative; absolute places (a drive letter on Windows) stay as they are.
+    if (char folder[4096]; log.path.rfind("./", 0) == 0 && getcwd(folder, sizeof folder) != nullptr)
+        log.path = std::string(folder) + "/" + log.path.substr(2);
     log.length = 0;
     log.cut = false;
     if (log.cutNotice.empty())

@@ -67,7 +67,8 @@ grep -q '^\[Default Configs\]' "$user_folder/quoran.ini" 2>/dev/null ||
 grep -q '^\[Office\]' "$user_folder/quoran.ini" 2>/dev/null ||
     fail "no configuration of the user's in the user's folder"
 cmp -s "$root/factory.ini" "$program_files/quoran.ini" || fail "the installed quoran.ini changed"
-[ -f "$root/work/log.txt" ] || fail "no log in the working folder"
+[ -f "$user_folder/log.txt" ] || fail "no log in the user's folder"
+[ -e "$root/work/log.txt" ] && fail "the installed program wrote its log into the working folder"
 
 wine "$program_files/uninstall.exe" /S </dev/null >"$root/uninstall.out" 2>&1
 # The uninstaller copies itself away and runs from there; it is done once its folder is gone.
