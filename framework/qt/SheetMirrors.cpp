@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSvgRenderer>
 
@@ -139,6 +140,9 @@ QWidget* SheetMirror::MakeWidget(QWidget*)
     m_separator = new QFrame(window);
     m_separator->setFrameShape(QFrame::HLine);
     m_separator->setFrameShadow(QFrame::Sunken);
+    m_progress = new QProgressBar(window);
+    m_progress->setFormat(QStringLiteral("%v of %m"));
+    m_progress->hide();
     m_focusWatch = QObject::connect(qApp, &QApplication::focusChanged, window,
                                     [this](QWidget*, QWidget* now) { ShowDefault(now); });
     m_host.sheets.push_back(&m_wnd);
@@ -154,6 +158,9 @@ void SheetMirror::Show(WindowChange what)
         break;
     case WindowChange::Visible:
         ShowWindow();
+        break;
+    case WindowChange::Progress:
+        ShowProgress();
         break;
     case WindowChange::Icon: {
         const ImageResource* big = AfxIconImage(m_wnd.GetIcon(TRUE));
@@ -195,6 +202,19 @@ void SheetMirror::ShowWindow()
     FocusStart(ActivePage());
 }
 
+void SheetMirror::ShowProgress()
+{
+    const CPropertySheet::Progress progress = Sheet().GetProgress();
+    if (progress.total <= 0)
+    {
+        m_progress->hide();
+        return;
+    }
+    m_progress->setRange(0, progress.total);
+    m_progress->setValue(progress.done);
+    m_progress->show();
+}
+
 PageMirror* SheetMirror::ActivePage() const
 {
     return dynamic_cast<PageMirror*>(m_host.Find(Sheet().GetActivePage()));
@@ -207,6 +227,7 @@ void SheetMirror::Layout()
     int my = 7 * m_host.units.y / 8;
     int pageBottom = -1;
     int buttonsTop = area.height();
+    int buttonsLeft = area.width();
     int buttonsRight = 0;
     std::vector<Mirror*> buttons;
     for (CWnd* child : m_wnd.GetChildren())
@@ -226,15 +247,21 @@ void SheetMirror::Layout()
         {
             buttons.push_back(mirror);
             buttonsTop = std::min(buttonsTop, rect.top());
+            buttonsLeft = std::min(buttonsLeft, rect.left());
             buttonsRight = std::max(buttonsRight, rect.right() + 1);
         }
     }
     // The row of buttons ends where the page area ends.
     int shift = std::max(0, area.width() - buttonsRight);
+    int buttonsHeight = 0;
     for (Mirror* button : buttons)
     {
         button->Widget()->setGeometry(PixelRect(button->Wnd()).translated(mx + shift, my));
+        buttonsHeight = std::max(buttonsHeight, button->Widget()->height());
     }
+    // The progress takes the row's free room, a button's gap away from the buttons.
+    m_progress->setGeometry(mx, my + buttonsTop, std::max(0, buttonsLeft + shift - mx),
+                            buttonsHeight);
     if (pageBottom < 0)
     {
         pageBottom = buttonsTop - my;

@@ -19,6 +19,7 @@
 class CPropertySheet;
 class QButtonGroup;
 class QFrame;
+class QProgressBar;
 class QPushButton;
 
 namespace qthost
@@ -53,6 +54,8 @@ private:
     QButtonGroup* m_openGroup = nullptr;
 };
 
+// The sheet's progress (CPropertySheet::SetProgress) is a bar in the row of buttons, left of
+// them, while a page shows one.
 class SheetMirror : public Mirror
 {
 public:
@@ -82,7 +85,10 @@ private:
     void ShowDefault(QWidget* focus);
     PageMirror* ActivePage() const;
 
+    void ShowProgress();
+
     QFrame* m_separator = nullptr;
+    QProgressBar* m_progress = nullptr;
     QMetaObject::Connection m_focusWatch;
 };
 } // namespace qthost
