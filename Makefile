@@ -6,7 +6,7 @@
 #                run in the normal pass only
 #   make terminal-screenshots  writes the text of every page at 80 x 24 (the terminal host)
 #   make deb     builds the Debian package build/quoran-wizard_VERSION_ARCH.deb
-#   make install installs into PREFIX (default /usr/local; DESTDIR honoured)
+#   make install installs into PREFIX (default /usr/local; DESTDIR honoured), programs stripped
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
@@ -19,9 +19,12 @@ all: build
 bootstrap:
 	@scripts/bootstrap
 
+# The build says what it compiles; make's own lines about the folders it enters are left out.
+QUIET_MAKE := -- --no-print-directory
+
 build: bootstrap
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
-	cmake --build build -j $(JOBS)
+	cmake --build build -j $(JOBS) $(QUIET_MAKE)
 
 check: check-normal check-asan check-tsan
 
@@ -30,14 +33,14 @@ check-normal: build
 
 check-asan: bootstrap
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORAN_SANITIZE=address,undefined $(CMAKE_FLAGS) >/dev/null
-	cmake --build build-asan -j $(JOBS)
+	cmake --build build-asan -j $(JOBS) $(QUIET_MAKE)
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir build-asan --output-on-failure -LE realtime -j $(JOBS)
 
 check-tsan: bootstrap
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUORAN_SANITIZE=thread $(CMAKE_FLAGS) >/dev/null
-	cmake --build build-tsan -j $(JOBS) --target thread_tests
+	cmake --build build-tsan -j $(JOBS) --target thread_tests $(QUIET_MAKE)
 	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -L thread -j $(JOBS)
 
 demo: build
@@ -56,7 +59,7 @@ deb: build
 	cd build && cpack -G DEB
 
 install: build
-	cmake --install build --prefix $(PREFIX)
+	cmake --install build --prefix $(PREFIX) --strip
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

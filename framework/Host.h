@@ -64,7 +64,7 @@ public:
     virtual void KillTimer(CWnd& wnd, UINT_PTR nIDEvent) = 0;
 
     // A modal message box; returns IDOK, IDYES or IDNO (MB_TYPEMASK part of nType: MB_OK or
-    // MB_YESNO; MB_ICONMASK part: the icon; MB_DEFBUTTONMASK part: MB_DEFBUTTON2 makes No the
+    // MB_YESNO; MB_ICONMASK part: the icon; MB_DEFMASK part: MB_DEFBUTTON2 makes No the
     // default of a Yes/No box). `details`, when not empty, says more than the text (which device,
     // the system's reason): the host offers it beside the text, never in its place.
     virtual int MessageBox(const std::string& text, const std::string& caption, UINT nType,

@@ -435,6 +435,9 @@ typedef struct tagRECT
 #define MB_ICONINFORMATION MB_ICONASTERISK
 #define MB_TYPEMASK 0x0000000FL
 #define MB_ICONMASK 0x000000F0L
+#define MB_DEFBUTTON1 0x00000000L
+#define MB_DEFBUTTON2 0x00000100L
+#define MB_DEFMASK 0x00000F00L
 
 // Messages and notifications.
 typedef uintptr_t DWORD_PTR;

@@ -228,7 +228,12 @@ bool Adapter::Impl::CountOpeners()
                 ++openers;
             if (event->wd == deviceWatch && (event->mask & IN_CLOSE) && openers > 0 &&
                 --openers == 0)
+            {
                 wentAway = true;
+                // A user that ended without giving the port back (a search cancelled midway)
+                // leaves the terminal exclusive, which would keep every later user but root out.
+                ioctl(slave, TIOCNXCL);
+            }
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }

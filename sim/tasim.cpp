@@ -35,7 +35,7 @@ const char kUsage[] =
     "                        their time (for tests that speed up the wizard's clock alike)\n"
     "  --list-models         print the model names and exit\n"
     "  --help                print this help and exit\n"
-    "  --version             print the version and exit\n"
+    "  -V, --version         print the version and exit\n"
     "Exit status: 0 after a signal or an informational option, 1 when no pseudo-terminal or link\n"
     "could be made, 2 for a bad option.\n";
 
@@ -73,7 +73,7 @@ int main(int argc, char** argv)
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (argument == "--version")
+        if (argument == "--version" || argument == "-V")
         {
             std::printf("tasim %s\n", QUORAN_VERSION);
             return 0;

@@ -164,8 +164,9 @@ void CINISectionPage::OnDeleteConfig()
             AfxMessageBox(IDS_DEFAULT_NOT_DELETED, MB_OK);
             return;
         }
-        if (AfxMessageBox(FormatStringResource(IDS_DELETE_QUESTION, m_strConfigName), MB_YESNO) !=
-            IDYES)
+        // A question whose Yes destroys: No is its default.
+        if (AfxMessageBox(FormatStringResource(IDS_DELETE_QUESTION, m_strConfigName),
+                          MB_YESNO | MB_DEFBUTTON2) != IDYES)
             return;
         if (!WritePrivateProfileStringA(m_strConfigName.c_str(), nullptr, nullptr,
                                         g_profilePath.c_str()))

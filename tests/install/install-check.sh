@@ -30,7 +30,8 @@ fail() {
     failures=$((failures + 1))
 }
 
-if ! DESTDIR="$root/dest" cmake --install "$build" --prefix /usr >"$root/install.log" 2>&1; then
+# As `make install` does it: the programs stripped.
+if ! DESTDIR="$root/dest" cmake --install "$build" --prefix /usr --strip >"$root/install.log" 2>&1; then
     cat "$root/install.log" >&2
     echo "install-check: cmake --install failed" >&2
     exit 1
@@ -40,6 +41,7 @@ usr=$root/dest/usr
 # The layout, and nothing installed outside DESTDIR.
 for file in bin/quoran-wizard bin/quoran-wizard-script bin/tasim \
     share/applications/quoran-wizard.desktop \
+    share/metainfo/org.example.quoran_wizard.metainfo.xml \
     share/icons/hicolor/scalable/apps/quoran-wizard.svg \
     share/icons/hicolor/16x16/apps/quoran-wizard.png \
     share/icons/hicolor/48x48/apps/quoran-wizard.png \
@@ -48,6 +50,9 @@ for file in bin/quoran-wizard bin/quoran-wizard-script bin/tasim \
     share/man/man1/tasim.1.gz share/quoran-wizard/quoran.ini \
     share/doc/quoran-wizard/copyright share/doc/quoran-wizard/changelog.gz; do
     [ -f "$usr/$file" ] || fail "not installed: $file"
+done
+for program in quoran-wizard quoran-wizard-script tasim; do
+    file "$usr/bin/$program" | grep -q 'not stripped' && fail "$program is installed unstripped"
 done
 grep -q "^-- Installing: $root/dest/" "$root/install.log" || fail "nothing installed into DESTDIR"
 grep "^-- Installing: " "$root/install.log" | grep -v "^-- Installing: $root/dest/" &&

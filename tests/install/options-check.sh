@@ -94,7 +94,9 @@ rm -f log.txt
 
 # tasim --help describes every option its manual page lists.
 "$tasim" --help >tasim-help.txt || fail "tasim --help: status $?"
-"$tasim" --version | grep -qx "tasim $version" || fail "tasim --version"
+for option in --version -V; do
+    "$tasim" "$option" | grep -qx "tasim $version" || fail "tasim $option"
+done
 while read -r option; do
     grep -q -- "$option" tasim-help.txt || fail "tasim --help does not describe $option"
 done < <(grep -o '^\.B[IR]* \\-\\-[a-z-]*' "$tasim_man" | sed 's/.* //; s/\\-/-/g')

@@ -42,6 +42,7 @@ field Depends | grep -q -- '-dev' && fail "Depends on a development package: $(f
 dpkg-deb -c "$deb" >"$out/contents.txt"
 for file in usr/bin/quoran-wizard usr/bin/quoran-wizard-script usr/bin/tasim \
     usr/share/applications/quoran-wizard.desktop \
+    usr/share/metainfo/org.example.quoran_wizard.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/quoran-wizard.svg \
     usr/share/icons/hicolor/48x48/apps/quoran-wizard.png \
     usr/share/man/man1/quoran-wizard.1.gz usr/share/man/man1/quoran-wizard-script.1.gz \
@@ -59,6 +60,8 @@ for program in quoran-wizard quoran-wizard-script tasim; do
     file "$out/root/usr/bin/$program" | grep -q 'not stripped' && fail "$program is not stripped"
 done
 "$out/root/usr/bin/tasim" --version | grep -qx "tasim $version" || fail "the packaged tasim"
+zcat "$out/root/usr/share/man/man1/quoran-wizard.1.gz" | grep -qx '\.I /usr/share/quoran-wizard/quoran.ini' ||
+    fail "the manual page does not name /usr/share/quoran-wizard/quoran.ini"
 
 if ! command -v lintian >/dev/null; then
     fail "lintian is not installed (scripts/bootstrap installs it)"

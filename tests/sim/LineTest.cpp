@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/ioctl.h>
+
 #include <atomic>
 #include <filesystem>
 #include <thread>
@@ -80,6 +82,30 @@ TEST(SimLine, ServesAfterTheUserSetsItsOwnLineSettings)
     tcflush(line.Descriptor(), TCIOFLUSH);
 
     EXPECT_EQ(line.Exchange("ATI20\r"), "ATI20\r\r\n8-bit KESTRAST\r\n\r\nOK\r\n");
+}
+
+// A user that ends without giving its port back (a search cancelled midway) leaves the terminal
+// exclusive, which would keep every later user but root out.
+TEST(SimLine, ClearsExclusiveMode_WhenItsLastUserIsGone)
+{
+    const auto adapter = sim::Adapter::Start({});
+    ASSERT_NE(adapter, nullptr);
+    const auto awaitUsers = [&adapter](int users) {
+        for (int wait = 0; wait < 500 && adapter->Users() != users; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        return adapter->Users() == users;
+    };
+    {
+        SimLine line(adapter->DevicePath());
+        ASSERT_TRUE(awaitUsers(1));
+        ASSERT_EQ(ioctl(line.Descriptor(), TIOCEXCL), 0);
+    }
+    ASSERT_TRUE(awaitUsers(0));
+    SimLine next(adapter->DevicePath());
+    int exclusive = -1;
+    ASSERT_EQ(ioctl(next.Descriptor(), TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    EXPECT_EQ(next.Exchange("AT\r"), "AT\r\r\nOK\r\n");
 }
 
 TEST(SimLine, FindsTheCommandAfterNoise_AndRefusesOverlongLines)
