@@ -32,10 +32,13 @@ protected:
         if (what == WindowChange::Text)
         {
             static_cast<QAbstractButton*>(m_widget.data())->setText(ToQt(m_wnd.GetWindowText()));
+            return;
         }
-        else
+        Mirror::Show(what);
+        auto* sheet = dynamic_cast<SheetMirror*>(m_host.Find(m_wnd.GetParent()));
+        if (sheet != nullptr && (what == WindowChange::Enabled || what == WindowChange::Visible))
         {
-            Mirror::Show(what);
+            sheet->ButtonsChanged();
         }
     }
 
@@ -65,11 +68,14 @@ protected:
     QWidget* MakeWidget(QWidget* parent) override
     {
         auto* button = new QPushButton(parent);
-        // A focused push button takes Enter, as Windows makes it the default meanwhile.
-        button->setAutoDefault(true);
         int id = m_wnd.GetDlgCtrlID();
         bool onSheet =
             m_wnd.GetParent() != nullptr && m_wnd.GetParent()->GetKind() == WindowKind::Sheet;
+        // A focused push button takes Enter, as Windows makes it the default meanwhile; but never
+        // the sheet's Cancel, so that Enter (or one pressed a moment late, after the page has
+        // changed under it) never throws the user's work away: on Cancel, Enter goes to the
+        // window, which presses Next or Finish when enabled.
+        button->setAutoDefault(!(onSheet && id == IDCANCEL));
         bool isDefault = onSheet ? id == ID_WIZNEXT || id == ID_WIZFINISH
                                  : ButtonType(m_wnd.GetStyle()) == BS_DEFPUSHBUTTON;
         button->setProperty(kDefaultByStyle, isDefault);

@@ -332,6 +332,10 @@ void SheetMirror::ShowDefault(QWidget* focus)
         return;
     }
     auto* focusedButton = qobject_cast<QPushButton*>(focus);
+    if (focusedButton != nullptr && !focusedButton->autoDefault())
+    {
+        focusedButton = nullptr;
+    }
     for (QPushButton* button : m_widget->findChildren<QPushButton*>())
     {
         button->setDefault(focusedButton != nullptr ? button == focusedButton
@@ -352,6 +356,20 @@ void SheetMirror::PressDefaultButton()
 void SheetMirror::PressCancel()
 {
     Act([](CWnd& wnd) { static_cast<CPropertySheet&>(wnd).PressButton(IDCANCEL); });
+}
+
+void SheetMirror::ButtonsChanged()
+{
+    PageMirror* page = ActivePage();
+    if (!m_widget->isVisible() || page == nullptr || !page->Widget()->isVisible())
+    {
+        return;
+    }
+    QWidget* focus = m_widget->focusWidget();
+    if (focus == nullptr || focus == m_widget || !CanTakeFocus(focus) || !focus->isVisible())
+    {
+        FocusStart(page);
+    }
 }
 
 // ---- PageMirror

@@ -4,10 +4,14 @@
 //
 // Focus, as a Windows wizard has it: when a page becomes current (and when the window first
 // appears) the focus goes to the page's first tab stop, in template order, or to the control the
-// page gave it itself; Tab runs through the page's controls, then the sheet's buttons. Enter
-// presses the default button: Next, or Finish in its place; a push button that has the focus is
-// the default meanwhile and takes Enter itself. Escape and the close box press Cancel when it is
-// enabled. The focus is drawn from the start, not only once the keyboard has moved it.
+// page gave it itself, else to the default button; when the focus has nowhere to stay (its
+// control was disabled or hidden) it goes there again once the sheet's buttons change, so that
+// Finish takes it on a page that offers nothing else. Tab runs through the page's controls,
+// then the sheet's buttons. Enter presses the default button: Next, or Finish in its place, and
+// nothing while that is disabled; a push button that has the focus is the default meanwhile and
+// takes Enter itself, except Cancel: Enter never cancels the wizard. Escape and the close box
+// press Cancel when it is enabled. The focus is drawn from the start, not only once the keyboard
+// has moved it.
 #pragma once
 
 #include "framework/qt/Mirror.h"
@@ -72,6 +76,9 @@ public:
     // Enter and Escape (and the close box).
     void PressDefaultButton();
     void PressCancel();
+    // A sheet button was enabled, disabled, shown or hidden: a focus left with nowhere to stay
+    // goes to the current page's start.
+    void ButtonsChanged();
 
 protected:
     QWidget* MakeWidget(QWidget* parent) override;
