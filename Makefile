@@ -2,17 +2,21 @@
 #   make demo    runs the wizard (against a simulated adapter once there is one)
 #   make check   builds everything and runs every test: a normal build, then an
 #                AddressSanitizer/UndefinedBehaviorSanitizer build, then the thread suites
-#                under ThreadSanitizer; the tests that prove the real timing (label realtime)
-#                run in the normal pass only
+#                under ThreadSanitizer, then the Windows build's tests under Wine; the tests
+#                that prove the real timing (label realtime) run in the normal pass only
 #   make terminal-screenshots  writes the text of every page at 80 x 24 (the terminal host)
 #   make deb     builds the Debian package build/quoran-wizard_VERSION_ARCH.deb
+#   make windows builds the Windows programs with MinGW-w64 in build-windows/, with the portable
+#                zip and the installer (it takes two tools from a Linux build in build/: the
+#                artwork exporter and tasim, which the Windows tests talk to under Wine)
 #   make install installs into PREFIX (default /usr/local; DESTDIR honoured), programs stripped
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 PREFIX ?= /usr/local
 
-.PHONY: all bootstrap build check check-normal check-asan check-tsan demo screenshots terminal-screenshots bench deb install format clean
+.PHONY: all bootstrap build check check-normal check-asan check-tsan check-windows windows \
+	windows-tools demo screenshots terminal-screenshots bench deb install format clean
 
 all: build
 
@@ -26,7 +30,7 @@ build: bootstrap
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	cmake --build build -j $(JOBS) $(QUIET_MAKE)
 
-check: check-normal check-asan check-tsan
+check: check-normal check-asan check-tsan check-windows
 
 check-normal: build
 	ctest --test-dir build --output-on-failure -j $(JOBS)
@@ -42,6 +46,22 @@ check-tsan: bootstrap
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUORAN_SANITIZE=thread $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-tsan -j $(JOBS) --target thread_tests $(QUIET_MAKE)
 	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -L thread -j $(JOBS)
+
+windows-tools: bootstrap
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	cmake --build build -j $(JOBS) --target quoran-windows-artwork tasim $(QUIET_MAKE)
+
+windows: windows-tools
+	cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DQUORAN_ARTWORK_TOOL=$(CURDIR)/build/tools/quoran-windows-artwork \
+		-DQUORAN_TASIM=$(CURDIR)/build/bin/tasim $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-windows -j $(JOBS) $(QUIET_MAKE)
+
+# Under Wine, in a Wine prefix made afresh for the run (scripts/wine-run).
+check-windows: windows
+	rm -rf build-windows/wine build-windows/wine.lock
+	ctest --test-dir build-windows --output-on-failure -j $(JOBS)
 
 demo: build
 	@scripts/demo
@@ -65,4 +85,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-tsan
+	rm -rf build build-asan build-tsan build-windows

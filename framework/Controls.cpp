@@ -626,7 +626,8 @@ BOOL CListCtrl::UserSelectRow(int nItem)
             break;
         }
         NMLISTVIEW info{};
-        info.hdr.hwndFrom = self;
+        // The record names the control by its window state, as the framework knows windows.
+        info.hdr.hwndFrom = reinterpret_cast<HWND>(self);
         info.hdr.idFrom = static_cast<UINT_PTR>(self->id);
         info.hdr.code = LVN_ITEMCHANGED;
         info.iItem = change.row;

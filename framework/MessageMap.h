@@ -39,29 +39,6 @@ struct AFX_MSGMAP
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-// The notification header of WM_NOTIFY, and the list-view change record that LVN_ITEMCHANGED
-// carries (hwndFrom is the control's window object).
-struct WindowState;
-struct NMHDR
-{
-    WindowState* hwndFrom;
-    UINT_PTR idFrom;
-    UINT code;
-};
-typedef NMHDR* LPNMHDR;
-
-struct NMLISTVIEW
-{
-    NMHDR hdr;
-    int iItem;
-    int iSubItem;
-    UINT uNewState;
-    UINT uOldState;
-    UINT uChanged;
-    LPARAM lParam;
-};
-typedef NMLISTVIEW* LPNMLISTVIEW;
-
 // A class that can receive commands and notifications through its message map.
 class CCmdTarget : public CObject
 {

@@ -168,11 +168,13 @@ BOOL CPropertyPage::DestroyWindow()
 CPropertySheet::CPropertySheet(const std::string& caption, CWnd*, UINT iSelectPage)
     : m_strCaption(caption), m_nStartPage(iSelectPage)
 {
+    m_psh.dwSize = sizeof(m_psh);
 }
 
 CPropertySheet::CPropertySheet(UINT nIDCaption, CWnd*, UINT iSelectPage)
     : m_strCaption(AfxLoadString(nIDCaption)), m_nStartPage(iSelectPage)
 {
+    m_psh.dwSize = sizeof(m_psh);
 }
 
 CPropertySheet::~CPropertySheet()

@@ -22,12 +22,6 @@
 
 class CPropertySheet;
 
-struct PROPSHEETHEADER
-{
-    DWORD dwSize = sizeof(PROPSHEETHEADER);
-    DWORD dwFlags = 0; // PSH_WIZARD
-};
-
 class CPropertyPage : public CWnd
 {
 public:
@@ -83,7 +77,7 @@ public:
     explicit CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
     ~CPropertySheet() override;
 
-    PROPSHEETHEADER m_psh;
+    PROPSHEETHEADER m_psh{}; // dwFlags: PSH_WIZARD
     void SetWizardMode() { m_psh.dwFlags |= PSH_WIZARD; }
     BOOL IsWizard() const { return (m_psh.dwFlags & PSH_WIZARD) != 0; }
 

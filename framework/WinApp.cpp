@@ -42,7 +42,7 @@ int CWinApp::ExitInstance()
 HICON CWinApp::LoadIcon(UINT nIDResource) const
 {
     // The handle is the image resource itself; hosts turn it back with AfxIconImage.
-    return const_cast<ImageResource*>(AfxFindImage(nIDResource));
+    return reinterpret_cast<HICON>(const_cast<ImageResource*>(AfxFindImage(nIDResource)));
 }
 
 CWinApp* AfxGetApp()
@@ -67,7 +67,7 @@ int AfxWinMain(Host& host)
 
 const ImageResource* AfxIconImage(HICON hIcon)
 {
-    return static_cast<const ImageResource*>(hIcon);
+    return reinterpret_cast<const ImageResource*>(hIcon);
 }
 
 std::string AfxLoadString(UINT nID)

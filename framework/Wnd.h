@@ -22,6 +22,7 @@
 #include <vector>
 
 class CDataExchange;
+struct WindowState;
 
 // What a window is; hosts choose a widget from it (and, for buttons, from the BS_ style).
 enum class WindowKind

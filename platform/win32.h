@@ -439,9 +439,36 @@ typedef struct tagRECT
 #define MB_DEFBUTTON2 0x00000100L
 #define MB_DEFMASK 0x00000F00L
 
-// Messages and notifications.
+// Messages and notifications. A notification record names its control by a window handle; the
+// application framework's handles are its own window objects.
 typedef uintptr_t DWORD_PTR;
 typedef intptr_t INT_PTR;
+typedef struct HWND__* HWND;
+
+typedef struct tagPOINT
+{
+    LONG x;
+    LONG y;
+} POINT;
+
+typedef struct tagNMHDR
+{
+    HWND hwndFrom;
+    UINT_PTR idFrom;
+    UINT code;
+} NMHDR, *LPNMHDR;
+
+typedef struct tagNMLISTVIEW
+{
+    NMHDR hdr;
+    int iItem;
+    int iSubItem;
+    UINT uNewState;
+    UINT uOldState;
+    UINT uChanged;
+    POINT ptAction;
+    LPARAM lParam;
+} NMLISTVIEW, *LPNMLISTVIEW;
 
 #define MAKEWPARAM(l, h)                                                                           \
     (static_cast<WPARAM>(static_cast<DWORD>(static_cast<WORD>(l)) |                                \
@@ -467,7 +494,14 @@ typedef intptr_t INT_PTR;
 #define LVN_FIRST (0U - 100U)
 #define LVN_ITEMCHANGED (LVN_FIRST - 1)
 
-// Wizard property sheets and their buttons.
+// Wizard property sheets and their buttons. The sheet's header has the fields the framework
+// uses; Windows' has more after them.
+typedef struct _PROPSHEETHEADER
+{
+    DWORD dwSize;
+    DWORD dwFlags;
+} PROPSHEETHEADER;
+
 #define PSM_SETWIZBUTTONS (WM_USER + 112)
 #define PSWIZB_BACK 0x00000001
 #define PSWIZB_NEXT 0x00000002

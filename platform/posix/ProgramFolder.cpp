@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <mutex>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -135,6 +137,28 @@ std::string HomeFolder()
         return found->pw_dir;
     return "";
 }
+// The running executable's folder; "" when its path cannot be read.
+std::string ExecutableFolder()
+{
+    const std::string executable = ExecutablePath();
+    const size_t slash = executable.rfind('/');
+    if (slash == std::string::npos)
+        return "";
+    return slash == 0 ? "/" : executable.substr(0, slash);
+}
+
+// Why `userFolder` cannot hold the profile: "" when it can (it is made if need be).
+std::string UserFolderProblem(const std::string& userFolder)
+{
+    if (userFolder.empty())
+        return "neither XDG_CONFIG_HOME nor HOME names a folder";
+    errno = 0;
+    if (!MakeFolders(userFolder))
+        return userFolder + " cannot be made (" + std::strerror(errno != 0 ? errno : ENOTDIR) + ")";
+    if (!IsWritableFolder(userFolder))
+        return userFolder + " may not be written";
+    return "";
+}
 } // namespace
 
 namespace platform
@@ -153,33 +177,93 @@ std::string UserProgramFolder(const char* xdgConfigHome, const char* home)
     return "";
 }
 
-std::string ChooseProgramFolder(const std::string& executableFolder, const std::string& userFolder)
+bool IsInstalledProgram(const std::string& executableFolder)
 {
-    const std::string shippedProfile =
-        ShippedDataFolder(executableFolder) + "/" + std::string(kProfileName);
-    const bool installed = IsFile(shippedProfile) || !IsWritableFolder(executableFolder);
-    if (!installed || userFolder.empty() || !MakeFolders(userFolder))
-        return executableFolder;
-    SeedProfile(userFolder, shippedProfile);
-    return userFolder;
+    return IsFile(ShippedDataFolder(executableFolder) + "/" + kProfileName) ||
+           !IsWritableFolder(executableFolder);
 }
 
-const std::string& ProgramFolder()
+ProgramFolderChoice ChooseProgramFolder(const std::string& executableFolder,
+                                        const std::string& userFolder)
+{
+    if (!IsInstalledProgram(executableFolder))
+        return {executableFolder, ""};
+    const std::string besideProgram = executableFolder + "/" + kProfileName;
+    const std::string shippedProfile = ShippedDataFolder(executableFolder) + "/" + kProfileName;
+    const std::string why = UserFolderProblem(userFolder);
+    if (why.empty())
+    {
+        SeedProfile(userFolder, IsFile(besideProgram) ? besideProgram : shippedProfile);
+        return {userFolder, ""};
+    }
+    // Nowhere to write: the configurations that can be read are shown at least.
+    std::string folder = executableFolder;
+    if (!IsFile(besideProgram) && IsFile(shippedProfile))
+        folder = std::filesystem::path(ShippedDataFolder(executableFolder)).lexically_normal();
+    std::string problem = "No folder can hold your configurations: " + why + ", and " +
+                          executableFolder + " may not be written. ";
+    problem += IsFile(folder + "/" + kProfileName)
+                   ? "The configurations of " + folder + "/" + kProfileName +
+                         " are shown, but none can be saved."
+                   : "No configuration can be saved.";
+    return {folder, problem};
+}
+
+const ProgramFolderChoice& ProgramFolder()
 {
     static std::once_flag once;
     // Never destroyed: the program ends without waiting for its workers, and a search worker may
     // still resolve a port, and so ask for this folder, while exit() runs the destructors.
-    static std::string& folder = *new std::string;
+    static ProgramFolderChoice& choice = *new ProgramFolderChoice;
     std::call_once(once, [] {
-        const std::string executable = ExecutablePath();
-        const size_t slash = executable.rfind('/');
-        if (slash == std::string::npos)
+        const std::string folder = ExecutableFolder();
+        if (folder.empty())
             return;
         const std::string home = HomeFolder();
-        folder = ChooseProgramFolder(slash == 0 ? "/" : executable.substr(0, slash),
-                                     UserProgramFolder(std::getenv("XDG_CONFIG_HOME"),
-                                                       home.empty() ? nullptr : home.c_str()));
+        choice =
+            ChooseProgramFolder(folder, UserProgramFolder(std::getenv("XDG_CONFIG_HOME"),
+                                                          home.empty() ? nullptr : home.c_str()));
     });
-    return folder;
+    return choice;
+}
+
+std::string UserStateFolder(const char* xdgStateHome, const char* home)
+{
+    if (IsAbsolute(xdgStateHome))
+        return std::string(xdgStateHome) + "/" + kUserFolderName;
+    if (IsAbsolute(home))
+        return std::string(home) + "/.local/state/" + kUserFolderName;
+    return "";
+}
+
+LogPlace ChooseLogPlace(const std::string& executableFolder, const std::string& workingFolder,
+                        const std::string& stateFolder)
+{
+    const LogPlace here{"./log.txt", false};
+    if (!IsInstalledProgram(executableFolder) && IsWritableFolder(workingFolder))
+        return here;
+    if (stateFolder.empty() || !MakeFolders(stateFolder))
+        return here;
+    return {stateFolder + "/log.txt", true};
 }
 } // namespace platform
+
+std::string GetProfileFolderProblem()
+{
+    return platform::ProgramFolder().problem;
+}
+
+LogPlace GetLogPlace()
+{
+    static std::once_flag once;
+    static LogPlace& place = *new LogPlace;
+    std::call_once(once, [] {
+        const std::string home = HomeFolder();
+        char working[4096];
+        place = platform::ChooseLogPlace(
+            ExecutableFolder(), getcwd(working, sizeof working) != nullptr ? working : "",
+            platform::UserStateFolder(std::getenv("XDG_STATE_HOME"),
+                                      home.empty() ? nullptr : home.c_str()));
+    });
+    return place;
+}

@@ -44,7 +44,7 @@ bool ModulePath(std::string& path)
             return true;
         }
     }
-    const std::string& folder = platform::ProgramFolder();
+    const std::string& folder = platform::ProgramFolder().folder;
     if (folder.empty())
         return false;
     path = (folder == "/" ? "" : folder) + name;

@@ -1,7 +1,9 @@
 #include "src/app/CfgApp.h"
 
 #include "platform/PortAccess.h"
+#include "platform/ProgramFiles.h"
 #include "src/app/CfgSheet.h"
+#include "src/profile/ProfileFile.h"
 #include "src/res/Resources.h"
 #include "src/serial/log.h"
 
@@ -65,11 +67,23 @@ void CCfgApp::DropDevice(DeviceRecord* record)
         delete record;
 }
 
+void CCfgApp::ReportProfilePlace()
+{
+    GetProfilePath();
+    LOG_PRINTF("Profile %s", g_profilePath.c_str());
+    const std::string problem = GetProfileFolderProblem();
+    if (problem.empty())
+        return;
+    LOG_PRINTF("%s", problem.c_str());
+    AfxMessageBox(problem, MB_OK | MB_ICONWARNING);
+}
+
 BOOL CCfgApp::InitInstance()
 {
     Enable3dControlsStatic();
     m_bLogEnabled = TRUE;
     log_Open();
+    ReportProfilePlace();
     {
         // "test" is never seen: a wizard's window shows the caption of its current page. The
         // sheet's own caption is kept as it always was, for a page without one.

@@ -18,8 +18,9 @@ public:
     // outlives the wizard never writes into freed memory.
     ~CCfgApp() override;
 
-    // Runs the wizard: opens the log, shows the sheet modally, closes the log. Always returns
-    // FALSE, so that the program ends once the sheet is closed.
+    // Runs the wizard: opens the log, names the profile in use in it (and says once why no folder
+    // can hold the profile, when none can), shows the sheet modally, closes the log. Always
+    // returns FALSE, so that the program ends once the sheet is closed.
     BOOL InitInstance() override;
 
     // Takes over a record just removed from m_devices: destroyed at once when its worker has
@@ -32,6 +33,9 @@ public:
     std::vector<DeviceRecord*> m_droppedDevices;
     DeviceRecord m_device;      // the adapter being configured
     BYTE m_bLogEnabled = FALSE; // the log writes only while this is TRUE
+
+private:
+    void ReportProfilePlace();
 
     DECLARE_MESSAGE_MAP()
 };

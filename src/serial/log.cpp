@@ -1,5 +1,7 @@
 #include "src/serial/log.h"
 
+#include "platform/ProgramFiles.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
@@ -28,6 +30,7 @@ struct LogFile
     off_t length = 0; // bytes written since log_Open; guarded by mutex
     bool cut = false; // the limit was reached; guarded by mutex
     std::string cutNotice;
+    std::string path; // of the file open or last opened, absolute; guarded by mutex
 };
 
 // Never destroyed: worker threads that the program leaves running when it ends may still log
@@ -155,13 +158,28 @@ void log_Open()
     std::lock_guard lock(log.mutex);
     if (log.fd >= 0)
         close(log.fd);
-    log.fd = open("./log.txt", O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const LogPlace place = GetLogPlace();
+    // A second wizard started meanwhile must not empty the first one's log: it is kept aside,
+    // and the first goes on writing into it under its new name.
+    if (place.keepsPrevious)
+        rename(place.path.c_str(), (place.path + ".1").c_str());
+    log.fd = open(place.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    log.path = place.path;
+    if (char folder[4096]; log.path.front() != '/' && getcwd(folder, sizeof folder) != nullptr)
+        log.path = std::string(folder) + "/" + log.path.substr(log.path.find('/') + 1);
     log.length = 0;
     log.cut = false;
     if (log.cutNotice.empty())
         log.cutNotice =
             LineOf(__FILE__, __LINE__, "Log cut at %lld bytes: later lines are not written",
                    log_kSizeLimit);
+}
+
+std::string log_Path()
+{
+    LogFile& log = Log();
+    std::lock_guard lock(log.mutex);
+    return log.path;
 }
 
 void log_Close()

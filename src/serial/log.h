@@ -1,8 +1,11 @@
-// The diagnostic log: one trace file, "log.txt" in the working directory, written by the user
-// interface thread and by the worker threads. Every line reads "[module (line)]: message".
+// The diagnostic log: one trace file, "log.txt" in the working directory (or, for an installed
+// program, in the user's state folder: GetLogPlace in platform/ProgramFiles.h), written by the
+// user interface thread and by the worker threads. Every line reads "[module (line)]: message".
 #pragma once
 
 #include "platform/win32.h"
+
+#include <string>
 
 // Makes `flag` (the application's logging-enabled byte) decide whether log_Printf writes: lines
 // are written only while *flag is nonzero. The application calls this once at construction; the
@@ -15,9 +18,14 @@ const volatile BYTE* log_SetEnabledFlag(const volatile BYTE* flag);
 // cut, and later lines are dropped until the next log_Open.
 inline constexpr long long log_kSizeLimit = 16 * 1024 * 1024;
 
-// Opens "./log.txt" for writing, emptying a file left by an earlier run (a log already open is
-// closed first). When the file cannot be created, logging stays off until the next log_Open.
+// Opens the log's file (GetLogPlace) for writing, emptying a file left by an earlier run, or, in
+// the user's state folder, first keeping that file as "log.txt.1" (a log already open is closed
+// first). When the file cannot be created, logging stays off until the next log_Open.
 void log_Open();
+
+// The absolute path of the log's file since log_Open (whether or not it could be created); ""
+// before the first log_Open.
+std::string log_Path();
 
 // Flushes and closes the log. Afterwards log_Printf writes nothing until log_Open; safe while
 // other threads are inside log_Printf.

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -96,7 +98,12 @@ TEST_F(StartupTest, SecondStartEmptiesTheLog_WhenTheFirstLeftLinesInIt)
 
     EXPECT_EQ(second.steps, 1);
     ASSERT_TRUE(fs::exists(LogPath()));
-    EXPECT_EQ(ReadFile(LogPath()), "");
+    const std::string log = ReadFile(LogPath());
+    EXPECT_EQ(log.find("first run"), std::string::npos) << log;
+    // The one line of the second start: the profile it uses.
+    EXPECT_NE(log.find("]: Profile /"), std::string::npos) << log;
+    EXPECT_TRUE(log.ends_with("/quoran.ini\n")) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1) << log;
 }
 
 TEST(CfgApp, ConfigurationIsUnmodifiedAndNoAdapterKnown_AtProgramStart)

@@ -30,6 +30,10 @@
 # The program and tasim run on clocks 20 times as fast as real time (--clock-rate): the search's
 # pauses, the time-outs and the script's waits take a twentieth of their time. A run on the Qt
 # host keeps real time.
+#
+# A Windows program runs under Wine (tests/windows/run-case-wine.sh sets these):
+#   QUORAN_E2E_RUNNER      the command that runs the program ("wine")
+#   QUORAN_E2E_DOSDEVICES  the folder where tasim's comN link goes (the Wine prefix's dosdevices)
 set -uo pipefail
 
 program=$1
@@ -54,7 +58,10 @@ mkdir -p "$root/bin" "$root/work" "$root/runtime"
 chmod 700 "$root/runtime"
 # Runs on the Qt host are offscreen, whatever display the tests happen to have.
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$root/runtime
-cp "$program" "$root/bin/quoran-wizard-script"
+program_name=$(basename "$program")
+cp "$program" "$root/bin/$program_name"
+runner=${QUORAN_E2E_RUNNER:-}
+dosdevices=${QUORAN_E2E_DOSDEVICES:-$root/bin/dosdevices}
 cp "$case_file" "$root/work/case.script"
 
 directives=()
@@ -80,16 +87,16 @@ for directive in "${directives[@]}"; do
             echo "$name: the case needs tasim" >&2
             exit 1
         fi
-        mkdir -p "$root/bin/dosdevices"
+        mkdir -p "$dosdevices"
         # shellcheck disable=SC2086
-        "$tasim" $rest --clock-rate "$clock_rate" --link "$root/bin/dosdevices/com1" \
+        "$tasim" $rest --clock-rate "$clock_rate" --link "$dosdevices/com1" \
             >"$root/tasim.out" 2>&1 &
         tasim_pid=$!
         for _ in $(seq 100); do
-            [ -e "$root/bin/dosdevices/com1" ] && break
+            [ -e "$dosdevices/com1" ] && break
             sleep 0.05
         done
-        if [ ! -e "$root/bin/dosdevices/com1" ]; then
+        if [ ! -e "$dosdevices/com1" ]; then
             echo "$name: tasim did not start" >&2
             cat "$root/tasim.out" >&2
             exit 1
@@ -102,10 +109,11 @@ done
 run_wizard() {
     local clock=(--clock-rate "$clock_rate")
     [[ " $* " == *" --qt "* ]] && clock=()
+    # shellcheck disable=SC2086
     if [ "$use_stdin" -eq 1 ]; then
-        ../bin/quoran-wizard-script "${clock[@]}" "$@" <case.script >stdout.txt 2>stderr.txt
+        $runner "../bin/$program_name" "${clock[@]}" "$@" <case.script >stdout.txt 2>stderr.txt
     else
-        ../bin/quoran-wizard-script "${clock[@]}" "$@" case.script >stdout.txt 2>stderr.txt
+        $runner "../bin/$program_name" "${clock[@]}" "$@" case.script >stdout.txt 2>stderr.txt
     fi
 }
 

@@ -108,7 +108,15 @@ if [ -f "$script" ]; then
         fail "the installed wizard's run failed:"
         cat "$root/run.txt" >&2
     }
-    [ -f "$work/log.txt" ] || fail "no log.txt in the working folder"
+    # An installed program keeps its log in the user's state folder, and the last run's beside it.
+    state=$home/.local/state/quoran-wizard
+    [ -e "$work/log.txt" ] && fail "the installed wizard wrote log.txt into the working folder"
+    grep -q "Profile $user_folder/quoran.ini" "$state/log.txt" ||
+        fail "no log in $state naming the profile in use"
+    (cd "$work" && "${as_user[@]}" "${user_env[@]}" "$usr/bin/quoran-wizard-script" \
+        --clock-rate "$clock_rate" /dev/null >/dev/null 2>&1)
+    grep -q "Dump the devices" "$state/log.txt.1" ||
+        fail "a second run did not keep the first run's log as log.txt.1"
     grep -q '^\[Default Configs\]' "$user_folder/quoran.ini" ||
         fail "the user's profile was not seeded with the factory configurations"
     # A script that saves (set 1041 NAME on the save page) leaves NAME in the user's profile.

@@ -58,7 +58,7 @@ TEST(ProgramFolder, WritableFolderWithoutShippedData_StaysTheAnswer_AndNothingIs
     fs::create_directories(bin);
     const fs::path user = scratch.Path() / "config/quoran-wizard";
 
-    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), bin.string());
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()).folder, bin.string());
     EXPECT_FALSE(fs::exists(scratch.Path() / "config"));
 }
 
@@ -68,19 +68,19 @@ TEST(ProgramFolder, InstalledProgram_UsesTheUserFolder_SeededOnceAndNeverOverwri
     const fs::path bin = Install(scratch.Path());
     const fs::path user = scratch.Path() / "home/.config/quoran-wizard";
 
-    ASSERT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    ASSERT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()).folder, user.string());
     EXPECT_EQ(ReadFile(user / "quoran.ini"), kShipped);
     EXPECT_EQ(fs::status(user).permissions() & fs::perms::all, fs::perms::owner_all);
     EXPECT_EQ(fs::status(scratch.Path() / "home/.config").permissions() & fs::perms::all,
               fs::perms::owner_all);
 
     WriteFile(user / "quoran.ini", "[Mine]\n");
-    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()).folder, user.string());
     EXPECT_EQ(ReadFile(user / "quoran.ini"), "[Mine]\n") << "the user's file is never replaced";
 
     fs::remove(user / "quoran.ini");
     fs::create_directories(user / "dosdevices");
-    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()).folder, user.string());
     EXPECT_EQ(ReadFile(user / "quoran.ini"), kShipped) << "a folder without a profile is seeded";
 
     for (const auto& entry : fs::directory_iterator(user))
@@ -106,7 +106,7 @@ TEST(ProgramFolder, SeedCopiesOfStartsThatAreGone_AreRemovedByTheNextStart)
     WriteFile(left, "[Def");
     WriteFile(running, "[Def");
 
-    ASSERT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+    ASSERT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()).folder, user.string());
     EXPECT_FALSE(fs::exists(left));
     EXPECT_TRUE(fs::exists(running));
     EXPECT_EQ(ReadFile(user / "quoran.ini"), kShipped);
@@ -120,7 +120,8 @@ TEST(ProgramFolder, ManyStartsAtOnce_SeedOneWholeProfile)
     std::vector<std::thread> starts;
     for (int i = 0; i < 8; ++i)
         starts.emplace_back([&] {
-            EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), user.string());
+            EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()).folder,
+                      user.string());
         });
     for (auto& start : starts)
         start.join();
@@ -128,15 +129,89 @@ TEST(ProgramFolder, ManyStartsAtOnce_SeedOneWholeProfile)
     EXPECT_EQ(std::distance(fs::directory_iterator(user), fs::directory_iterator()), 1);
 }
 
-TEST(ProgramFolder, UserFolderThatCannotBeMade_LeavesTheExecutableFolder)
+// Without a user folder that can hold the profile, the configurations that can be read are
+// shown (the profile beside the program, else the shipped one) and the problem is said in words.
+TEST(ProgramFolder, UserFolderThatCannotHoldTheProfile_IsNamedWithItsReason)
 {
     TempFolder scratch;
     const fs::path bin = Install(scratch.Path());
     WriteFile(scratch.Path() / "blocked", "a file where a folder should be");
+    const fs::path shipped = scratch.Path() / "usr/share/quoran-wizard";
+    const struct
+    {
+        std::string user;
+        bool profileBesideProgram;
+        std::string folder;
+        std::string reason;
+        std::string shown;
+    } rows[] = {
+        {(scratch.Path() / "blocked/quoran-wizard").string(), false, shipped.string(),
+         "blocked/quoran-wizard cannot be made (Not a directory)", shipped.string()},
+        {"", false, shipped.string(), "neither XDG_CONFIG_HOME nor HOME names a folder",
+         shipped.string()},
+        {"", true, bin.string(), "neither XDG_CONFIG_HOME nor HOME names a folder", bin.string()},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.user + (row.profileBesideProgram ? " beside" : ""));
+        fs::remove(bin / "quoran.ini");
+        if (row.profileBesideProgram)
+            WriteFile(bin / "quoran.ini", "[Mine]\n");
+        const platform::ProgramFolderChoice choice =
+            platform::ChooseProgramFolder(bin.string(), row.user);
+        EXPECT_EQ(choice.folder, row.folder);
+        EXPECT_NE(choice.problem.find(row.reason), std::string::npos) << choice.problem;
+        EXPECT_NE(choice.problem.find("The configurations of " + row.shown +
+                                      "/quoran.ini are shown, but none can be saved."),
+                  std::string::npos)
+            << choice.problem;
+    }
+}
 
-    const fs::path user = scratch.Path() / "blocked/quoran-wizard";
-    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), user.string()), bin.string());
-    EXPECT_EQ(platform::ChooseProgramFolder(bin.string(), ""), bin.string());
+// A copy of the program on a medium it may not write, with its own profile beside it: the user's
+// folder starts from that profile rather than from the shipped one.
+TEST(ProgramFolder, ProgramOnAReadOnlyMedium_SeedsTheUserFolderFromTheProfileBesideIt)
+{
+    TempFolder scratch;
+    const fs::path bin = scratch.Path() / "medium";
+    fs::create_directories(bin);
+    WriteFile(bin / "quoran.ini", "[Mine]\nRingsToAnswer=3\n");
+    const fs::path config = scratch.Path() / "config";
+    fs::create_directories(config);
+    testing_support::HandToUnprivilegedUser(config);
+    fs::permissions(bin, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const fs::path user = config / "quoran-wizard";
+    const std::string answer = RunUnprivileged(
+        [&] { return platform::ChooseProgramFolder(bin.string(), user.string()).folder; });
+    if (answer == testing_support::kCannotDropPrivileges)
+        GTEST_SKIP() << "needs root to run as an unprivileged user, or a user who is not root";
+    EXPECT_EQ(answer, user.string());
+    EXPECT_EQ(ReadFile(user / "quoran.ini"), "[Mine]\nRingsToAnswer=3\n");
+}
+
+TEST(ProgramFolder, Log_StaysInTheWorkingFolderOfAProgramOfItsOwn_ElseGoesToTheStateFolder)
+{
+    TempFolder scratch;
+    const fs::path own = scratch.Path() / "own";
+    fs::create_directories(own);
+    const fs::path installed = Install(scratch.Path());
+    const fs::path state = scratch.Path() / "state/quoran-wizard";
+    EXPECT_EQ(platform::UserStateFolder("/st", "/home/ann"), "/st/quoran-wizard");
+    EXPECT_EQ(platform::UserStateFolder(nullptr, "/home/ann"),
+              "/home/ann/.local/state/quoran-wizard");
+    EXPECT_EQ(platform::UserStateFolder("relative", nullptr), "");
+
+    const LogPlace here = platform::ChooseLogPlace(own.string(), own.string(), state.string());
+    EXPECT_EQ(here.path, "./log.txt");
+    EXPECT_FALSE(here.keepsPrevious);
+    EXPECT_FALSE(fs::exists(state)) << "a program of its own makes no state folder";
+    const LogPlace aside =
+        platform::ChooseLogPlace(installed.string(), own.string(), state.string());
+    EXPECT_EQ(aside.path, (state / "log.txt").string());
+    EXPECT_TRUE(aside.keepsPrevious);
+    EXPECT_TRUE(fs::is_directory(state));
+    EXPECT_EQ(platform::ChooseLogPlace(installed.string(), own.string(), "").path, "./log.txt");
 }
 
 TEST(ProgramFolder, FolderTheUserMayNotWrite_IsLeftForTheUserFolder)
@@ -152,7 +227,8 @@ TEST(ProgramFolder, FolderTheUserMayNotWrite_IsLeftForTheUserFolder)
                              fs::perms::others_exec);
 
     const std::string answer = RunUnprivileged([&] {
-        return platform::ChooseProgramFolder(bin.string(), (config / "quoran-wizard").string());
+        return platform::ChooseProgramFolder(bin.string(), (config / "quoran-wizard").string())
+            .folder;
     });
     if (answer == testing_support::kCannotDropPrivileges)
         GTEST_SKIP() << "needs root to run as an unprivileged user, or a user who is not root";

@@ -11,11 +11,8 @@
 #include "framework/headless/HeadlessHost.h"
 #include "framework/headless/Script.h"
 #include "framework/headless/ScriptDriver.h"
-#include "framework/qt/QtHost.h"
 #include "platform/posix/ClockTesting.h"
-#include "src/app/main/WindowSystem.h"
-
-#include <QApplication>
+#include "src/app/main/ScriptOnScreen.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -29,13 +26,14 @@
 
 namespace
 {
-const char kProgram[] = "quoran-wizard-script";
 const char kUsage[] =
     "usage: quoran-wizard-script [--qt | --clock-rate N] [FILE]\n"
     "       quoran-wizard-script --help | --version\n"
     "Runs the wizard driven by the script in FILE (standard input when FILE is missing or\n"
     "\"-\"); --qt shows it on the Qt host. For tests, --clock-rate N runs the program's clock\n"
     "N times as fast (pauses, time-outs, timers and waits last 1/N of their time).\n"
+    "The log, log.txt, is written in the working folder; an installed program keeps it in\n"
+    "$XDG_STATE_HOME/quoran-wizard/ (~/.local/state/quoran-wizard/).\n"
     "One command a line; '#' starts a comment line.\n"
     "  next | back | finish | cancel       press a wizard button\n"
     "  set ID TEXT                         type TEXT into an edit\n"
@@ -52,7 +50,7 @@ const char kUsage[] =
 
 int Usage(const std::string& problem)
 {
-    std::cerr << kProgram << ": " << problem << "\n" << kUsage;
+    std::cerr << kScriptProgram << ": " << problem << "\n" << kUsage;
     return 2;
 }
 
@@ -85,28 +83,10 @@ bool ReadScript(const std::string& file, std::string& script)
 int RunHeadless(std::vector<ScriptCommand> commands)
 {
     HeadlessHost host(HeadlessHost::ClockMode::RealTime);
-    host.SetErrorHandler(
-        [](const std::string& error) { std::cerr << kProgram << ": host: " << error << "\n"; });
-    ScriptDriver driver(std::move(commands), host, std::cout, std::cerr);
-    AfxWinMain(driver.GetHost());
-    return driver.Finish();
-}
-int RunOnQt(std::vector<ScriptCommand> commands, int argc, char** argv)
-{
-    // A script needs no one to watch it: without a display that answers, it runs offscreen.
-    if (NeedsDisplayServer("") && !DisplayAnswers())
-    {
-        if (!DisplayName().empty())
-            std::cerr << kProgram << ": no window system answers on the display " << DisplayName()
-                      << "; the script runs offscreen\n";
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QApplication application(argc, argv);
-    QtHost host;
-    ScriptDriver driver(std::move(commands), host, std::cout, std::cerr);
-    driver.SetScreenshotHandler([&host](const std::string& file) {
-        return host.Screenshot(file) ? std::string() : "cannot write the screenshot " + file;
+    host.SetErrorHandler([](const std::string& error) {
+        std::cerr << kScriptProgram << ": host: " << error << "\n";
     });
+    ScriptDriver driver(std::move(commands), host, std::cout, std::cerr);
     AfxWinMain(driver.GetHost());
     return driver.Finish();
 }
@@ -128,7 +108,7 @@ int main(int argc, char** argv)
         }
         if (argument == "--version" || argument == "-V")
         {
-            std::cout << kProgram << " " << QUORAN_VERSION << "\n";
+            std::cout << kScriptProgram << " " << QUORAN_VERSION << "\n";
             return 0;
         }
         if (argument == "--qt")
@@ -165,22 +145,23 @@ int main(int argc, char** argv)
     std::string script;
     if (!ReadScript(file, script))
     {
-        std::cerr << kProgram << ": cannot read " << name << ": " << std::strerror(errno) << "\n";
+        std::cerr << kScriptProgram << ": cannot read " << name << ": " << std::strerror(errno)
+                  << "\n";
         return 2;
     }
     std::vector<ScriptCommand> commands;
     ScriptError error;
     if (!ParseScript(script, commands, error))
     {
-        std::cerr << kProgram << ": " << name << ": line " << error.line << ": " << error.message
-                  << "\n";
+        std::cerr << kScriptProgram << ": " << name << ": line " << error.line << ": "
+                  << error.message << "\n";
         return 2;
     }
     if (qt)
     {
         // Qt sees only the program's name: the script's arguments are not its options.
         int qtArgc = 1;
-        return RunOnQt(std::move(commands), qtArgc, argv);
+        return RunScriptOnScreen(std::move(commands), qtArgc, argv);
     }
     if (clockRate != 0)
     {

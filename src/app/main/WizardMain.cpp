@@ -37,7 +37,10 @@ const char kUsage[] =
     "\n"
     "Configurations live in quoran.ini beside the program; an installed program keeps them in\n"
     "$XDG_CONFIG_HOME/quoran-wizard/ (~/.config/quoran-wizard/), with dosdevices/, whose links\n"
-    "comN name the device of COMn. The log, log.txt, is written in the working folder.\n"
+    "comN name the device of COMn. The log, log.txt, is written in the working folder; an\n"
+    "installed program keeps it in $XDG_STATE_HOME/quoran-wizard/ "
+    "(~/.local/state/quoran-wizard/),\n"
+    "the previous run's as log.txt.1.\n"
     "Exit status: 0 when the wizard closed, 1 without a display (or, with --tui, without a\n"
     "terminal), 2 for a bad option.\n"
     "See quoran-wizard(1).\n";
