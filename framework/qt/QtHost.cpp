@@ -348,7 +348,10 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT
     {
         box.setDetailedText(qthost::ToQtMultiline(details));
     }
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const bool secondIsDefault = (nType & MB_DEFMASK) == MB_DEFBUTTON2;
+    box.setDefaultButton(!yesNo            ? QMessageBox::Ok
+                         : secondIsDefault ? QMessageBox::No
+                                           : QMessageBox::Yes);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     if (m_impl->answerer)
     {

@@ -256,6 +256,24 @@ TEST_F(QtSheet, MessageBox_ShowsTheExactText_AndReturnsTheAnswer)
     EXPECT_EQ(host->MessageBox("Error invalid device.", "", MB_OK | MB_ICONEXCLAMATION, ""), IDOK);
 }
 
+TEST_F(QtSheet, EnterInAYesNoBox_AnswersItsDefaultButton_TheSecondWhenAsked)
+{
+    const struct
+    {
+        UINT nType;
+        int answer;
+    } cases[] = {{MB_YESNO, IDYES}, {MB_YESNO | MB_DEFBUTTON2, IDNO}};
+    for (const auto& row : cases)
+    {
+        QTimer::singleShot(0, []() {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(host->MessageBox("Delete it?", "Wizard", row.nType, ""), row.answer);
+    }
+}
+
 TEST_F(QtSheet, MessageBoxIcon_IsTheFlagsOrElseQuestionForYesNoAndWarningForOK)
 {
     struct Case
