@@ -17,6 +17,7 @@ namespace qthost
 namespace
 {
 constexpr char kDefaultByStyle[] = "quoranDefaultByStyle";
+constexpr char kQuestion[] = "quoranQuestion";
 
 // What the three kinds share: a text with a mnemonic, the focus, and a click that reaches the
 // framework as the user's.
@@ -126,6 +127,12 @@ public:
     {
         m_group = page.RadioGroup((m_wnd.GetStyle() & WS_GROUP) != 0);
         m_group->addButton(Radio());
+        // The group's question: what names its first button's place.
+        if (!m_group->property(kQuestion).isValid())
+        {
+            m_group->setProperty(kQuestion, page.NearestLabelText());
+        }
+        Radio()->setAccessibleDescription(m_group->property(kQuestion).toString());
         page.GiveLabelsTo(m_widget);
         UpdateTabStops();
     }
@@ -139,8 +146,9 @@ protected:
     QWidget* MakeWidget(QWidget* parent) override
     {
         auto* radio = new QRadioButton(parent);
-        // The page's exclusive group decides instead, and only within the group.
-        radio->setAutoExclusive(false);
+        // Auto-exclusive, as a screen reader tells radio buttons from check boxes by it; the
+        // page's exclusive group takes precedence and decides only within the group.
+        radio->setAutoExclusive(true);
         QObject::connect(radio, &QRadioButton::clicked, [this]() { Clicked(); });
         return radio;
     }

@@ -182,7 +182,8 @@ QtHost::~QtHost()
         {
             continue;
         }
-        widget->disconnect();
+        // Blocked, not disconnected: Qt's accessibility cache must still hear of its deletion.
+        widget->blockSignals(true);
         if (widget->isWindow())
         {
             windows.push_back(widget);
@@ -232,8 +233,9 @@ void QtHost::WindowDestroyed(CWnd& wnd)
     if (QWidget* widget = it->second->Widget())
     {
         // The window may go while its widget is still delivering the user's action (a click
-        // that ends the sheet), so Qt deletes the widget once that is over.
-        widget->disconnect();
+        // that ends the sheet), so Qt deletes the widget once that is over. Its signals are
+        // blocked, not disconnected: Qt's accessibility cache must still hear of its deletion.
+        widget->blockSignals(true);
         widget->hide();
         widget->deleteLater();
     }

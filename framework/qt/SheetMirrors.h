@@ -36,9 +36,15 @@ public:
     void AfterUserAction() override {}
 
     // Mnemonics: a static's mnemonic moves the focus to the next control in tab order that
-    // takes the focus. A static waits here until that control is made.
+    // takes the focus. A static (or group box) waits here until that control is made.
     void AddLabel(const CWnd& label);
     void GiveLabelsTo(QWidget* target);
+    // What names the next control for a screen reader, as Windows names a control: the text of
+    // the waiting label nearest before it, without its mnemonic mark; "" when none waits.
+    QString NearestLabelText() const;
+    // A static of the page shows `shown`. The page's first static is its main text, which a
+    // screen reader gets as the page's description.
+    void TextShown(const CWnd& text, const QString& shown);
 
     // Radio groups: a radio button joins the open group unless it starts one of its own
     // (WS_GROUP) or there is none; any other control ends the open group.
@@ -55,6 +61,7 @@ protected:
 
 private:
     std::vector<const CWnd*> m_labels;
+    const CWnd* m_mainText = nullptr;
     QButtonGroup* m_openGroup = nullptr;
 };
 
@@ -79,6 +86,9 @@ public:
     // A sheet button was enabled, disabled, shown or hidden: a focus left with nowhere to stay
     // goes to the current page's start.
     void ButtonsChanged();
+    // The shown and enabled sheet button whose mnemonic is `key` (Alt and a letter); nullptr
+    // when none is.
+    QPushButton* ButtonMarked(QKeyCombination key) const;
 
 protected:
     QWidget* MakeWidget(QWidget* parent) override;
@@ -86,6 +96,9 @@ protected:
 
 private:
     void ShowWindow();
+    // The current page's caption; one that names nothing (a lone "-") gives way to the first
+    // page's, so that the window keeps the wizard's title on every page.
+    QString Title() const;
     void FocusStart(const PageMirror* page);
     QWidget* DefaultButton() const;
     // Shows which push button Enter presses now that `focus` has the focus.
