@@ -306,6 +306,7 @@ BOOL CPropertySheet::ActivatePage(int nPage, int step)
             return FALSE;
         }
         m_nActive = index;
+        SetProgress(0, 0);
         if (!page->OnSetActive())
         {
             continue;
@@ -347,6 +348,32 @@ void CPropertySheet::ApplyWizardButtons(DWORD dwFlags)
         finish->EnableWindow(!disabledFinish);
         finish->ShowWindow(finishShown ? SW_SHOW : SW_HIDE);
     }
+}
+
+void CPropertySheet::SetProgress(int nDone, int nTotal)
+{
+    if (m_hWnd == nullptr)
+    {
+        return;
+    }
+    const int total = std::max(nTotal, 0);
+    const int done = std::clamp(nDone, 0, total);
+    if (m_hWnd->progressDone == done && m_hWnd->progressTotal == total)
+    {
+        return;
+    }
+    m_hWnd->progressDone = done;
+    m_hWnd->progressTotal = total;
+    Changed(WindowChange::Progress);
+}
+
+CPropertySheet::Progress CPropertySheet::GetProgress() const
+{
+    if (m_hWnd == nullptr)
+    {
+        return {};
+    }
+    return {m_hWnd->progressDone, m_hWnd->progressTotal};
 }
 
 BOOL CPropertySheet::Create()

@@ -102,6 +102,18 @@ public:
     // The flags of the request applied last (PSWIZB_BACK | PSWIZB_NEXT at creation).
     DWORD GetWizardButtons() const { return m_dwWizardButtons; }
 
+    // How far a long wait of the current page has come, which the host shows beside the wizard
+    // buttons: `nDone` of `nTotal` steps (nDone is kept within 0..nTotal); nTotal 0 (or less)
+    // shows none. The progress belongs to the page: activating a page clears it before the
+    // page's OnSetActive. Nothing happens while the sheet has no window.
+    void SetProgress(int nDone, int nTotal);
+    struct Progress
+    {
+        int done = 0;
+        int total = 0; // 0: no progress shown
+    };
+    Progress GetProgress() const;
+
     // Creates the sheet window (modeless): the sheet's buttons, OnInitDialog (which activates
     // the first page) and the posted requests; then shows the sheet. FALSE when the sheet has
     // no pages or already has a window.

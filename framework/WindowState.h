@@ -54,6 +54,8 @@ struct WindowState
     int selectionMark = -1;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
+    int progressDone = 0;  // a sheet's progress: done of total steps
+    int progressTotal = 0; // 0: no progress shown
     std::vector<UINT_PTR> timers;
 };
 

@@ -50,6 +50,7 @@ enum class WindowChange
     Check,     // check state of a button
     Limit,     // text limit of an edit
     Icon,      // big or small icon of a sheet (WM_SETICON)
+    Progress,  // the progress a sheet shows (CPropertySheet::SetProgress)
 };
 
 class CRect : public RECT

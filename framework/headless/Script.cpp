@@ -24,6 +24,7 @@ enum class Arguments
     Text,
     Buttons,
     IdItems,
+    Progress,
 };
 
 struct CommandSyntax
@@ -58,6 +59,7 @@ constexpr CommandSyntax kCommands[] = {
     {"expect selected", ScriptOp::ExpectSelected, Arguments::IdText},
     {"expect checked",  ScriptOp::ExpectChecked,  Arguments::IdSwitch},
     {"expect message",  ScriptOp::ExpectMessage,  Arguments::Text},
+    {"expect progress", ScriptOp::ExpectProgress, Arguments::Progress},
     {"dump",            ScriptOp::Dump,           Arguments::None},
     {"screenshot",      ScriptOp::Screenshot,     Arguments::Text},
 };
@@ -253,6 +255,29 @@ bool ParseButtons(const std::string& list, unsigned& buttons, std::string& why)
     }
 }
 
+// "none", "DONE/TOTAL" or "*/TOTAL" (TOTAL from 1): `done` -1 for "*", `total` 0 for "none".
+bool ParseProgress(const std::string& word, int& done, int& total)
+{
+    done = 0;
+    total = 0;
+    if (word == "none")
+    {
+        return true;
+    }
+    const size_t slash = word.find('/');
+    if (slash == std::string::npos || !ParseCount(word.substr(slash + 1), total) || total == 0)
+    {
+        return false;
+    }
+    const std::string count = word.substr(0, slash);
+    if (count == "*")
+    {
+        done = -1;
+        return true;
+    }
+    return ParseCount(count, done) && done <= total;
+}
+
 std::vector<std::string> SplitItems(const std::string& list)
 {
     std::vector<std::string> items;
@@ -420,6 +445,17 @@ bool ParseArguments(LineReader& reader, Arguments arguments, ScriptCommand& comm
         command.number = static_cast<int>(buttons);
         break;
     }
+    case Arguments::Progress:
+        if (!word("progress (DONE/TOTAL, */TOTAL or none)", value))
+        {
+            return false;
+        }
+        if (!ParseProgress(value, command.number, command.total))
+        {
+            why = "bad progress \"" + value + "\" (DONE/TOTAL, */TOTAL or none)";
+            return false;
+        }
+        break;
     }
     if (!reader.AtEnd())
     {
@@ -523,6 +559,15 @@ std::string FormatButtons(unsigned buttons)
     return list.empty() ? "none" : list;
 }
 
+std::string FormatProgress(int done, int total)
+{
+    if (total <= 0)
+    {
+        return "none";
+    }
+    return (done < 0 ? std::string("*") : std::to_string(done)) + "/" + std::to_string(total);
+}
+
 std::string FormatCommand(const ScriptCommand& command)
 {
     std::string text = CommandName(command.op);
@@ -556,6 +601,8 @@ std::string FormatCommand(const ScriptCommand& command)
         return text + " " + command.text;
     case ScriptOp::ExpectButtons:
         return text + " " + FormatButtons(static_cast<unsigned>(command.number));
+    case ScriptOp::ExpectProgress:
+        return text + " " + FormatProgress(command.number, command.total);
     case ScriptOp::ExpectTitle:
     case ScriptOp::ExpectMessage:
     case ScriptOp::Screenshot:

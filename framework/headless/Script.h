@@ -24,6 +24,8 @@
 //   expect selected ID TEXT            the selected item ("" for none)
 //   expect checked ID on|off
 //   expect message TEXT                the text of the last message box shown
+//   expect progress DONE/TOTAL         the progress the sheet shows: DONE of TOTAL steps ("*"
+//                                      for DONE: any count of TOTAL); "none": no progress
 //   dump                               print the current page with all its controls
 //   screenshot FILE                    a PNG of the sheet (only with a host that can take one)
 //
@@ -65,6 +67,7 @@ enum class ScriptOp
     ExpectSelected,
     ExpectChecked,
     ExpectMessage,
+    ExpectProgress,
     Dump,
     Screenshot,
 };
@@ -83,7 +86,9 @@ struct ScriptCommand
     int id = 0;                     // control id
     std::string text;               // TEXT, CLASS, FILE; the item list of `expect items` as written
     std::vector<std::string> items; // `expect items`: the items
-    int number = 0;      // row; answer (IDOK, IDYES, IDNO); milliseconds to wait; button set
+    int number = 0;      // row; answer (IDOK, IDYES, IDNO); milliseconds to wait; button set; the
+                         // progress's DONE (-1: any)
+    int total = 0;       // `expect progress`: TOTAL (0: none)
     bool flag = false;   // on / yes
     std::string seconds; // `wait`, `wait-page`: the seconds as written
 };
@@ -105,6 +110,9 @@ bool ParseScript(const std::string& script, std::vector<ScriptCommand>& commands
 std::string FormatCommand(const ScriptCommand& command);
 // The canonical list of a button set ("Back,Next,Cancel"; "none" for the empty set).
 std::string FormatButtons(unsigned buttons);
+// A progress as `expect progress` writes it: "3/36", "*/36" for a `done` below 0, "none" for a
+// `total` of 0.
+std::string FormatProgress(int done, int total);
 // The sheet buttons a user sees: Back and Next when enabled, Finish or DisabledFinish when
 // shown, Cancel when enabled.
 unsigned VisibleButtons(const CPropertySheet& sheet);

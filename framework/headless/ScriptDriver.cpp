@@ -278,6 +278,7 @@ void ScriptDriver::Run(CPropertySheet& sheet, const ScriptCommand& command)
     case ScriptOp::ExpectSelected:
     case ScriptOp::ExpectChecked:
     case ScriptOp::ExpectMessage:
+    case ScriptOp::ExpectProgress:
         if (RunExpect(sheet, command, why))
         {
             Print(FormatCommand(command) + ": ok");
@@ -353,6 +354,14 @@ bool ScriptDriver::RunExpect(CPropertySheet& sheet, const ScriptCommand& command
         unsigned buttons = VisibleButtons(sheet);
         why = "the buttons are " + FormatButtons(buttons);
         return buttons == static_cast<unsigned>(command.number);
+    }
+    case ScriptOp::ExpectProgress: {
+        const CPropertySheet::Progress progress = sheet.GetProgress();
+        why = progress.total == 0
+                  ? std::string("no progress is shown")
+                  : "the progress is " + FormatProgress(progress.done, progress.total);
+        return progress.total == command.total &&
+               (command.number < 0 || progress.done == command.number);
     }
     case ScriptOp::ExpectMessage:
         why = m_hasMessage ? "the last message was " + QuoteText(m_lastMessage)

@@ -17,6 +17,7 @@ namespace qthost
 namespace
 {
 constexpr char kDefaultByStyle[] = "quoranDefaultByStyle";
+constexpr char kQuestion[] = "quoranQuestion";
 
 // What the three kinds share: a text with a mnemonic, the focus, and a click that reaches the
 // framework as the user's.
@@ -32,10 +33,13 @@ protected:
         if (what == WindowChange::Text)
         {
             static_cast<QAbstractButton*>(m_widget.data())->setText(ToQt(m_wnd.GetWindowText()));
+            return;
         }
-        else
+        Mirror::Show(what);
+        auto* sheet = dynamic_cast<SheetMirror*>(m_host.Find(m_wnd.GetParent()));
+        if (sheet != nullptr && (what == WindowChange::Enabled || what == WindowChange::Visible))
         {
-            Mirror::Show(what);
+            sheet->ButtonsChanged();
         }
     }
 
@@ -65,11 +69,14 @@ protected:
     QWidget* MakeWidget(QWidget* parent) override
     {
         auto* button = new QPushButton(parent);
-        // A focused push button takes Enter, as Windows makes it the default meanwhile.
-        button->setAutoDefault(true);
         int id = m_wnd.GetDlgCtrlID();
         bool onSheet =
             m_wnd.GetParent() != nullptr && m_wnd.GetParent()->GetKind() == WindowKind::Sheet;
+        // A focused push button takes Enter, as Windows makes it the default meanwhile; but never
+        // the sheet's Cancel, so that Enter (or one pressed a moment late, after the page has
+        // changed under it) never throws the user's work away: on Cancel, Enter goes to the
+        // window, which presses Next or Finish when enabled.
+        button->setAutoDefault(!(onSheet && id == IDCANCEL));
         bool isDefault = onSheet ? id == ID_WIZNEXT || id == ID_WIZFINISH
                                  : ButtonType(m_wnd.GetStyle()) == BS_DEFPUSHBUTTON;
         button->setProperty(kDefaultByStyle, isDefault);
@@ -120,6 +127,12 @@ public:
     {
         m_group = page.RadioGroup((m_wnd.GetStyle() & WS_GROUP) != 0);
         m_group->addButton(Radio());
+        // The group's question: what names its first button's place.
+        if (!m_group->property(kQuestion).isValid())
+        {
+            m_group->setProperty(kQuestion, page.NearestLabelText());
+        }
+        Radio()->setAccessibleDescription(m_group->property(kQuestion).toString());
         page.GiveLabelsTo(m_widget);
         UpdateTabStops();
     }
@@ -133,8 +146,9 @@ protected:
     QWidget* MakeWidget(QWidget* parent) override
     {
         auto* radio = new QRadioButton(parent);
-        // The page's exclusive group decides instead, and only within the group.
-        radio->setAutoExclusive(false);
+        // Auto-exclusive, as a screen reader tells radio buttons from check boxes by it; the
+        // page's exclusive group takes precedence and decides only within the group.
+        radio->setAutoExclusive(true);
         QObject::connect(radio, &QRadioButton::clicked, [this]() { Clicked(); });
         return radio;
     }

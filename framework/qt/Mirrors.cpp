@@ -5,6 +5,7 @@
 #include "framework/qt/QtHostImpl.h"
 #include "framework/qt/SheetMirrors.h"
 
+#include <QAbstractButton>
 #include <QSignalBlocker>
 
 namespace qthost
@@ -84,10 +85,16 @@ void Mirror::Create(QWidget* parent)
 void Mirror::JoinPage(PageMirror& page)
 {
     page.EndRadioGroup();
-    if (TakesFocus())
+    if (!TakesFocus())
     {
-        page.GiveLabelsTo(m_widget);
+        return;
     }
+    // A button says its own text.
+    if (qobject_cast<QAbstractButton*>(m_widget.data()) == nullptr)
+    {
+        m_widget->setAccessibleName(page.NearestLabelText());
+    }
+    page.GiveLabelsTo(m_widget);
 }
 
 QRect Mirror::Geometry() const
@@ -109,7 +116,7 @@ void Mirror::SyncAll()
 {
     for (WindowChange what :
          {WindowChange::Text, WindowChange::Enabled, WindowChange::Items, WindowChange::Check,
-          WindowChange::Limit, WindowChange::Icon, WindowChange::Visible})
+          WindowChange::Limit, WindowChange::Icon, WindowChange::Progress, WindowChange::Visible})
     {
         Sync(what);
     }

@@ -182,7 +182,8 @@ QtHost::~QtHost()
         {
             continue;
         }
-        widget->disconnect();
+        // Blocked, not disconnected: Qt's accessibility cache must still hear of its deletion.
+        widget->blockSignals(true);
         if (widget->isWindow())
         {
             windows.push_back(widget);
@@ -232,8 +233,9 @@ void QtHost::WindowDestroyed(CWnd& wnd)
     if (QWidget* widget = it->second->Widget())
     {
         // The window may go while its widget is still delivering the user's action (a click
-        // that ends the sheet), so Qt deletes the widget once that is over.
-        widget->disconnect();
+        // that ends the sheet), so Qt deletes the widget once that is over. Its signals are
+        // blocked, not disconnected: Qt's accessibility cache must still hear of its deletion.
+        widget->blockSignals(true);
         widget->hide();
         widget->deleteLater();
     }
@@ -348,7 +350,10 @@ int QtHost::MessageBox(const std::string& text, const std::string& caption, UINT
     {
         box.setDetailedText(qthost::ToQtMultiline(details));
     }
-    box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    const bool secondIsDefault = (nType & MB_DEFMASK) == MB_DEFBUTTON2;
+    box.setDefaultButton(!yesNo            ? QMessageBox::Ok
+                         : secondIsDefault ? QMessageBox::No
+                                           : QMessageBox::Yes);
     box.setEscapeButton(yesNo ? QMessageBox::No : QMessageBox::Ok);
     if (m_impl->answerer)
     {

@@ -2,6 +2,7 @@
 
 #include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
+#include "framework/qt/Accessibility.h"
 #include "framework/qt/ButtonMirrors.h"
 #include "framework/qt/QtHostImpl.h"
 #include "framework/qt/QtText.h"
@@ -15,10 +16,12 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <cctype>
 
 namespace qthost
 {
@@ -33,9 +36,43 @@ public:
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
           m_host(host), m_sheet(sheet)
     {
+        // Mnemonics reach the window's own key handling before Qt's shortcuts see them.
+        qApp->installEventFilter(this);
     }
 
 protected:
+    // Alt and a letter presses the sheet button it marks, when one shows, before any of the
+    // page's controls: a page whose label marks the same letter would otherwise take turns
+    // with the button and the wizard would never move on.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool shortcut = event->type() == QEvent::ShortcutOverride;
+        if (!shortcut && event->type() != QEvent::KeyPress)
+        {
+            return false;
+        }
+        auto* widget = qobject_cast<QWidget*>(watched);
+        SheetMirror* mirror = widget != nullptr && widget->window() == this ? Mine() : nullptr;
+        QPushButton* button =
+            mirror != nullptr
+                ? mirror->ButtonMarked(static_cast<QKeyEvent*>(event)->keyCombination())
+                : nullptr;
+        if (button == nullptr)
+        {
+            return false;
+        }
+        if (shortcut)
+        {
+            // Claimed, so that the key comes as a key press, handled below.
+            event->accept();
+        }
+        else if (!static_cast<QKeyEvent*>(event)->isAutoRepeat())
+        {
+            button->animateClick();
+        }
+        return true;
+    }
+
     void keyPressEvent(QKeyEvent* event) override
     {
         switch (event->key())
@@ -135,10 +172,14 @@ CPropertySheet& SheetMirror::Sheet() const
 QWidget* SheetMirror::MakeWidget(QWidget*)
 {
     auto* window = new WizardWindow(m_host, Sheet());
+    SetAccessibleRole(window, QAccessible::Dialog);
     window->setFont(m_host.font);
     m_separator = new QFrame(window);
     m_separator->setFrameShape(QFrame::HLine);
     m_separator->setFrameShadow(QFrame::Sunken);
+    m_progress = new QProgressBar(window);
+    m_progress->setFormat(QStringLiteral("%v of %m"));
+    m_progress->hide();
     m_focusWatch = QObject::connect(qApp, &QApplication::focusChanged, window,
                                     [this](QWidget*, QWidget* now) { ShowDefault(now); });
     m_host.sheets.push_back(&m_wnd);
@@ -150,10 +191,13 @@ void SheetMirror::Show(WindowChange what)
     switch (what)
     {
     case WindowChange::Text:
-        m_widget->setWindowTitle(ToQt(m_wnd.GetWindowText()));
+        m_widget->setWindowTitle(Title());
         break;
     case WindowChange::Visible:
         ShowWindow();
+        break;
+    case WindowChange::Progress:
+        ShowProgress();
         break;
     case WindowChange::Icon: {
         const ImageResource* big = AfxIconImage(m_wnd.GetIcon(TRUE));
@@ -195,6 +239,46 @@ void SheetMirror::ShowWindow()
     FocusStart(ActivePage());
 }
 
+void SheetMirror::ShowProgress()
+{
+    const CPropertySheet::Progress progress = Sheet().GetProgress();
+    if (progress.total <= 0)
+    {
+        m_progress->hide();
+        return;
+    }
+    m_progress->setRange(0, progress.total);
+    m_progress->setValue(progress.done);
+    m_progress->show();
+}
+
+QString SheetMirror::Title() const
+{
+    std::string title = m_wnd.GetWindowText();
+    const bool namesNothing = std::none_of(title.begin(), title.end(),
+                                           [](unsigned char c) { return std::isalnum(c) != 0; });
+    if (namesNothing && Sheet().GetPageCount() > 0)
+    {
+        title = Sheet().GetPage(0)->GetCaption();
+    }
+    return ToQt(title);
+}
+
+QPushButton* SheetMirror::ButtonMarked(QKeyCombination key) const
+{
+    for (CWnd* child : m_wnd.GetChildren())
+    {
+        Mirror* mirror = m_host.Find(child);
+        auto* button = mirror != nullptr ? qobject_cast<QPushButton*>(mirror->Widget()) : nullptr;
+        if (button != nullptr && button->isVisible() && button->isEnabled() &&
+            QKeySequence::mnemonic(button->text()) == QKeySequence(key))
+        {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
 PageMirror* SheetMirror::ActivePage() const
 {
     return dynamic_cast<PageMirror*>(m_host.Find(Sheet().GetActivePage()));
@@ -207,6 +291,7 @@ void SheetMirror::Layout()
     int my = 7 * m_host.units.y / 8;
     int pageBottom = -1;
     int buttonsTop = area.height();
+    int buttonsLeft = area.width();
     int buttonsRight = 0;
     std::vector<Mirror*> buttons;
     for (CWnd* child : m_wnd.GetChildren())
@@ -226,15 +311,21 @@ void SheetMirror::Layout()
         {
             buttons.push_back(mirror);
             buttonsTop = std::min(buttonsTop, rect.top());
+            buttonsLeft = std::min(buttonsLeft, rect.left());
             buttonsRight = std::max(buttonsRight, rect.right() + 1);
         }
     }
     // The row of buttons ends where the page area ends.
     int shift = std::max(0, area.width() - buttonsRight);
+    int buttonsHeight = 0;
     for (Mirror* button : buttons)
     {
         button->Widget()->setGeometry(PixelRect(button->Wnd()).translated(mx + shift, my));
+        buttonsHeight = std::max(buttonsHeight, button->Widget()->height());
     }
+    // The progress takes the row's free room, a button's gap away from the buttons.
+    m_progress->setGeometry(mx, my + buttonsTop, std::max(0, buttonsLeft + shift - mx),
+                            buttonsHeight);
     if (pageBottom < 0)
     {
         pageBottom = buttonsTop - my;
@@ -268,6 +359,10 @@ void SheetMirror::PageShown(PageMirror& page)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
     }
     FocusStart(&page);
+    if (page.StartingControl() == nullptr)
+    {
+        Announce(page.Widget());
+    }
 }
 
 void SheetMirror::FocusStart(const PageMirror* page)
@@ -305,6 +400,10 @@ void SheetMirror::ShowDefault(QWidget* focus)
         return;
     }
     auto* focusedButton = qobject_cast<QPushButton*>(focus);
+    if (focusedButton != nullptr && !focusedButton->autoDefault())
+    {
+        focusedButton = nullptr;
+    }
     for (QPushButton* button : m_widget->findChildren<QPushButton*>())
     {
         button->setDefault(focusedButton != nullptr ? button == focusedButton
@@ -325,6 +424,20 @@ void SheetMirror::PressDefaultButton()
 void SheetMirror::PressCancel()
 {
     Act([](CWnd& wnd) { static_cast<CPropertySheet&>(wnd).PressButton(IDCANCEL); });
+}
+
+void SheetMirror::ButtonsChanged()
+{
+    PageMirror* page = ActivePage();
+    if (!m_widget->isVisible() || page == nullptr || !page->Widget()->isVisible())
+    {
+        return;
+    }
+    QWidget* focus = m_widget->focusWidget();
+    if (focus == nullptr || focus == m_widget || !CanTakeFocus(focus) || !focus->isVisible())
+    {
+        FocusStart(page);
+    }
 }
 
 // ---- PageMirror
@@ -349,7 +462,32 @@ void PageMirror::Show(WindowChange what)
 
 void PageMirror::AddLabel(const CWnd& label)
 {
+    if (m_mainText == nullptr)
+    {
+        m_mainText = &label;
+    }
     m_labels.push_back(&label);
+}
+
+QString PageMirror::NearestLabelText() const
+{
+    for (auto label = m_labels.rbegin(); label != m_labels.rend(); ++label)
+    {
+        // A static destroyed meanwhile has no mirror any more.
+        if (m_host.Find(*label) != nullptr)
+        {
+            return WithoutMnemonic(ToQtMultiline((*label)->GetWindowText()));
+        }
+    }
+    return QString();
+}
+
+void PageMirror::TextShown(const CWnd& text, const QString& shown)
+{
+    if (&text == m_mainText)
+    {
+        m_widget->setAccessibleDescription(WithoutMnemonic(shown));
+    }
 }
 
 void PageMirror::GiveLabelsTo(QWidget* target)
@@ -361,7 +499,11 @@ void PageMirror::GiveLabelsTo(QWidget* target)
         // A static destroyed meanwhile has no mirror any more.
         Mirror* mirror = m_host.Find(label);
         auto* widget = mirror != nullptr ? qobject_cast<QLabel*>(mirror->Widget()) : nullptr;
-        if (widget != nullptr)
+        // A screen reader takes a label with this buddy for its name: the nearest one, and one
+        // whose mnemonic leads here; never a page's introduction that only happens to precede.
+        const bool names = widget != nullptr && (label == labels.back() ||
+                                                 !QKeySequence::mnemonic(widget->text()).isEmpty());
+        if (names)
         {
             widget->setBuddy(target);
             // With a buddy the label shows its mnemonic instead of dropping the mark.

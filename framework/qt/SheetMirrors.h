@@ -4,10 +4,14 @@
 //
 // Focus, as a Windows wizard has it: when a page becomes current (and when the window first
 // appears) the focus goes to the page's first tab stop, in template order, or to the control the
-// page gave it itself; Tab runs through the page's controls, then the sheet's buttons. Enter
-// presses the default button: Next, or Finish in its place; a push button that has the focus is
-// the default meanwhile and takes Enter itself. Escape and the close box press Cancel when it is
-// enabled. The focus is drawn from the start, not only once the keyboard has moved it.
+// page gave it itself, else to the default button; when the focus has nowhere to stay (its
+// control was disabled or hidden) it goes there again once the sheet's buttons change, so that
+// Finish takes it on a page that offers nothing else. Tab runs through the page's controls,
+// then the sheet's buttons. Enter presses the default button: Next, or Finish in its place, and
+// nothing while that is disabled; a push button that has the focus is the default meanwhile and
+// takes Enter itself, except Cancel: Enter never cancels the wizard. Escape and the close box
+// press Cancel when it is enabled. The focus is drawn from the start, not only once the keyboard
+// has moved it.
 #pragma once
 
 #include "framework/qt/Mirror.h"
@@ -19,6 +23,7 @@
 class CPropertySheet;
 class QButtonGroup;
 class QFrame;
+class QProgressBar;
 class QPushButton;
 
 namespace qthost
@@ -31,9 +36,15 @@ public:
     void AfterUserAction() override {}
 
     // Mnemonics: a static's mnemonic moves the focus to the next control in tab order that
-    // takes the focus. A static waits here until that control is made.
+    // takes the focus. A static (or group box) waits here until that control is made.
     void AddLabel(const CWnd& label);
     void GiveLabelsTo(QWidget* target);
+    // What names the next control for a screen reader, as Windows names a control: the text of
+    // the waiting label nearest before it, without its mnemonic mark; "" when none waits.
+    QString NearestLabelText() const;
+    // A static of the page shows `shown`. The page's first static is its main text, which a
+    // screen reader gets as the page's description.
+    void TextShown(const CWnd& text, const QString& shown);
 
     // Radio groups: a radio button joins the open group unless it starts one of its own
     // (WS_GROUP) or there is none; any other control ends the open group.
@@ -50,9 +61,12 @@ protected:
 
 private:
     std::vector<const CWnd*> m_labels;
+    const CWnd* m_mainText = nullptr;
     QButtonGroup* m_openGroup = nullptr;
 };
 
+// The sheet's progress (CPropertySheet::SetProgress) is a bar in the row of buttons, left of
+// them, while a page shows one.
 class SheetMirror : public Mirror
 {
 public:
@@ -69,6 +83,12 @@ public:
     // Enter and Escape (and the close box).
     void PressDefaultButton();
     void PressCancel();
+    // A sheet button was enabled, disabled, shown or hidden: a focus left with nowhere to stay
+    // goes to the current page's start.
+    void ButtonsChanged();
+    // The shown and enabled sheet button whose mnemonic is `key` (Alt and a letter); nullptr
+    // when none is.
+    QPushButton* ButtonMarked(QKeyCombination key) const;
 
 protected:
     QWidget* MakeWidget(QWidget* parent) override;
@@ -76,13 +96,19 @@ protected:
 
 private:
     void ShowWindow();
+    // The current page's caption; one that names nothing (a lone "-") gives way to the first
+    // page's, so that the window keeps the wizard's title on every page.
+    QString Title() const;
     void FocusStart(const PageMirror* page);
     QWidget* DefaultButton() const;
     // Shows which push button Enter presses now that `focus` has the focus.
     void ShowDefault(QWidget* focus);
     PageMirror* ActivePage() const;
 
+    void ShowProgress();
+
     QFrame* m_separator = nullptr;
+    QProgressBar* m_progress = nullptr;
     QMetaObject::Connection m_focusWatch;
 };
 } // namespace qthost

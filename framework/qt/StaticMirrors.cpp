@@ -1,6 +1,7 @@
 // Statics (text, picture, etched line) and group boxes: controls the user cannot act on.
 #include "framework/qt/ControlStyles.h"
 #include "framework/qt/Mirror.h"
+#include "framework/qt/QtHostImpl.h"
 #include "framework/qt/QtText.h"
 #include "framework/qt/SheetMirrors.h"
 
@@ -53,6 +54,10 @@ protected:
         auto* label = static_cast<QLabel*>(m_widget.data());
         QString shown = ToQtMultiline(m_wnd.GetWindowText());
         label->setText(label->buddy() != nullptr ? shown : WithoutMnemonic(shown));
+        if (auto* page = dynamic_cast<PageMirror*>(m_host.Find(m_wnd.GetParent())))
+        {
+            page->TextShown(m_wnd, shown);
+        }
     }
 };
 
@@ -109,11 +114,18 @@ protected:
     }
 };
 
-// A group box frames other controls; it takes no focus and passes no mnemonic on.
+// A group box frames other controls; it takes no focus and passes no mnemonic on, but it
+// names the control that follows it, as a static would.
 class GroupBoxMirror : public Mirror
 {
 public:
     using Mirror::Mirror;
+
+    void JoinPage(PageMirror& page) override
+    {
+        Mirror::JoinPage(page);
+        page.AddLabel(m_wnd);
+    }
 
 protected:
     QWidget* MakeWidget(QWidget* parent) override

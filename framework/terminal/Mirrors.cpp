@@ -169,7 +169,7 @@ void Mirror::SyncAll()
 {
     for (WindowChange what :
          {WindowChange::Text, WindowChange::Enabled, WindowChange::Items, WindowChange::Check,
-          WindowChange::Limit, WindowChange::Icon, WindowChange::Visible})
+          WindowChange::Limit, WindowChange::Icon, WindowChange::Progress, WindowChange::Visible})
     {
         Sync(what);
     }

@@ -99,6 +99,50 @@ void LineWidget::draw()
             << finalcut::FString(getWidth(), finalcut::UniChar::BoxDrawingsHorizontal);
 }
 
+void ProgressWidget::SetProgress(int done, int total)
+{
+    m_done = done;
+    m_total = total;
+    finalcut::FWidget* window = getParentWidget();
+    if (total > 0)
+    {
+        // As a control, it shows with its window; until then it is only marked visible.
+        setVisible(true);
+        if (window != nullptr && window->isShown())
+        {
+            show();
+            redraw();
+        }
+    }
+    else if (isShown())
+    {
+        hide();
+        // The toolkit leaves a hidden child's cells as they were.
+        if (window != nullptr)
+        {
+            window->redraw();
+        }
+    }
+    else
+    {
+        setVisible(false);
+    }
+}
+
+void ProgressWidget::draw()
+{
+    setColor();
+    const std::string count = " " + std::to_string(m_done) + " of " + std::to_string(m_total);
+    const int width = static_cast<int>(getWidth());
+    const int bar = std::max(0, width - static_cast<int>(count.size()));
+    const int full = m_total > 0 ? bar * m_done / m_total : 0;
+    print() << finalcut::FPoint{1, 1}
+            << finalcut::FString(static_cast<std::size_t>(full), finalcut::UniChar::FullBlock)
+            << finalcut::FString(static_cast<std::size_t>(bar - full),
+                                 finalcut::UniChar::MediumShade)
+            << finalcut::FString(count);
+}
+
 std::unique_ptr<Mirror> MakeSheetMirror(TerminalHost::Impl& host, CWnd& wnd)
 {
     return std::make_unique<SheetMirror>(host, wnd);
@@ -141,6 +185,7 @@ int SheetMirror::PageRows()
 
 void SheetMirror::PlaceButtons()
 {
+    int left = kInsideColumns;
     int right = 0;
     std::vector<Mirror*> buttons;
     for (CWnd* child : m_wnd.GetChildren())
@@ -150,6 +195,8 @@ void SheetMirror::PlaceButtons()
             mirror->Widget() != nullptr)
         {
             buttons.push_back(mirror);
+            left = std::min(left,
+                            static_cast<int>((child->GetDialogRect().left + 2) / kUnitsPerColumn));
             right = std::max(
                 right, static_cast<int>((child->GetDialogRect().right + 2) / kUnitsPerColumn));
         }
@@ -163,6 +210,11 @@ void SheetMirror::PlaceButtons()
         button->Widget()->setGeometry(finalcut::FPoint{1 + shift + col, kButtonsY},
                                       finalcut::FSize{static_cast<std::size_t>(width), 1});
     }
+    // From the page area's left edge to two columns before the first button.
+    const finalcut::FPoint origin = PageOrigin();
+    m_progress->setGeometry(
+        finalcut::FPoint{origin.getX(), kButtonsY},
+        finalcut::FSize{static_cast<std::size_t>(std::max(1, shift + left - origin.getX())), 1});
 }
 
 finalcut::FWidget* SheetMirror::MakeWidget(finalcut::FWidget* window)
@@ -174,6 +226,8 @@ finalcut::FWidget* SheetMirror::MakeWidget(finalcut::FWidget* window)
     auto* separator = new LineWidget(dialog);
     separator->setGeometry(finalcut::FPoint{1, kSeparatorY},
                            finalcut::FSize{static_cast<std::size_t>(kInsideColumns), 1});
+    m_progress = new ProgressWidget(dialog);
+    m_progress->hide();
     m_notice = new finalcut::FDialog(dialog);
     m_notice->setText("QUORAN Configuration Wizard");
     m_notice->setResizeable(false);
@@ -192,6 +246,11 @@ void SheetMirror::Show(WindowChange what)
     case WindowChange::Visible:
         ShowWindow();
         break;
+    case WindowChange::Progress: {
+        const CPropertySheet::Progress progress = Sheet().GetProgress();
+        m_progress->SetProgress(progress.done, progress.total);
+        break;
+    }
     case WindowChange::Enabled:
     case WindowChange::Focus:
         break;

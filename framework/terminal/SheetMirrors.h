@@ -30,6 +30,23 @@ protected:
     void draw() override;
 };
 
+// The sheet's progress (CPropertySheet::SetProgress) in the row of buttons, left of them: a bar
+// of full and shaded cells, then "k of n".
+class ProgressWidget : public finalcut::FWidget
+{
+public:
+    using finalcut::FWidget::FWidget;
+
+    void SetProgress(int done, int total);
+
+protected:
+    void draw() override;
+
+private:
+    int m_done = 0;
+    int m_total = 0;
+};
+
 class PageMirror : public Mirror
 {
 public:
@@ -80,7 +97,8 @@ public:
     static int PageColumns();
     static int PageRows();
     // Places the sheet's buttons from their dialog units in the row of buttons, which ends one
-    // column before the frame, as it ends at the page area's edge on the desktop.
+    // column before the frame, as it ends at the page area's edge on the desktop; the progress
+    // takes the room left of them.
     void PlaceButtons();
 
     // A page has become visible: the focus goes to its start.
@@ -106,6 +124,7 @@ private:
     Mirror* DefaultButton() const;
     PageMirror* ActivePage() const;
 
+    ProgressWidget* m_progress = nullptr;
     finalcut::FDialog* m_notice = nullptr;
     finalcut::FLabel* m_noticeText = nullptr;
 };

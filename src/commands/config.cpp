@@ -44,8 +44,10 @@ bool TextMatcher::Feed(int c)
     return false;
 }
 
-int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines)
+int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines,
+                       std::atomic<int>* acknowledged)
 {
+    int acknowledgedLines = 0;
     for (const std::string& line : lines)
     {
         LOG_PRINTF("<%s>  Config String: %s", port->displayName, line.c_str());
@@ -60,6 +62,9 @@ int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines)
         if (reply != config_kGotOK)
             return config_kNoOK;
         LOG_PRINTF("<%s>  Got OK for Config String: %s", port->displayName, line.c_str());
+        ++acknowledgedLines;
+        if (acknowledged != nullptr)
+            acknowledged->store(acknowledgedLines, std::memory_order_release);
         urs_Flush(port);
         urs_DelayMs(config_kPauseAfterLineMs);
     }

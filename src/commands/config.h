@@ -4,6 +4,7 @@
 
 #include "src/serial/Urswin32.h"
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,10 @@ inline constexpr int config_kPauseAfterLineMs = 500;
 // Sends `lines` in order, waiting after each for its final result (at most 10 seconds); after
 // "OK\r\n" it flushes and pauses 500 ms. Stops at the first line that fails (logging a refused
 // line by name); the lines after it are not sent. An empty list returns config_kSent without
-// touching the port.
-int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines);
+// touching the port. When `acknowledged` is given, it holds the number of lines acknowledged so
+// far, stored (release order) as each "OK\r\n" arrives, for a watcher on another thread.
+int config_SendStrings(urs_Port* port, const std::vector<std::string>& lines,
+                       std::atomic<int>* acknowledged = nullptr);
 
 // config_WaitForOK results.
 inline constexpr int config_kGotOK = 1;

@@ -9,7 +9,7 @@ namespace
 // lines (Cancel, the program's exit) while the worker still sends them.
 struct DownloadWork
 {
-    DeviceRecord* target; // receives the result, and nothing else
+    DeviceRecord* target; // receives the acknowledged lines and the result, and nothing else
     DeviceRecord own;     // the port path and the lines to send
 };
 
@@ -21,6 +21,7 @@ static_assert(config_kSent == kDownloadOK && config_kSendFailed == kDownloadSend
 BOOL StartDownloadWorker(DeviceRecord* record)
 {
     record->result.store(-1, std::memory_order_release);
+    record->status.store(0, std::memory_order_release);
     auto* work = new DownloadWork{record, {}};
     work->own = *record;
     work->own.cmdLines = record->cmdLines;
@@ -33,7 +34,7 @@ BOOL StartDownloadWorker(DeviceRecord* record)
 DWORD WINAPI DownloadThreadProc(LPVOID parameter)
 {
     auto* work = static_cast<DownloadWork*>(parameter);
-    const int result = DownloadToPort(work->own);
+    const int result = DownloadToPort(work->own, &work->target->status);
     DeviceRecord* target = work->target;
     delete work;
     target->result.store(result, std::memory_order_release);
@@ -46,12 +47,12 @@ DWORD DownloadWorstCaseMs(size_t lineCount)
     return static_cast<DWORD>(kSettleSeconds * 1000 + lineCount * kPerLineMs);
 }
 
-int DownloadToPort(const DeviceRecord& record)
+int DownloadToPort(const DeviceRecord& record, std::atomic<int>* acknowledged)
 {
     urs_Port port;
     if (!OpenAdapterPort(&port, record.portPath))
         return kDownloadPortError;
-    const int result = config_SendStrings(&port, record.cmdLines);
+    const int result = config_SendStrings(&port, record.cmdLines, acknowledged);
     urs_ClosePort(&port);
     return result;
 }

@@ -5,6 +5,7 @@
 #include "platform/win32.h"
 #include "src/identify/DeviceRecord.h"
 
+#include <atomic>
 #include <cstddef>
 
 // Download results: DeviceRecord::result once the download worker has ended.
@@ -14,10 +15,11 @@ inline constexpr int kDownloadSendError = 2;
 inline constexpr int kDownloadNoOK = 3;      // no final result for a line within 10 seconds
 inline constexpr int kDownloadPortError = 4; // the port could not be opened
 
-// Sets record->result to -1 and starts DownloadThreadProc on copies of the record's portPath and
-// cmdLines taken now, so that nothing the user-interface thread or the program's exit does to
-// the record can pull them away from the worker; the worker writes only the record's result,
-// last. Returns TRUE when the thread was created; otherwise the result stays -1 and no worker
+// Sets record->result to -1 and record->status to 0, and starts DownloadThreadProc on copies of
+// the record's portPath and cmdLines taken now, so that nothing the user-interface thread or the
+// program's exit does to the record can pull them away from the worker; the worker writes only
+// the record's status (the number of lines the adapter has acknowledged so far) and, last, its
+// result. Returns TRUE when the thread was created; otherwise the result stays -1 and no worker
 // will ever end it.
 BOOL StartDownloadWorker(DeviceRecord* record);
 
@@ -31,7 +33,8 @@ DWORD WINAPI DownloadThreadProc(LPVOID work);
 DWORD DownloadWorstCaseMs(size_t lineCount);
 
 // Opens record.portPath, sets it to 57600 8-N-1, waits the adapter's 2 seconds, sends
-// record.cmdLines (config_SendStrings) and closes the port again, whatever the outcome. Returns
-// kDownloadOK, kDownloadSendError or kDownloadNoOK, or kDownloadPortError when the port could
-// not be opened. Reads nothing of the record but those two fields.
-int DownloadToPort(const DeviceRecord& record);
+// record.cmdLines (config_SendStrings, which counts the acknowledged lines in `acknowledged`
+// when given) and closes the port again, whatever the outcome. Returns kDownloadOK,
+// kDownloadSendError or kDownloadNoOK, or kDownloadPortError when the port could not be opened.
+// Reads nothing of the record but those two fields.
+int DownloadToPort(const DeviceRecord& record, std::atomic<int>* acknowledged = nullptr);

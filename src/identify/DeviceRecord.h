@@ -17,7 +17,9 @@ struct DeviceRecord
     char portPath[32] = {};      // "\\.\COMn"
     std::atomic<int> result{-1}; // -1 while a worker works on the record
     HANDLE hThread = nullptr;
-    std::atomic<int> status{-1}; // -1 until a worker writes it
+    // -1 until a worker writes it: a search worker's identification status; during a download,
+    // the number of lines the adapter has acknowledged.
+    std::atomic<int> status{-1};
     int modelCode = 0;
     int extModelCode = 0;
     std::vector<std::string> cmdLines;

@@ -23,8 +23,15 @@ BOOL CConfigingPage::OnSetActive()
 {
     RequestButtons(PSWIZB_DISABLEDFINISH);
     m_nTicks = 0;
+    ShowProgress();
     SetTimer(m_nTimerID, kWorkerPollMs);
     return DefaultActivation();
+}
+
+void CConfigingPage::ShowProgress()
+{
+    Sheet().SetProgress(theApp.m_device.status.load(std::memory_order_acquire),
+                        static_cast<int>(theApp.m_device.cmdLines.size()));
 }
 
 DWORD CConfigingPage::TimeLimitMs(size_t lineCount)
@@ -37,10 +44,12 @@ void CConfigingPage::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent != m_nTimerID)
         return;
     ++m_nTicks;
+    ShowProgress();
     const DWORD waitedMs = static_cast<DWORD>(m_nTicks) * kWorkerPollMs;
     if (waitedMs >= TimeLimitMs(theApp.m_device.cmdLines.size()))
     {
         KillTimer(m_nTimerID);
+        Sheet().SetProgress(0, 0);
         m_strStatus = AfxLoadString(IDS_NOT_FOUND);
     }
     else

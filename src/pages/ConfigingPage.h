@@ -15,9 +15,10 @@ public:
 
     // Disabled Finish only; the timer starts polling theApp.m_device.result every kWorkerPollMs.
     BOOL OnSetActive() override;
-    // A tick: once the worker has ended, the outcome page for its result becomes current; once
-    // the time limit has passed the page gives up with IDS_NOT_FOUND. Either way Finish alone
-    // remains, posted after the outcome page's own request.
+    // A tick: the progress shows the lines acknowledged so far; once the worker has ended, the
+    // outcome page for its result becomes current; once the time limit has passed the page gives
+    // up with IDS_NOT_FOUND, without the progress. Either way Finish alone remains, posted after
+    // the outcome page's own request.
     void OnTimer(UINT_PTR nIDEvent) override;
     // How long the page waits for the worker, in milliseconds: 51 s (the first second past 50),
     // or for a configuration whose lines may take longer, the worker's longest run and a second
@@ -29,6 +30,8 @@ public:
     std::string m_strStatus; // static IDC_CONFIGURING_STATUS, first the waiting text
 
 private:
+    // The sheet's progress: line k (acknowledged) of the n lines of the download.
+    void ShowProgress();
     // The page that reports download result `result` (1 to 4).
     CPropertyPage& OutcomePage(int result) const;
 };

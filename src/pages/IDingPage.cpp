@@ -59,6 +59,7 @@ BOOL CIDingPage::OnSetActive()
     m_strHint.clear();
     RequestButtons(PSWIZB_DISABLEDFINISH);
     StartSearch();
+    ShowProgress();
     m_nTicks = 0;
     SetTimer(m_nTimerID, kWorkerPollMs);
     return DefaultActivation();
@@ -81,6 +82,7 @@ void CIDingPage::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent != m_nTimerID)
         return;
     ++m_nTicks;
+    ShowProgress();
     if (static_cast<DWORD>(m_nTicks) * kWorkerPollMs >= kSearchLimitMs)
     {
         KillTimer(m_nTimerID);
@@ -100,6 +102,14 @@ void CIDingPage::OnTimer(UINT_PTR nIDEvent)
 bool CIDingPage::AllProbesDone()
 {
     return std::none_of(theApp.m_devices.begin(), theApp.m_devices.end(), WorkerStillWrites);
+}
+
+void CIDingPage::ShowProgress()
+{
+    const auto ended =
+        std::count_if(theApp.m_devices.begin(), theApp.m_devices.end(),
+                      [](const DeviceRecord* record) { return !WorkerStillWrites(record); });
+    Sheet().SetProgress(static_cast<int>(ended), kLastPort - kFirstPort + 1);
 }
 
 void CIDingPage::PruneAndLogDevices()
@@ -123,6 +133,7 @@ void CIDingPage::PruneAndLogDevices()
 
 void CIDingPage::ShowOutcome()
 {
+    Sheet().SetProgress(0, 0);
     if (!theApp.m_devices.empty())
     {
         ShowDevices();

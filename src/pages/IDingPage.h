@@ -19,9 +19,9 @@ public:
 
     // First activation: disabled Finish only, the search starts. Later ones: Back and Next.
     BOOL OnSetActive() override;
-    // A tick of the search timer: when every worker has ended, or 21 seconds after the start,
-    // drops the ports without an identified adapter and shows the rest (or IDS_NOT_FOUND and
-    // Finish only).
+    // A tick of the search timer: the progress shows how many ports have ended; when every
+    // worker has ended, or 21 seconds after the start, drops the ports without an identified
+    // adapter and shows the rest (or IDS_NOT_FOUND and Finish only), without the progress.
     void OnTimer(UINT_PTR nIDEvent) override;
     // Back to the welcome page.
     LRESULT OnWizardBack() override;
@@ -44,6 +44,9 @@ private:
     static void StartSearch();
     // No record of theApp.m_devices is still waiting for its worker.
     static bool AllProbesDone();
+    // The sheet's progress: how many of the ports have answered or failed (their workers have
+    // ended).
+    void ShowProgress();
     // Drops from theApp.m_devices every record without an identified adapter (keeping the order)
     // and logs the rest.
     static void PruneAndLogDevices();

@@ -231,10 +231,11 @@ constexpr DialogItem kError[] = {
     {StringText(IDS_SEND_ERROR),                  IDC_ERROR_MESSAGE,               Static,   kText,             5,   39,  260, 33, 0},
 };
 
-// CIDingPage: the result list and its frame appear once the search has found adapters.
+// CIDingPage: the result list and its frame appear once the search has found adapters; the
+// prompt has room for the three lines of the text shown when none was found.
 constexpr DialogItem kSearch[] = {
     {"",                                          IDC_STATIC,                      Static,   kBitmap,           1,   1,   20,  20, IDB_SEARCH},
-    {StringText(IDS_SEARCHING),                   IDC_SEARCH_PROMPT,               Static,   kText,             5,   39,  260, 17, 0},
+    {StringText(IDS_SEARCHING),                   IDC_SEARCH_PROMPT,               Static,   kText,             5,   39,  260, 25, 0},
     {"QUORAN(s)",                                 IDC_DEVICE_GROUP,                Button,   kHiddenGroupBox,   5,   55,  145, 71, 0},
     {"",                                          IDC_DEVICE_LIST,                 ListView, kHiddenDeviceList, 11,  66,  134, 55, 0},
     {"",                                          IDC_SEARCH_HINT,                 Static,   kText,             5,   137, 192, 8,  0},

@@ -43,7 +43,7 @@ const char kUsage[] =
     "  wait SECONDS    wait-page CLASS SECONDS\n"
     "  expect page CLASS | title TEXT | buttons Back,Next,Finish,DisabledFinish,Cancel\n"
     "  expect text|selected ID TEXT | enabled|visible ID yes|no | checked ID on|off\n"
-    "  expect items ID A|B|C | message TEXT\n"
+    "  expect items ID A|B|C | message TEXT | progress DONE/TOTAL|*/TOTAL|none\n"
     "  dump    screenshot FILE (--qt only)\n"
     "TEXT is the rest of the line, or \"quoted\" with \\r \\n \\t \\\" \\\\.\n"
     "Exit code: 0 all ran, 1 a command failed, 2 the script cannot be read or parsed.\n";

@@ -148,7 +148,8 @@ ON_LBN_SELCHANGE(kList, &ListsPage::OnList)
 ON_NOTIFY(LVN_ITEMCHANGED, kDevices, &ListsPage::OnDevice)
 END_MESSAGE_MAP()
 
-// Works for two one-second ticks with Finish greyed, then moves on by itself.
+// Works for two one-second ticks with Finish greyed, showing them as its progress, then moves on
+// by itself.
 class ProgressPage : public CPropertyPage
 {
 public:
@@ -159,11 +160,13 @@ public:
         GetSheet()->SetWizardButtons(PSWIZB_DISABLEDFINISH);
         SetTimer(1, 1000);
         m_ticks = 0;
+        GetSheet()->SetProgress(0, 2);
         return CPropertyPage::OnSetActive();
     }
     void OnTimer(UINT_PTR id) override
     {
-        if (++m_ticks == 2)
+        GetSheet()->SetProgress(++m_ticks, 2);
+        if (m_ticks == 2)
         {
             KillTimer(id);
             GetSheet()->SetActivePage(3);
@@ -258,8 +261,10 @@ TEST_F(ScriptDriverTest, WalksThePages_PrintingEveryCommandAndPageChange)
                         "expect buttons Back,Next,Cancel\n"
                         "next\n"
                         "expect buttons DisabledFinish,Cancel\n"
+                        "expect progress 0/2\n"
                         "wait-page DonePage 5\n"
                         "expect buttons Finish\n"
+                        "expect progress none\n"
                         "finish\n");
     EXPECT_EQ(run.exitCode, 0) << run.out << run.err;
     EXPECT_EQ(run.out, "start:   page 0 FormPage \"Form\"\n"
@@ -272,11 +277,13 @@ TEST_F(ScriptDriverTest, WalksThePages_PrintingEveryCommandAndPageChange)
                        "7: next\n"
                        "7:   page 2 ProgressPage \"Progress\"\n"
                        "8: expect buttons DisabledFinish,Cancel: ok\n"
-                       "9: wait-page DonePage 5\n"
-                       "9:   page 3 DonePage \"Done\"\n"
-                       "10: expect buttons Finish: ok\n"
-                       "11: finish\n"
-                       "11:   closed (Finish)\n");
+                       "9: expect progress 0/2: ok\n"
+                       "10: wait-page DonePage 5\n"
+                       "10:   page 3 DonePage \"Done\"\n"
+                       "11: expect buttons Finish: ok\n"
+                       "12: expect progress none: ok\n"
+                       "13: finish\n"
+                       "13:   closed (Finish)\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(sheet.GetResult(), IDOK);
 }
@@ -416,6 +423,9 @@ TEST_F(ScriptDriverTest, ExpectationsThatDoNotHold_FailWithWhatWasFound)
         {"next\nexpect items 1011 one\n", "control 1011 has the items \"one|two\""},
         {"next\nexpect selected 1010 Alpha\n", "control 1010 has nothing selected"},
         {"expect message Hello\n", "no message box has been shown"},
+        {"expect progress */2\n", "no progress is shown"},
+        {"next\nnext\nexpect progress 1/2\n", "the progress is 0/2"},
+        {"next\nnext\nexpect progress */3\n", "the progress is 0/2"},
         {"answer no\nclick 1003\nexpect message Hello\n", "the last message was \"Go on?\""},
     };
     for (const Case& c : cases)

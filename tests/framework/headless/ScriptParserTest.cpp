@@ -158,6 +158,12 @@ TEST(ScriptParser, RejectsTheFirstBadLine_WithItsNumberAndReason)
         {"expect visible 1", "missing yes or no"},
         {"expect checked 1 yes", "neither on nor off"},
         {"expect items 1", "missing item list"},
+        {"expect progress", "missing progress"},
+        {"expect progress 3", "bad progress \"3\""},
+        {"expect progress 37/36", "bad progress"},
+        {"expect progress 1/0", "bad progress"},
+        {"expect progress ?/36", "bad progress"},
+        {"expect progress 1/36 more", "unexpected \"more\""},
         {"screenshot", "missing file name"},
         {"set 1 \"open", "missing closing quote"},
         {"set 1 \"a\" b", "text after the closing quote"},
@@ -201,6 +207,9 @@ TEST(ScriptParser, FormattedCommands_ParseBackToTheSameCommands)
                           "expect enabled 2 yes\n"
                           "expect items 1010 \"\"\n"
                           "expect message \"\"\n"
+                          "expect progress 0/36\n"
+                          "expect progress */9\n"
+                          "expect progress none\n"
                           "finish\n");
     for (const ScriptCommand& command : commands)
     {
@@ -216,9 +225,11 @@ TEST(ScriptParser, FormattedCommands_ParseBackToTheSameCommands)
         EXPECT_EQ(again[0].items, command.items) << line;
         EXPECT_EQ(again[0].number, command.number) << line;
         EXPECT_EQ(again[0].flag, command.flag) << line;
+        EXPECT_EQ(again[0].total, command.total) << line;
     }
     EXPECT_EQ(FormatCommand(commands[0]), "set 1001 \" a\\r\\nb \"");
     EXPECT_EQ(FormatCommand(commands[7]), "expect buttons Back,Cancel");
+    EXPECT_EQ(FormatCommand(commands[12]), "expect progress */9");
 }
 
 TEST(ScriptParser, QuoteText_EscapesLineBreaksAndControlCharacters)

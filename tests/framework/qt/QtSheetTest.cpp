@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,6 +120,42 @@ TEST_F(QtSheet, WizardButtons_ShowEveryCombination)
     }
 }
 
+TEST_F(QtSheet, Progress_ShowsAsABarLeftOfTheButtons_UntilThePageClearsIt)
+{
+    auto* bar = Window()->findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_FALSE(bar->isVisible());
+    struct Step
+    {
+        int done;
+        int total;
+        bool shown;
+        const char* text;
+    };
+    const Step steps[] = {
+        {0, 36, true, "0 of 36"},
+        {35, 36, true, "35 of 36"},
+        {40, 9, true, "9 of 9"},
+        {0, 0, false, ""},
+    };
+    for (const Step& step : steps)
+    {
+        sheet.SetProgress(step.done, step.total);
+        EXPECT_EQ(bar->isVisible(), step.shown) << step.text;
+        if (step.shown)
+        {
+            EXPECT_EQ(bar->text(), step.text);
+        }
+    }
+    sheet.SetProgress(1, 2);
+    QRect back = SheetButton<QPushButton>(ID_WIZBACK)->geometry();
+    EXPECT_LT(bar->geometry().right(), back.left());
+    EXPECT_EQ(bar->geometry().left(), host->WidgetOf(first)->geometry().left());
+    EXPECT_EQ(bar->geometry().top(), back.top());
+    QTest::mouseClick(SheetButton<QPushButton>(ID_WIZNEXT), Qt::LeftButton);
+    EXPECT_FALSE(bar->isVisible()) << "a page's progress goes with it";
+}
+
 TEST_F(QtSheet, Enter_PressesNext_ThenFinishWhenShown)
 {
     QWidget* edit = Widget<QLineEdit>(kName);
@@ -217,6 +254,24 @@ TEST_F(QtSheet, MessageBox_ShowsTheExactText_AndReturnsTheAnswer)
         box->button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(host->MessageBox("Error invalid device.", "", MB_OK | MB_ICONEXCLAMATION, ""), IDOK);
+}
+
+TEST_F(QtSheet, EnterInAYesNoBox_AnswersItsDefaultButton_TheSecondWhenAsked)
+{
+    const struct
+    {
+        UINT nType;
+        int answer;
+    } cases[] = {{MB_YESNO, IDYES}, {MB_YESNO | MB_DEFBUTTON2, IDNO}};
+    for (const auto& row : cases)
+    {
+        QTimer::singleShot(0, []() {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(host->MessageBox("Delete it?", "Wizard", row.nType, ""), row.answer);
+    }
 }
 
 TEST_F(QtSheet, MessageBoxIcon_IsTheFlagsOrElseQuestionForYesNoAndWarningForOK)

@@ -1,14 +1,17 @@
 // The wizard's own sheet on the Qt host: its first page from the real templates and artwork,
-// Enter on it, and every text of every page in the fonts a Debian desktop offers.
+// the keyboard on the real pages, what a screen reader learns of every page, and every text of
+// every page in the fonts a Debian desktop offers.
 #include "framework/MessageBox.h"
 #include "framework/headless/Wording.h"
 #include "platform/posix/ModuleFileTesting.h"
+#include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/res/Resources.h"
 #include "tests/framework/qt/QtTestSupport.h"
 #include "tests/support/PageList.h"
 #include "tests/support/PseudoTerminal.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
@@ -18,6 +21,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <algorithm>
+#include <span>
 #include <sstream>
 
 namespace qttest
@@ -118,6 +123,120 @@ TEST_F(QtWizardSheet, Enter_OnTheFirstPage_MovesOn)
     QTest::keyClick(focus, Qt::Key_Return);
     // "Yes" is checked: on to the search.
     EXPECT_EQ(sheet->GetActivePage(), &sheet->m_idingPage);
+}
+
+TEST_F(QtWizardSheet, Enter_WhereOnlyCancelIsEnabled_DoesNothing_AndOnAnOutcomePageFinishes)
+{
+    // The search waits for the silent port; the download page for a worker that never ends.
+    testing_support::PseudoTerminal silent;
+    noPorts.Link(1, silent.SlavePath());
+    const int previousResult = theApp.m_device.result.exchange(-1);
+    const struct
+    {
+        UINT page;
+        bool finishes;
+    } rows[] = {{2, false}, {17, false}, {18, true}, {19, true}, {20, true}};
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(kPages[row.page].className);
+        Open(row.page);
+        QWidget* window = host->SheetWindow();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        auto* finish = qobject_cast<QPushButton*>(host->WidgetOf(*sheet->GetDlgItem(ID_WIZFINISH)));
+        if (row.finishes)
+        {
+            EXPECT_TRUE(finish->hasFocus());
+            EXPECT_TRUE(finish->isDefault());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            EXPECT_FALSE(sheet->IsOpen());
+            continue;
+        }
+        // Where the focus is, and on Cancel, a second time as if pressed a moment late.
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                        Qt::Key_Return);
+        host->WidgetOf(*sheet->GetDlgItem(IDCANCEL))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        EXPECT_TRUE(sheet->IsOpen());
+        EXPECT_EQ(sheet->GetActiveIndex(), static_cast<int>(row.page));
+    }
+    Close();
+    theApp.m_device.result.store(previousResult);
+}
+
+TEST_F(QtWizardSheet, AltN_WhereALabelMarksNTheSame_PressesNext)
+{
+    Open(12); // "DCD Sig&nal"
+    QWidget* window = host->SheetWindow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&]() { return sheet->GetActiveIndex() == 13; }));
+}
+
+// A template's text as a screen reader gets it: the mnemonic mark gone, lines broken by "\n".
+QString Spoken(const char* text)
+{
+    QString spoken = QString::fromLatin1(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return spoken.remove(QLatin1Char('&'));
+}
+
+// What a screen reader calls the control. On Linux a drop-down list's name is its value; the
+// reader names it by the one label it is labelled by.
+QString NameOf(QAccessibleInterface& input)
+{
+    if (input.role() != QAccessible::ComboBox)
+    {
+        return input.text(QAccessible::Name);
+    }
+    const auto labels = input.relations(QAccessible::Label);
+    return labels.size() == 1 ? labels[0].first->text(QAccessible::Name)
+                              : QString::number(labels.size()) + " labels";
+}
+
+// Windows names a control after the item right before it in its template (each label stands
+// there); a check box or radio button says its own text.
+TEST_F(QtWizardSheet, EveryPage_NamesEachInputByItsLabel_InADialogWithTheWizardsTitle)
+{
+    for (UINT index = 0; index < std::size(kPages); ++index)
+    {
+        Open(index);
+        CPropertyPage& page = *sheet->GetActivePage();
+        SCOPED_TRACE(PageClassName(page));
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(host->SheetWindow());
+        EXPECT_EQ(window->role(), QAccessible::Dialog);
+        EXPECT_EQ(window->text(QAccessible::Name), kWizardTitle);
+
+        std::span<const DialogItem> items = AfxFindDialog(kPages[index].templateId)->items;
+        const DialogItem* mainText = &*std::find_if(
+            items.begin(), items.end(), [](const DialogItem& item) { return *item.text; });
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(host->WidgetOf(page))
+                      ->text(QAccessible::Description),
+                  Spoken(mainText->text));
+
+        for (size_t i = 1; i < items.size(); ++i)
+        {
+            CWnd* control = items[i].id != IDC_STATIC ? page.GetDlgItem(items[i].id) : nullptr;
+            QAccessibleInterface* input =
+                control != nullptr ? QAccessible::queryAccessibleInterface(host->WidgetOf(*control))
+                                   : nullptr;
+            if (input == nullptr || input->role() == QAccessible::PushButton ||
+                input->role() == QAccessible::StaticText || input->role() == QAccessible::Grouping)
+            {
+                continue;
+            }
+            SCOPED_TRACE(items[i].id);
+            const DWORD button =
+                items[i].controlClass == ControlClass::Button ? items[i].style & 0xF : 0;
+            if (button == BS_AUTORADIOBUTTON)
+            {
+                EXPECT_EQ(input->role(), QAccessible::RadioButton);
+                EXPECT_FALSE(input->text(QAccessible::Description).isEmpty());
+            }
+            EXPECT_EQ(NameOf(*input), Spoken(button != 0 ? items[i].text : items[i - 1].text));
+        }
+    }
 }
 
 // What a control's text needs beyond the room its widget gives it, as the widget draws it; ""

@@ -197,6 +197,12 @@ TEST_F(TerminalSheet, Enter_DuringTheSearch_LeavesTheSearchRunning)
         host.Wait(30);
         EXPECT_TRUE(sheet->IsOpen());
     }
+    // The ports that have ended, left of the buttons.
+    const std::string progress = " of 36";
+    const std::string screen = Screen();
+    const size_t at = screen.find(progress);
+    ASSERT_NE(at, std::string::npos) << screen;
+    EXPECT_NE(screen.find("< Back", at), std::string::npos) << screen;
 }
 
 TEST_F(TerminalSheet, MessageBox_ShowsItsTextAndAnswersWithTheKeys)
