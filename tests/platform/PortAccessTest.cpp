@@ -160,7 +160,7 @@ TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
     EXPECT_EQ(
         FailureOf(99999, error),
         "<COM99999> not in /dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM*: No such file or directory");
-    EXPECT_EQ(GetPortPermissionHint(), "") << "root is never refused for lack of permission";
+    EXPECT_EQ(GetPortFailureHint(), "") << "root is never refused for lack of permission";
 }
 
 TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
@@ -340,12 +340,12 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
         for (const PseudoTerminal* terminal : {&first, &second})
             ASSERT_EQ(chmod(terminal->SlavePath().c_str(), row.mode), 0);
         const std::string seen = RunUnprivileged([] {
-            const std::string before = GetPortPermissionHint();
+            const std::string before = GetPortFailureHint();
             DWORD code = 0;
             FailureOf(3, code);
             const std::string line = FailureOf(1, code);
             FailureOf(2, code);
-            return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortPermissionHint();
+            return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortFailureHint();
         });
         ASSERT_NE(seen, testing_support::kCannotDropPrivileges);
         EXPECT_EQ(seen, "|5|<COM1> " + pts + " (" + Link(1) + "): " + row.line + "|" + row.hint)
