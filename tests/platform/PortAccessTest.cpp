@@ -1,4 +1,5 @@
 #include "platform/PortAccess.h"
+#include "platform/posix/PortFailures.h"
 #include "platform/posix/UucpLock.h"
 #include "platform/win32.h"
 #include "tests/support/PseudoTerminal.h"
@@ -260,6 +261,67 @@ TEST_F(PortAccess, UucpLockOfAnotherProgram_IsHonoured_WhileItsProcessLives)
         << g_lines[0];
 }
 
+TEST_F(PortAccess, LastFailureOfAPort_InWordsAndInTheHint_UntilThePortOpens)
+{
+    PseudoTerminal terminal;
+    m_ports.Link(1, terminal.SlavePath());
+    const std::string pts = terminal.SlavePath();
+    const std::string lock = LockOf(terminal).string();
+    const std::string holder = platform::DescribeProcess(getppid());
+    struct Row
+    {
+        const char* what;
+        std::string lockText; // "": no lock file
+        int number;
+        std::string details;
+        std::string hint;
+    };
+    const Row rows[] = {
+        {"no such port", "", 2, "COM2: " + Link(2) + ": No such file or directory", ""},
+        {"locked by a live process", LockText(getppid()), 1,
+         "COM1: " + pts + " (" + Link(1) + "): Device or resource busy (locked by " + holder +
+             ": " + lock + ")",
+         pts + " is in use by " + holder},
+        {"free again", "", 1, "", ""},
+    };
+    for (const Row& row : rows)
+    {
+        if (row.lockText.empty())
+            fs::remove(lock);
+        else
+            WriteFile(lock, row.lockText);
+        if (const HANDLE port = Open(row.number); port != INVALID_HANDLE_VALUE)
+            CloseHandle(port);
+        EXPECT_EQ(GetPortFailureDetails(ComName(row.number).c_str()), row.details) << row.what;
+        EXPECT_EQ(GetPortFailureHint(), row.hint) << row.what;
+    }
+}
+
+// Root's lock in the sticky lock folder: a user may not remove it even when its process is gone.
+TEST_F(PortAccess, StaleLockThisUserMayNotRemove_KeepsThePortOut_AndIsNamedToBeRemoved)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to leave a lock that another user may not remove";
+    PseudoTerminal terminal;
+    m_ports.Link(1, terminal.SlavePath());
+    ASSERT_EQ(chmod(terminal.SlavePath().c_str(), 0666), 0);
+    fs::permissions(m_locks.Path(), fs::perms::all | fs::perms::sticky_bit);
+    const std::string lock = LockOf(terminal).string();
+    WriteFile(lock, LockText(DeadProcess()));
+
+    const std::string seen = RunUnprivileged([] {
+        DWORD code = 0;
+        FailureOf(1, code);
+        return std::to_string(code) + "|" + GetPortFailureDetails(ComName(1).c_str()) + "|" +
+               GetPortFailureHint();
+    });
+    ASSERT_NE(seen, testing_support::kCannotDropPrivileges);
+    EXPECT_EQ(seen, "5|COM1: " + terminal.SlavePath() + " (" + Link(1) +
+                        "): Device or resource busy (stale lock this user may not remove: " + lock +
+                        "); remove it as root|Stale lock " + lock + ": remove it as root");
+    EXPECT_TRUE(fs::exists(lock));
+}
+
 TEST_F(PortAccess, OpenPort_HoldsItsLockUntilClosed_OrNoneWhereTheFolderIsMissing)
 {
     PseudoTerminal terminal;
@@ -327,12 +389,13 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
     {
         mode_t mode;
         std::string line;
+        std::string remedy;
         std::string hint;
     };
     const Row rows[] = {
-        {0660, "Permission denied (owner root, group dialout, mode 0660)",
+        {0660, "Permission denied (owner root, group dialout, mode 0660)", "join group dialout",
          "No access to " + pts + " (+1): join group dialout"},
-        {0600, "Permission denied (owner root, group dialout, mode 0600)",
+        {0600, "Permission denied (owner root, group dialout, mode 0600)", "only root may open it",
          "No access to " + pts + " (+1): only root may open it"},
     };
     for (const Row& row : rows)
@@ -345,10 +408,12 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
             FailureOf(3, code);
             const std::string line = FailureOf(1, code);
             FailureOf(2, code);
-            return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortFailureHint();
+            return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortFailureHint() +
+                   "|" + GetPortFailureDetails(ComName(1).c_str());
         });
         ASSERT_NE(seen, testing_support::kCannotDropPrivileges);
-        EXPECT_EQ(seen, "|5|<COM1> " + pts + " (" + Link(1) + "): " + row.line + "|" + row.hint)
+        EXPECT_EQ(seen, "|5|<COM1> " + pts + " (" + Link(1) + "): " + row.line + "|" + row.hint +
+                            "|COM1: " + pts + " (" + Link(1) + "): " + row.line + "; " + row.remedy)
             << "the first device by port number, and each device counted once";
     }
 }
