@@ -2,6 +2,7 @@
 #include "platform/posix/PortFailures.h"
 #include "platform/posix/UucpLock.h"
 #include "platform/win32.h"
+#include "tests/support/PortHolder.h"
 #include "tests/support/PseudoTerminal.h"
 #include "tests/support/Unprivileged.h"
 
@@ -170,31 +171,15 @@ TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
     m_ports.Link(1, terminal.SlavePath());
     const std::string prefix = "<COM1> " + terminal.SlavePath() + " (" + Link(1) + "): ";
 
-    // Another program that takes flock but no lock file (as picocom does by default).
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t holder = fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0)
     {
-        const int fd = open(terminal.SlavePath().c_str(), O_RDWR | O_NOCTTY);
-        const bool locked = fd >= 0 && flock(fd, LOCK_EX) == 0;
-        [[maybe_unused]] const ssize_t w = write(ready[1], locked ? "y" : "n", 1);
-        pause();
-        _exit(0);
+        // Another program that takes flock but no lock file (as picocom does by default).
+        const testing_support::PortHolder holder(terminal.SlavePath());
+        DWORD error = 0;
+        EXPECT_EQ(FailureOf(1, error), prefix + "Device or resource busy (held with flock by " +
+                                           holder.Described() + ")");
+        EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+        EXPECT_FALSE(fs::exists(LockOf(terminal))) << "the refused open leaves no lock file";
     }
-    char answer = 0;
-    ASSERT_EQ(read(ready[0], &answer, 1), 1);
-    ASSERT_EQ(answer, 'y');
-    DWORD error = 0;
-    EXPECT_EQ(FailureOf(1, error), prefix + "Device or resource busy (held with flock by process " +
-                                       std::to_string(holder) + " (platform_tests))");
-    EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_FALSE(fs::exists(LockOf(terminal))) << "the refused open leaves no lock file";
-    kill(holder, SIGKILL);
-    waitpid(holder, nullptr, 0);
-    close(ready[0]);
-    close(ready[1]);
 
     // A program that only sets exclusive mode keeps out everybody but root.
     const int exclusive = open(terminal.SlavePath().c_str(), O_RDWR | O_NOCTTY);
