@@ -103,6 +103,7 @@ struct Refusal
 {
     int error = 0;
     std::string detail;
+    std::string holder; // who holds the device, when another open does
 };
 
 // The Win32 code the wizard sees for a refusal.
@@ -171,14 +172,17 @@ int OpenPortDevice(const std::string& path, Refusal& refusal)
     if (tcgetattr(fd, &settings) != 0)
     {
         close(fd);
-        refusal = {ENOTTY, "(not a terminal)"};
+        refusal = {ENOTTY, "(not a terminal)", ""};
         return -1;
     }
     if (flock(fd, LOCK_EX | LOCK_NB) != 0)
     {
         refusal.error = errno;
         if (refusal.error == EWOULDBLOCK)
-            refusal = {EBUSY, "(held with flock by " + FlockHolder(fd) + ")"};
+        {
+            const std::string holder = FlockHolder(fd);
+            refusal = {EBUSY, "(held with flock by " + holder + ")", holder};
+        }
         close(fd);
         return -1;
     }
@@ -198,6 +202,7 @@ HANDLE FailOpen(platform::OpenFailure failure, const Refusal& refusal)
 {
     failure.error = refusal.error;
     failure.detail = refusal.detail;
+    failure.holder = refusal.holder;
     platform::ReportOpenFailure(failure, __FILE__, __LINE__);
     SetLastError(Win32ErrorOf(refusal));
     return INVALID_HANDLE_VALUE;
@@ -218,12 +223,22 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPSECURITY_A
     failure.path = platform::ResolveComPort(number);
     failure.device = failure.path.empty() ? std::string() : DeviceBehind(failure.path);
     if (failure.path.empty())
-        return FailOpen(failure, {ENOENT, ""});
+        return FailOpen(failure, {ENOENT, "", ""});
 
     platform::UucpLock uucpLock;
-    if (std::string holder;
+    if (platform::LockHolder holder;
         access(failure.device.c_str(), F_OK) == 0 && !uucpLock.Take(failure.device, holder))
-        return FailOpen(failure, {EBUSY, "(locked by " + holder + ")"});
+    {
+        failure.heldHere = holder.here;
+        if (holder.stale)
+        {
+            failure.staleLock = holder.path;
+            return FailOpen(
+                failure, {EBUSY, "(stale lock this user may not remove: " + holder.path + ")", ""});
+        }
+        return FailOpen(failure,
+                        {EBUSY, "(locked by " + holder.who + ": " + holder.path + ")", holder.who});
+    }
     Refusal refusal;
     const int fd = OpenPortDevice(failure.path, refusal);
     if (fd < 0)
@@ -236,6 +251,7 @@ HANDLE CreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD, LPSECURITY_A
         std::move(uucpLock));
     if (platform::CommPort::ErrorCounts counts; platform::ReadErrorCounts(fd, counts))
         port->ExchangeErrorCounts(counts);
+    platform::ForgetOpenFailure(number);
     SetLastError(ERROR_SUCCESS);
     return platform::RegisterHandle(std::move(port));
 }

@@ -1,6 +1,8 @@
-// Why COM ports failed to open: the trace line for each failure, and the permission hint.
+// Why COM ports failed to open: the trace line for each failure, each port's last failure in
+// words, and the hint for a user who found no adapter.
 #include "platform/posix/PortFailures.h"
 #include "platform/PortAccess.h"
+#include "platform/posix/ComPortNames.h"
 #include "platform/posix/Lasting.h"
 
 #include <algorithm>
@@ -29,17 +31,31 @@ enum class Remedy
 
 struct Refusal
 {
-    int comNumber;
     Remedy remedy;
     std::string group;
     std::string owner;
 };
 
+// What the hint weighs a failure by, the most useful to a user first.
+enum class Weight
+{
+    Permission, // the user may not open the device
+    Busy,       // another program holds it
+    StaleLock,  // a lock whose process is gone stays, as this user may not remove it
+    Other,      // missing, not a serial port, ...: not for the hint
+};
+
+struct KeptFailure
+{
+    platform::OpenFailure failure;
+    Refusal refusal; // for Weight::Permission
+};
+
 std::atomic<PortFailureTrace> g_trace{nullptr};
-struct Refusals
+struct Failures
 {
     std::mutex mutex;
-    std::map<std::string, Refusal> byDevice; // guarded by the mutex
+    std::map<int, KeptFailure> byPort; // each port's last failure; guarded by the mutex
 };
 
 std::string UserName(uid_t uid)
@@ -92,9 +108,9 @@ bool UserIsListedIn(gid_t gid)
     return std::find(groups.begin(), groups.begin() + count, gid) != groups.begin() + count;
 }
 
-Refusal RefusalOf(const std::string& device, int comNumber)
+Refusal RefusalOf(const std::string& device)
 {
-    Refusal refusal{comNumber, Remedy::Unknown, "", ""};
+    Refusal refusal{Remedy::Unknown, "", ""};
     struct stat info
     {
     };
@@ -129,9 +145,41 @@ bool IsPermissionError(int error)
     return error == EACCES || error == EPERM;
 }
 
-std::string FailureLine(const platform::OpenFailure& failure)
+Weight WeightOf(const platform::OpenFailure& failure)
 {
-    std::string line = "<COM" + std::to_string(failure.comNumber) + "> ";
+    if (!failure.staleLock.empty())
+        return Weight::StaleLock;
+    if (IsPermissionError(failure.error))
+        return Weight::Permission;
+    // A port this program holds already is no news to its user.
+    return failure.error == EBUSY && !failure.heldHere ? Weight::Busy : Weight::Other;
+}
+
+// What would let the user open the port, in words; "" when there is nothing to say.
+std::string RemedyOf(const KeptFailure& kept)
+{
+    if (WeightOf(kept.failure) == Weight::StaleLock)
+        return "remove it as root";
+    if (WeightOf(kept.failure) != Weight::Permission)
+        return "";
+    switch (kept.refusal.remedy)
+    {
+    case Remedy::JoinGroup:
+        return "join group " + kept.refusal.group;
+    case Remedy::LogInAgain:
+        return "log in again (group " + kept.refusal.group + ")";
+    case Remedy::OwnerOnly:
+        return "only " + kept.refusal.owner + " may open it";
+    case Remedy::Unknown:
+        break;
+    }
+    return "";
+}
+
+// The device, the way there and the system's reason, as the trace and the details give them.
+std::string Description(const platform::OpenFailure& failure)
+{
+    std::string line;
     if (failure.device.empty() && failure.path.empty())
         line += "not in /dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM*";
     else if (failure.device.empty() || failure.device == failure.path)
@@ -145,6 +193,32 @@ std::string FailureLine(const platform::OpenFailure& failure)
     if (!detail.empty())
         line += " " + detail;
     return line;
+}
+
+std::string TraceLine(const platform::OpenFailure& failure)
+{
+    return "<COM" + std::to_string(failure.comNumber) + "> " + Description(failure);
+}
+
+// The hint's line for `kept`, with " (+N)" for `more` devices after its subject.
+std::string HintLine(const KeptFailure& kept, size_t more)
+{
+    const std::string count = more > 0 ? " (+" + std::to_string(more) + ")" : "";
+    const std::string remedy = RemedyOf(kept);
+    const platform::OpenFailure& failure = kept.failure;
+    switch (WeightOf(failure))
+    {
+    case Weight::Permission:
+        return "No access to " + failure.device + count + (remedy.empty() ? "" : ": " + remedy);
+    case Weight::Busy:
+        return failure.device + count + " is in use by " +
+               (failure.holder.empty() ? "another program" : failure.holder);
+    case Weight::StaleLock:
+        return "Stale lock " + failure.staleLock + count + ": " + remedy;
+    case Weight::Other:
+        break;
+    }
+    return "";
 }
 } // namespace
 
@@ -160,17 +234,23 @@ std::string DescribeProcess(long pid)
 
 void ReportOpenFailure(const OpenFailure& failure, const char* file, int line)
 {
-    if (IsPermissionError(failure.error) && !failure.device.empty())
+    KeptFailure kept{failure, {Remedy::Unknown, "", ""}};
+    if (WeightOf(failure) == Weight::Permission && !failure.device.empty())
+        kept.refusal = RefusalOf(failure.device);
     {
-        Refusal refusal = RefusalOf(failure.device, failure.comNumber);
-        Refusals& refusals = platform::Lasting<Refusals>();
-        std::lock_guard lock(refusals.mutex);
-        auto [entry, added] = refusals.byDevice.emplace(failure.device, refusal);
-        if (!added && failure.comNumber < entry->second.comNumber)
-            entry->second = refusal;
+        Failures& failures = platform::Lasting<Failures>();
+        std::lock_guard lock(failures.mutex);
+        failures.byPort.insert_or_assign(failure.comNumber, std::move(kept));
     }
     if (const PortFailureTrace trace = g_trace.load(std::memory_order_acquire))
-        trace(file, line, FailureLine(failure).c_str());
+        trace(file, line, TraceLine(failure).c_str());
+}
+
+void ForgetOpenFailure(int comNumber)
+{
+    Failures& failures = platform::Lasting<Failures>();
+    std::lock_guard lock(failures.mutex);
+    failures.byPort.erase(comNumber);
 }
 } // namespace platform
 
@@ -179,30 +259,34 @@ PortFailureTrace SetPortFailureTrace(PortFailureTrace trace)
     return g_trace.exchange(trace, std::memory_order_acq_rel);
 }
 
-std::string GetPortPermissionHint()
+std::string GetPortFailureDetails(const char* portName)
 {
-    Refusals& refusals = platform::Lasting<Refusals>();
-    std::lock_guard lock(refusals.mutex);
-    if (refusals.byDevice.empty())
+    const int number = platform::ComPortNumber(portName);
+    Failures& failures = platform::Lasting<Failures>();
+    std::lock_guard lock(failures.mutex);
+    const auto found = failures.byPort.find(number);
+    if (number == 0 || found == failures.byPort.end())
         return "";
-    const auto first = std::min_element(
-        refusals.byDevice.begin(), refusals.byDevice.end(),
-        [](const auto& a, const auto& b) { return a.second.comNumber < b.second.comNumber; });
-    // Short enough for the one line the search page has for it.
-    std::string hint = "No access to " + first->first;
-    if (refusals.byDevice.size() > 1)
-        hint += " (+" + std::to_string(refusals.byDevice.size() - 1) + ")";
-    const Refusal& refusal = first->second;
-    switch (refusal.remedy)
+    const std::string remedy = RemedyOf(found->second);
+    return "COM" + std::to_string(number) + ": " + Description(found->second.failure) +
+           (remedy.empty() ? "" : "; " + remedy);
+}
+
+std::string GetPortFailureHint()
+{
+    Failures& failures = platform::Lasting<Failures>();
+    std::lock_guard lock(failures.mutex);
+    // Several ports may lead to one device: each device counts once, under its first port.
+    std::map<std::string, const KeptFailure*> byDevice;
+    const KeptFailure* first = nullptr;
+    for (const auto& [number, kept] : failures.byPort)
     {
-    case Remedy::JoinGroup:
-        return hint + ": join group " + refusal.group;
-    case Remedy::LogInAgain:
-        return hint + ": log in again (group " + refusal.group + ")";
-    case Remedy::OwnerOnly:
-        return hint + ": only " + refusal.owner + " may open it";
-    case Remedy::Unknown:
-        break;
+        const Weight weight = WeightOf(kept.failure);
+        if (weight == Weight::Other || kept.failure.device.empty())
+            continue;
+        byDevice.emplace(kept.failure.device, &kept);
+        if (first == nullptr || weight < WeightOf(first->failure))
+            first = &kept;
     }
-    return hint;
+    return first == nullptr ? "" : HintLine(*first, byDevice.size() - 1);
 }

@@ -95,13 +95,20 @@ bool IsAlive(pid_t pid)
     return kill(pid, 0) == 0 || errno == EPERM;
 }
 
-// Checks the lock at `path`: false when it is held (`holder` says by whom); otherwise removes a
-// stale lock and returns true.
-bool ClearStale(const std::string& path, std::string& holder)
+enum class LockState
+{
+    Free,      // no lock, or a stale one that is gone now
+    Held,      // a live process holds it
+    StaleKept, // stale, but the file may not be removed by this user
+};
+
+// Checks the lock at `path`: Held (`holder` says by whom); otherwise removes a stale lock and
+// answers Free, or StaleKept when this user may not remove it.
+LockState ClearStale(const std::string& path, platform::LockHolder& holder)
 {
     const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
-        return true;
+        return LockState::Free;
     char content[64];
     const ssize_t size = read(fd, content, sizeof content);
     struct stat info
@@ -110,23 +117,26 @@ bool ClearStale(const std::string& path, std::string& holder)
     const bool haveInfo = fstat(fd, &info) == 0;
     close(fd);
     const pid_t owner = size > 0 ? OwnerIn(content, static_cast<size_t>(size)) : 0;
+    holder.path = path;
     if (owner == getpid() && TheLocks().held.count(path) != 0)
     {
-        holder = "this program: " + path;
-        return false;
+        holder.who = "this program";
+        holder.here = true;
+        return LockState::Held;
     }
     if (owner != 0 && owner != getpid() && IsAlive(owner))
     {
-        holder = platform::DescribeProcess(owner) + ": " + path;
-        return false;
+        holder.who = platform::DescribeProcess(owner);
+        return LockState::Held;
     }
     if (owner == 0 && haveInfo && std::time(nullptr) - info.st_mtime < kWritingSeconds)
     {
-        holder = "a program still writing " + path;
-        return false;
+        holder.who = "a program still writing it";
+        return LockState::Held;
     }
-    unlink(path.c_str());
-    return true;
+    if (unlink(path.c_str()) != 0 && (errno == EACCES || errno == EPERM))
+        return LockState::StaleKept;
+    return LockState::Free;
 }
 
 enum class Creation
@@ -214,7 +224,7 @@ UucpLock& UucpLock::operator=(UucpLock&& other) noexcept
     return *this;
 }
 
-bool UucpLock::Take(const std::string& device, std::string& holder)
+bool UucpLock::Take(const std::string& device, LockHolder& holder)
 {
     Release();
     static std::once_flag atExit;
@@ -230,7 +240,8 @@ bool UucpLock::Take(const std::string& device, std::string& holder)
     // appearance in a row means a program keeps taking it.
     for (int attempt = 0; attempt < 3; ++attempt)
     {
-        if (!ClearStale(path, holder))
+        const LockState state = ClearStale(path, holder);
+        if (state == LockState::Held)
             return false;
         switch (Create(folder, path))
         {
@@ -239,12 +250,18 @@ bool UucpLock::Take(const std::string& device, std::string& holder)
             m_path = path;
             return true;
         case Creation::Unwritable:
+            // Without a lock of its own the port is used all the same, stale lock or not.
             return true;
         case Creation::Exists:
+            if (state == LockState::StaleKept)
+            {
+                holder.stale = true;
+                return false;
+            }
             break;
         }
     }
-    holder = "another program: " + path;
+    holder = {"another program", path, false, false};
     return false;
 }
 

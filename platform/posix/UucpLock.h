@@ -6,8 +6,9 @@
 // the slashes of its name turned into underscores (LCK..pts_3). The file holds the owner's
 // process id as ten characters and a line feed (an old four-byte binary id is read too).
 // A lock of a live process means the port is in use; a lock whose process is gone, or a file
-// without an id that is older than a few seconds, is stale and is removed. A lock this process
-// holds counts as in use too (another open of the same port).
+// without an id that is older than a few seconds, is stale and is removed; one this user may not
+// remove (root's, in a lock folder with the sticky bit) keeps the port out of use all the same. A
+// lock this process holds counts as in use too (another open of the same port).
 //
 // Locks are advisory and cooperative: a program that ignores them is kept out by flock and
 // exclusive mode (CommOpen.cpp) instead. Where the lock folder cannot be written (or does not
@@ -18,6 +19,15 @@
 
 namespace platform
 {
+// Who keeps a port's lock file, when UucpLock::Take refuses the port.
+struct LockHolder
+{
+    std::string who;    // "process 812 (minicom)", "this program", "another program", ...
+    std::string path;   // the lock file
+    bool stale = false; // its process is gone, but this user may not remove the file
+    bool here = false;  // this program holds it (the port is open here already)
+};
+
 class UucpLock
 {
 public:
@@ -30,9 +40,10 @@ public:
 
     // Takes the lock of `device` (the device's real path, /dev/ttyUSB0). Returns true when the
     // port may be used: the lock is now this object's, or the lock folder cannot be written and
-    // nothing is held. Returns false, holding nothing, when a live process holds the lock;
-    // `holder` then says who, in words ("process 812 (minicom): /run/lock/LCK..ttyUSB0").
-    bool Take(const std::string& device, std::string& holder);
+    // nothing is held. Returns false, holding nothing, when a live process holds the lock, or
+    // when a stale lock stays because this user may not remove it (a lock of root's in the
+    // sticky lock folder); `holder` then says which.
+    bool Take(const std::string& device, LockHolder& holder);
 
     // Removes the lock file if this object holds it and it still carries this process's id.
     void Release();

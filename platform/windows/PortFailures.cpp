@@ -1,18 +1,43 @@
 // Why a COM port did not open, on Windows: the system's message for CreateFileA's error, with
-// what it means for a serial port. Windows has no permission on ports to grant, so the hint for
-// a user who found no adapter is always empty.
+// what it means for a serial port, kept as the port's last failure. Windows has no permission on
+// ports to grant and does not name a port's holder, so the hint for a user who found no adapter
+// is always empty.
 #include "platform/PortAccess.h"
 #include "platform/TextRules.h"
 #include "platform/windows/SystemCalls.h"
 
 #include <atomic>
 #include <cstdio>
+#include <map>
+#include <mutex>
 #include <string>
 #include <string_view>
 
 namespace
 {
 std::atomic<PortFailureTrace> g_trace{nullptr};
+
+// Each port's last failure in words, by the port's name in upper case; never destroyed, as
+// workers may still open ports while the program ends.
+struct Failures
+{
+    std::mutex mutex;
+    std::map<std::string, std::string> byPort; // guarded by the mutex
+};
+
+Failures& TheFailures()
+{
+    static Failures& failures = *new Failures;
+    return failures;
+}
+
+std::string PortKey(LPCSTR name)
+{
+    std::string key = name + 4;
+    for (char& c : key)
+        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return key;
+}
 
 // "\\.\COMn" in any letter case, n from 1 without a leading zero.
 bool IsComPortName(LPCSTR name)
@@ -55,14 +80,24 @@ const char* Meaning(DWORD error)
     }
 }
 
-void Trace(LPCSTR name, DWORD error)
+void Report(LPCSTR name, DWORD error)
 {
+    const std::string description = SystemMessage(error) + Meaning(error);
+    {
+        std::lock_guard lock(TheFailures().mutex);
+        TheFailures().byPort.insert_or_assign(PortKey(name), description);
+    }
     const PortFailureTrace trace = g_trace.load();
     if (trace == nullptr)
         return;
-    const std::string text =
-        std::string("<") + (name + 4) + "> " + name + ": " + SystemMessage(error) + Meaning(error);
+    const std::string text = std::string("<") + (name + 4) + "> " + name + ": " + description;
     trace(__FILE__, __LINE__, text.c_str());
+}
+
+void Forget(LPCSTR name)
+{
+    std::lock_guard lock(TheFailures().mutex);
+    TheFailures().byPort.erase(PortKey(name));
 }
 } // namespace
 
@@ -71,7 +106,17 @@ PortFailureTrace SetPortFailureTrace(PortFailureTrace trace)
     return g_trace.exchange(trace);
 }
 
-std::string GetPortPermissionHint()
+std::string GetPortFailureDetails(const char* portName)
+{
+    if (!IsComPortName(portName))
+        return {};
+    std::lock_guard lock(TheFailures().mutex);
+    const auto found = TheFailures().byPort.find(PortKey(portName));
+    return found == TheFailures().byPort.end() ? std::string()
+                                               : found->first + ": " + found->second;
+}
+
+std::string GetPortFailureHint()
 {
     return {};
 }
@@ -85,10 +130,13 @@ HANDLE WINAPI ProgramCreateFileA(LPCSTR lpFileName, DWORD dwDesiredAccess, DWORD
 {
     const HANDLE file = CreateFileA(lpFileName, dwDesiredAccess, dwShareMode, lpSecurityAttributes,
                                     dwCreationDisposition, dwFlagsAndAttributes, hTemplateFile);
-    if (file == INVALID_HANDLE_VALUE && IsComPortName(lpFileName))
+    if (IsComPortName(lpFileName))
     {
         const DWORD error = GetLastError();
-        Trace(lpFileName, error);
+        if (file == INVALID_HANDLE_VALUE)
+            Report(lpFileName, error);
+        else
+            Forget(lpFileName);
         SetLastError(error);
     }
     return file;

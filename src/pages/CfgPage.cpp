@@ -5,6 +5,7 @@
 #include "src/commands/CfgParam.h"
 #include "src/commands/ChoiceTables.h"
 #include "src/identify/DeviceTable.h"
+#include "src/identify/devid.h"
 #include "src/profile/ProfileFile.h"
 
 namespace
@@ -179,6 +180,26 @@ void EnableDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bEnable)
         if (CWnd* control = dialog.GetDlgItem(id))
             control->EnableWindow(bEnable);
     }
+}
+
+bool AnsweredAsNoKnownAdapter(const DeviceRecord& record, int outcome)
+{
+    // The model line came and named no adapter (the model code says what it named), or the
+    // adapter has an option the wizard does not configure.
+    return (outcome == devid_kNotIdentified && record.modelCode != 0) ||
+           outcome == devid_kOptionQueryFailed || outcome == devid_kOptionPresent;
+}
+
+std::string NoKnownAdapterText(const std::string& port)
+{
+    return port + " answered, but not as a known adapter";
+}
+
+std::string PortNameOf(const DeviceRecord& record)
+{
+    // "\\.\COM3" is shown as "COM3".
+    constexpr size_t kDevicePrefixLength = 4;
+    return record.portPath + kDevicePrefixLength;
 }
 
 void ShowDlgItems(CWnd& dialog, std::span<const int> controlIds, BOOL bShow)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/Afx.h"
+#include "src/identify/DeviceRecord.h"
 #include "src/profile/ChoiceEntry.h"
 #include "src/res/WizardRes.h"
 
@@ -145,6 +146,15 @@ template <auto Member, size_t Index> constexpr TextMember ElementOf()
 bool IsDisabledTEI(const std::string& text);
 // One of the North American switch types "AT&T 5ESS", "DMS-100", "NI - 1", in any letter case.
 bool IsUSSwitchType(const std::string& text);
+
+// Whether identification `outcome` on `record`'s port got answers, but none naming an adapter the
+// wizard configures (a modem, an adapter of another kind). The record's worker has ended.
+bool AnsweredAsNoKnownAdapter(const DeviceRecord& record, int outcome);
+// What the COM port and search pages say of such a port: "COM3 answered, but not as a known
+// adapter", `port` being "COM3" (or "COM3 (+1)" for more).
+std::string NoKnownAdapterText(const std::string& port);
+// "COM3" for the record's "\\.\COM3".
+std::string PortNameOf(const DeviceRecord& record);
 
 // Switches the catalogue parameter of control `controlId` on or off (whether it is packed).
 // Nothing happens while the catalogue has no such parameter (no adapter confirmed yet).

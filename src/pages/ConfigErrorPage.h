@@ -1,5 +1,6 @@
 // The outcome page for a download that failed on the port or on a line (not written, or refused by
-// the adapter).
+// the adapter). Its details name the port's failure (the device, the program that holds it) or
+// the line the download stopped at.
 #pragma once
 
 #include "src/pages/OutcomePage.h"
@@ -13,4 +14,5 @@ public:
 
 protected:
     UINT MessageId() const override;
+    std::string Reason() const override;
 };

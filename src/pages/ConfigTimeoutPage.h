@@ -1,4 +1,5 @@
-// The outcome page for a download that got no final result for a line in time.
+// The outcome page for a download that got no final result for a line in time. Its details name
+// that line.
 #pragma once
 
 #include "src/pages/OutcomePage.h"
@@ -12,4 +13,5 @@ public:
 
 protected:
     UINT MessageId() const override;
+    std::string Reason() const override;
 };

@@ -41,9 +41,6 @@ constexpr int kPotsAndBandwidthControls[] = {
 };
 // clang-format on
 
-// "\\.\COM3" is listed as "COM3".
-constexpr size_t kDevicePrefixLength = 4;
-
 constexpr StaticText kStaticTexts[] = {
     {IDC_SEARCH_PROMPT, IDS_SEARCHING, TextOf<&CIDingPage::m_strPrompt>()},
 };
@@ -83,20 +80,21 @@ void CIDingPage::OnTimer(UINT_PTR nIDEvent)
         return;
     ++m_nTicks;
     ShowProgress();
+    std::vector<std::string> unknownAnswers;
     if (static_cast<DWORD>(m_nTicks) * kWorkerPollMs >= kSearchLimitMs)
     {
         KillTimer(m_nTimerID);
         LOG_PRINTF("Timed out IDing");
-        PruneAndLogDevices();
+        unknownAnswers = PruneAndLogDevices();
     }
     else
     {
         if (!AllProbesDone())
             return;
-        PruneAndLogDevices();
+        unknownAnswers = PruneAndLogDevices();
         KillTimer(m_nTimerID);
     }
-    ShowOutcome();
+    ShowOutcome(unknownAnswers);
 }
 
 bool CIDingPage::AllProbesDone()
@@ -112,15 +110,22 @@ void CIDingPage::ShowProgress()
     Sheet().SetProgress(static_cast<int>(ended), kLastPort - kFirstPort + 1);
 }
 
-void CIDingPage::PruneAndLogDevices()
+std::vector<std::string> CIDingPage::PruneAndLogDevices()
 {
     std::vector<DeviceRecord*> identified;
+    std::vector<std::string> unknownAnswers;
     for (DeviceRecord* record : theApp.m_devices)
     {
         if (record->status.load(std::memory_order_acquire) == devid_kIdentified)
+        {
             identified.push_back(record);
-        else
-            theApp.DropDevice(record);
+            continue;
+        }
+        // The model codes may be read once the worker has published its result.
+        const int result = record->result.load(std::memory_order_acquire);
+        if (result != -1 && AnsweredAsNoKnownAdapter(*record, result))
+            unknownAnswers.push_back(PortNameOf(*record));
+        theApp.DropDevice(record);
     }
     theApp.m_devices = std::move(identified);
     LOG_PRINTF("Dump the devices:");
@@ -129,9 +134,10 @@ void CIDingPage::PruneAndLogDevices()
         LOG_PRINTF("<%s> nModel %d nExtendedModel %d", record->portPath, record->modelCode,
                    record->extModelCode);
     }
+    return unknownAnswers;
 }
 
-void CIDingPage::ShowOutcome()
+void CIDingPage::ShowOutcome(const std::vector<std::string>& unknownAnswers)
 {
     Sheet().SetProgress(0, 0);
     if (!theApp.m_devices.empty())
@@ -140,8 +146,16 @@ void CIDingPage::ShowOutcome()
         return;
     }
     m_strPrompt = AfxLoadString(IDS_NOT_FOUND);
-    // Linux refuses serial devices to users outside their group: say which, in the hint line.
-    m_strHint = GetPortPermissionHint();
+    // Say in the hint line what the user can do something about: a port refused (Linux refuses
+    // serial devices to users outside their group), taken by another program or kept by a stale
+    // lock first, as the system knows them; else a port whose answer named no adapter.
+    m_strHint = GetPortFailureHint();
+    if (m_strHint.empty() && !unknownAnswers.empty())
+    {
+        const size_t more = unknownAnswers.size() - 1;
+        m_strHint = NoKnownAdapterText(unknownAnswers.front() +
+                                       (more > 0 ? " (+" + std::to_string(more) + ")" : ""));
+    }
     UpdateData(FALSE);
     RequestButtons(PSWIZB_FINISH);
 }
@@ -169,7 +183,7 @@ void CIDingPage::FillDeviceList()
     int row = 0;
     for (const DeviceRecord* record : theApp.m_devices)
     {
-        m_listDevices.InsertItem(row, record->portPath + kDevicePrefixLength);
+        m_listDevices.InsertItem(row, PortNameOf(*record));
         const int nameId = GetDeviceNameId(record->modelCode, record->extModelCode);
         m_listDevices.SetItemText(row, 1,
                                   nameId != 0 ? AfxLoadString(static_cast<UINT>(nameId)) : "");

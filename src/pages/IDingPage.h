@@ -9,6 +9,7 @@
 #include "src/pages/CfgPage.h"
 
 #include <string>
+#include <vector>
 
 class CIDingPage : public CCfgPage
 {
@@ -48,9 +49,12 @@ private:
     // ended).
     void ShowProgress();
     // Drops from theApp.m_devices every record without an identified adapter (keeping the order)
-    // and logs the rest.
-    static void PruneAndLogDevices();
-    void ShowOutcome();
+    // and logs the rest. Returns the names ("COM3") of the ports that answered, but not as a
+    // known adapter.
+    static std::vector<std::string> PruneAndLogDevices();
+    // The list of adapters, or IDS_NOT_FOUND with a hint why: the ports that failed to open for
+    // a reason the user can act on, else those in `unknownAnswers`.
+    void ShowOutcome(const std::vector<std::string>& unknownAnswers);
     void ShowDevices();
     void FillDeviceList();
 };

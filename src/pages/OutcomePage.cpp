@@ -2,15 +2,31 @@
 
 #include "src/app/CfgApp.h"
 #include "src/identify/DeviceTable.h"
+#include "src/serial/log.h"
 
-COutcomePage::COutcomePage(UINT nIDTemplate, int nMessageControl)
-    : CCfgPage(nIDTemplate), m_nMessageControl(nMessageControl)
+namespace
+{
+// Lines of the details static; the string table's texts break their lines alike.
+constexpr const char* kLineBreak = "\r\n";
+} // namespace
+
+COutcomePage::COutcomePage(UINT nIDTemplate, int nMessageControl, int nDetailsControl)
+    : CCfgPage(nIDTemplate), m_nMessageControl(nMessageControl), m_nDetailsControl(nDetailsControl)
 {
 }
 
 BOOL COutcomePage::OnInitDialog()
 {
     m_strMessage = AfxLoadString(MessageId());
+    if (m_nDetailsControl != 0)
+    {
+        m_strDetails = Reason();
+        if (const std::string log = log_Path(); !log.empty())
+            m_strDetails +=
+                std::string(m_strDetails.empty() ? "" : kLineBreak) + "Log of this run: " + log;
+        const int details[] = {m_nDetailsControl};
+        ShowDlgItems(*this, details, !m_strDetails.empty());
+    }
     return CCfgPage::OnInitDialog();
 }
 
@@ -25,6 +41,8 @@ void COutcomePage::DoDataExchange(CDataExchange* pDX)
 {
     CCfgPage::DoDataExchange(pDX);
     DDX_Text(pDX, m_nMessageControl, m_strMessage);
+    if (m_nDetailsControl != 0)
+        DDX_Text(pDX, m_nDetailsControl, m_strDetails);
 }
 
 UINT COutcomePage::FailureMessageId(UINT failureId)
@@ -33,4 +51,16 @@ UINT COutcomePage::FailureMessageId(UINT failureId)
         theApp.m_device.extModelCode == devid_kUnknown)
         return IDS_NOT_FOUND;
     return failureId;
+}
+
+std::string COutcomePage::StoppedLineText(const std::string& what)
+{
+    const std::vector<std::string>& lines = theApp.m_device.cmdLines;
+    const int acknowledged = theApp.m_device.status.load(std::memory_order_acquire);
+    if (acknowledged < 0 || static_cast<size_t>(acknowledged) >= lines.size())
+        return "";
+    std::string line = lines[static_cast<size_t>(acknowledged)];
+    line.erase(line.find_last_not_of("\r\n") + 1);
+    return what + " command line " + std::to_string(acknowledged + 1) + " of " +
+           std::to_string(lines.size()) + ": " + line;
 }

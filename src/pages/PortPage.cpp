@@ -1,5 +1,6 @@
 #include "src/pages/PortPage.h"
 
+#include "platform/PortAccess.h"
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/commands/CfgParam.h"
@@ -73,7 +74,7 @@ LRESULT CPortPage::OnWizardNext()
 
     if (record.result != devid_kIdentified)
     {
-        AfxMessageBox(kInvalidDevice, MB_OK);
+        AfxMessageBox(kInvalidDevice, MB_OK, InvalidDeviceDetails(record, record.result));
         return -1;
     }
     theApp.m_device = record;
@@ -82,6 +83,15 @@ LRESULT CPortPage::OnWizardNext()
     // own and is kept on purpose.
     Sheet().BuildCatalogue();
     return JumpTo(Sheet().m_iniSectionPage);
+}
+
+std::string CPortPage::InvalidDeviceDetails(const DeviceRecord& record, int outcome)
+{
+    if (outcome == kIdentifyPortUnavailable)
+        return GetPortFailureDetails(record.portPath);
+    if (AnsweredAsNoKnownAdapter(record, outcome))
+        return NoKnownAdapterText(PortNameOf(record));
+    return PortNameOf(record) + " opened, but no adapter answered";
 }
 
 void CPortPage::DoDataExchange(CDataExchange* pDX)

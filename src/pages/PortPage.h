@@ -19,7 +19,8 @@ public:
     BOOL OnInitDialog() override;
     // Identifies the adapter on the chosen port now, while the window waits busy. Identified:
     // it becomes theApp.m_device, the catalogue is rebuilt for it and the setup type page is
-    // made current. Otherwise "Error invalid device." and the page stays. Returns -1 either way.
+    // made current. Otherwise "Error invalid device." (with why, as its details) and the page
+    // stays. Returns -1 either way.
     LRESULT OnWizardNext() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
@@ -28,4 +29,9 @@ public:
     int m_nPortIndex = -1;    // selected entry of combo IDC_PORT, 0 = COM1; -1 when none
     std::string m_strPrompt;  // static IDC_PORT_PROMPT
     std::string m_strLabel;   // static IDC_PORT_LABEL
+
+private:
+    // Why the adapter on the record's port was not identified (`outcome`), in words; "" when no
+    // port was chosen.
+    static std::string InvalidDeviceDetails(const DeviceRecord& record, int outcome);
 };

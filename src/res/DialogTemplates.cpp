@@ -17,6 +17,7 @@ constexpr short kPageHeight = 150;
 
 constexpr DWORD kBitmap = WS_VISIBLE | SS_BITMAP;
 constexpr DWORD kText = WS_VISIBLE | SS_LEFT;
+constexpr DWORD kHiddenText = SS_LEFT;
 constexpr DWORD kEdit = WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr DWORD kHiddenEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr DWORD kDropList = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
@@ -219,16 +220,19 @@ constexpr DialogItem kSuccess[] = {
     {StringText(IDS_CONFIGURED),                  IDC_SUCCESS_MESSAGE,             Static,   kText,             5,   39,  260, 33, 0},
 };
 
-// CConfigTimeoutPage
+// CConfigTimeoutPage; the details (which line, where the log is) appear when there is something
+// to say, with room for seven lines of them.
 constexpr DialogItem kTimeout[] = {
     {"",                                          IDC_STATIC,                      Static,   kBitmap,           1,   1,   20,  20, IDB_TIMEOUT},
     {StringText(IDS_TIMED_OUT),                   IDC_TIMEOUT_MESSAGE,             Static,   kText,             5,   39,  260, 33, 0},
+    {"",                                          IDC_TIMEOUT_DETAILS,             Static,   kHiddenText,       5,   80,  260, 56, 0},
 };
 
-// CConfigErrorPage
+// CConfigErrorPage; the details as on the time-out page (which line, the port's holder, the log).
 constexpr DialogItem kError[] = {
     {"",                                          IDC_STATIC,                      Static,   kBitmap,           1,   1,   20,  20, IDB_ERROR},
     {StringText(IDS_SEND_ERROR),                  IDC_ERROR_MESSAGE,               Static,   kText,             5,   39,  260, 33, 0},
+    {"",                                          IDC_ERROR_DETAILS,               Static,   kHiddenText,       5,   80,  260, 56, 0},
 };
 
 // CIDingPage: the result list and its frame appear once the search has found adapters; the

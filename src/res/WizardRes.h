@@ -200,7 +200,9 @@ inline constexpr int IDC_LOAD_PROMPT = 1131;
 inline constexpr int IDC_CONFIGURING_STATUS = 1132;
 inline constexpr int IDC_SUCCESS_MESSAGE = 1137;
 inline constexpr int IDC_TIMEOUT_MESSAGE = 1134;
+inline constexpr int IDC_TIMEOUT_DETAILS = 1135;
 inline constexpr int IDC_ERROR_MESSAGE = 1139;
+inline constexpr int IDC_ERROR_DETAILS = 1140;
 
 // Search page
 inline constexpr int IDC_SEARCH_PROMPT = 1147;

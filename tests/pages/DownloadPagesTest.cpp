@@ -1,5 +1,6 @@
 #include "src/download/Download.h"
 #include "src/identify/DeviceTable.h"
+#include "tests/support/PortHolder.h"
 #include "tests/support/WizardTest.h"
 #include "tests/support/WorkedExample.h"
 
@@ -79,12 +80,33 @@ TEST_F(DownloadPages, LineTheAdapterRefuses_LeadsToTheErrorPageAtOnce_NamingTheL
     EXPECT_EQ(adapter.ReceivedLines().size(), 3u) << "the lines after the refused one stay unsent";
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_configErrorPage);
     EXPECT_EQ(sheet.m_configErrorPage.m_strMessage, AfxLoadString(IDS_SEND_ERROR));
+    EXPECT_EQ(wizard.Control(IDC_ERROR_DETAILS)->GetWindowText(),
+              "Failed at command line 3 of 9: AT%A97=0S0=1S50=1S30=0!Z=5\r\nLog of this run: " +
+                  log_Path());
+    EXPECT_TRUE(wizard.Control(IDC_ERROR_DETAILS)->IsWindowVisible());
     EXPECT_EQ(UsableButtons(), "Finish");
     log_Close();
     EXPECT_NE(
         ReadLog().find("]: <COM1>  Got ERROR for Config String: AT%A97=0S0=1S50=1S30=0!Z=5\r\n"),
         std::string::npos)
         << ReadLog();
+}
+
+TEST_F(DownloadPages, PortAnotherProgramTookAfterTheSearch_EndsOnTheErrorPage_NamingTheHolder)
+{
+    AttachSilentPort(1);
+    const std::string device = std::filesystem::read_symlink(PortLink(1)).string();
+    const testing_support::PortHolder holder(device);
+    PrepareWorkedExample();
+    DownloadFromLoadPage();
+
+    EXPECT_EQ(theApp.m_device.result.load(), kDownloadPortError);
+    EXPECT_EQ(wizard.ActivePage(), &sheet.m_configErrorPage);
+    EXPECT_EQ(sheet.m_configErrorPage.m_strMessage, AfxLoadString(IDS_SEND_ERROR));
+    EXPECT_EQ(sheet.m_configErrorPage.m_strDetails,
+              "COM1: " + device + " (" + PortLink(1) +
+                  "): Device or resource busy (held with flock by " + holder.Described() +
+                  ")\r\nLog of this run: " + log_Path());
 }
 
 TEST_F(DownloadPages, CancelWhileConfiguring_ClosesAtOnce_AndTheWorkerStillSendsEveryLine)
@@ -116,21 +138,28 @@ TEST_F(DownloadPages, EachResult_ShowsItsOutcomePageAndText_WithFinishOnlyAndCan
         UINT outcomePage; // template id
         int messageControl;
         UINT text;
+        int detailsControl; // 0: none
+        const char* reason; // the details before the log's place
     } rows[] = {
-        {kDownloadOK, 3, 13, CConfigSuccessPage::IDD, IDC_SUCCESS_MESSAGE, IDS_CONFIGURED},
-        {kDownloadSendError, 3, 13, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE, IDS_SEND_ERROR},
-        {kDownloadNoOK, 3, 13, CConfigTimeoutPage::IDD, IDC_TIMEOUT_MESSAGE, IDS_TIMED_OUT},
-        {kDownloadPortError, 3, 13, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE, IDS_SEND_ERROR},
+        {kDownloadOK, 3, 13, CConfigSuccessPage::IDD, IDC_SUCCESS_MESSAGE, IDS_CONFIGURED, 0, ""},
+        {kDownloadSendError, 3, 13, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE, IDS_SEND_ERROR,
+         IDC_ERROR_DETAILS, "Failed at command line 2 of 3: ATS0=1\r\n"},
+        {kDownloadNoOK, 3, 13, CConfigTimeoutPage::IDD, IDC_TIMEOUT_MESSAGE, IDS_TIMED_OUT,
+         IDC_TIMEOUT_DETAILS, "No answer to command line 2 of 3: ATS0=1\r\n"},
+        // No failure of the port is known: the details give only the log's place.
+        {kDownloadPortError, 3, 13, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE, IDS_SEND_ERROR,
+         IDC_ERROR_DETAILS, ""},
         // An adapter of unknown model or extended model is told to check its connection.
         {kDownloadNoOK, devid_kUnknown, 13, CConfigTimeoutPage::IDD, IDC_TIMEOUT_MESSAGE,
-         IDS_NOT_FOUND},
+         IDS_NOT_FOUND, IDC_TIMEOUT_DETAILS, "No answer to command line 2 of 3: ATS0=1\r\n"},
         {kDownloadSendError, 3, devid_kUnknown, CConfigErrorPage::IDD, IDC_ERROR_MESSAGE,
-         IDS_NOT_FOUND},
+         IDS_NOT_FOUND, IDC_ERROR_DETAILS, "Failed at command line 2 of 3: ATS0=1\r\n"},
         {kDownloadPortError, devid_kUnknown, devid_kUnknown, CConfigErrorPage::IDD,
-         IDC_ERROR_MESSAGE, IDS_NOT_FOUND},
+         IDC_ERROR_MESSAGE, IDS_NOT_FOUND, IDC_ERROR_DETAILS, ""},
         {kDownloadOK, devid_kUnknown, devid_kUnknown, CConfigSuccessPage::IDD, IDC_SUCCESS_MESSAGE,
-         IDS_CONFIGURED},
+         IDS_CONFIGURED, 0, ""},
     };
+    theApp.m_device.cmdLines = {"AT&F\r", "ATS0=1\r", "AT&W\r"};
     for (const auto& row : rows)
     {
         SCOPED_TRACE("result " + std::to_string(row.result) + ", model " +
@@ -145,10 +174,16 @@ TEST_F(DownloadPages, EachResult_ShowsItsOutcomePageAndText_WithFinishOnlyAndCan
         host.AdvanceTime(3000);
         EXPECT_EQ(driver.ActivePage(), &run.m_configingPage);
 
+        theApp.m_device.status.store(1);          // the first line acknowledged
         theApp.m_device.result.store(row.result); // the worker ends between two ticks
         host.AdvanceTime(1000);
         ASSERT_EQ(driver.ActivePage()->GetTemplateId(), row.outcomePage);
         EXPECT_EQ(driver.Control(row.messageControl)->GetWindowText(), AfxLoadString(row.text));
+        if (row.detailsControl != 0)
+        {
+            EXPECT_EQ(driver.Control(row.detailsControl)->GetWindowText(),
+                      row.reason + ("Log of this run: " + log_Path()));
+        }
         EXPECT_EQ(UsableButtons(run), "Finish");
         EXPECT_FALSE(host.HasTimer(run.m_configingPage, run.m_configingPage.m_nTimerID));
         run.DestroyWindow();

@@ -1,7 +1,9 @@
 #include "src/identify/DeviceTable.h"
+#include "tests/support/PortHolder.h"
 #include "tests/support/WizardTest.h"
 
 #include <algorithm>
+#include <optional>
 
 using wizard_testing::WizardTest;
 
@@ -148,6 +150,35 @@ TEST_F(IDingPage, NoAdapter_ShowsNotFoundWithFinishOnly_AtTheFirstTickAfterTheWo
     EXPECT_TRUE(theApp.m_devices.empty());
     EXPECT_TRUE(theApp.m_droppedDevices.empty()) << "finished records are freed at once";
     EXPECT_FALSE(host.HasTimer(page, page.m_nTimerID));
+}
+
+TEST_F(IDingPage, NoAdapter_HintNamesAPortAnotherProgramHolds_ElseOneThatAnsweredAsNoAdapter)
+{
+    AttachAdapter(4, "modem");
+    AttachSilentPort(3);
+    const std::string held = std::filesystem::read_symlink(PortLink(3)).string();
+    std::optional<testing_support::PortHolder> holder(std::in_place, held);
+    struct Row
+    {
+        const char* what;
+        std::string hint;
+    };
+    const Row rows[] = {
+        {"held by another program", held + " is in use by " + holder->Described()},
+        {"gone", "COM4 answered, but not as a known adapter"},
+    };
+    for (const Row& row : rows)
+    {
+        SCOPED_TRACE(row.what);
+        page.m_bSearchPending = TRUE; // a search of its own for each row
+        SearchFromTheWelcomePage();
+        FinishSearch();
+        EXPECT_EQ(Text(IDC_SEARCH_PROMPT), AfxLoadString(IDS_NOT_FOUND));
+        EXPECT_EQ(Text(IDC_SEARCH_HINT), row.hint);
+        holder.reset();
+        std::filesystem::remove(PortLink(3)); // COM3 goes with its holder
+        sheet.DestroyWindow();
+    }
 }
 
 TEST_F(IDingPage, PortStillProbing_GivesUpAtThe21stTick_KeepingItsRecordForTheWorker)

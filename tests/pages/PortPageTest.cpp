@@ -1,6 +1,7 @@
 #include "tests/support/WizardTest.h"
 
 #include "src/identify/devid.h"
+#include "tests/support/PortHolder.h"
 
 #include <functional>
 #include <thread>
@@ -136,17 +137,27 @@ TEST_F(PortPage, AdapterOnTheChosenPortIsTakenAndTheSetupTypePageFollows_WhileTh
     EXPECT_TRUE(busyHost.MessageBoxes().empty());
 }
 
-TEST_F(PortPage, ErrorInvalidDeviceAndThePageStays_WhenNoAdapterCanBeReached)
+TEST_F(PortPage, ErrorInvalidDeviceAndThePageStays_WithWhyAsItsDetails)
 {
+    AttachSilentPort(3);
+    AttachSilentPort(4);
+    const std::string held = std::filesystem::read_symlink(PortLink(4)).string();
+    const testing_support::PortHolder holder(held);
     struct Row
     {
         const char* what;
         const char* profile;
         int select; // -1: leave the preselection
+        std::string details;
     };
     const Row rows[] = {
-        {"a port that does not exist", "", 1},
-        {"no port chosen at all", "[Default Configs]\nPort=40\n", -1},
+        {"a port that does not exist", "", 1,
+         "COM2: " + PortLink(2) + ": No such file or directory"},
+        {"no port chosen at all", "[Default Configs]\nPort=40\n", -1, ""},
+        {"a port that opens and never answers", "", 2, "COM3 opened, but no adapter answered"},
+        {"a port another program holds", "", 3,
+         "COM4: " + held + " (" + PortLink(4) + "): Device or resource busy (held with flock by " +
+             holder.Described() + ")"},
     };
     for (const Row& row : rows)
     {
@@ -161,6 +172,7 @@ TEST_F(PortPage, ErrorInvalidDeviceAndThePageStays_WhenNoAdapterCanBeReached)
         ASSERT_TRUE(wizard.Next());
         ASSERT_EQ(host.MessageBoxes().size(), 1u);
         EXPECT_EQ(host.MessageBoxes()[0].text, kInvalidDevice);
+        EXPECT_EQ(host.MessageBoxes()[0].details, row.details);
         EXPECT_EQ(wizard.ActivePage(), &sheet.m_portPage);
         EXPECT_STREQ(theApp.m_device.portPath, "");
         EXPECT_EQ(theParams.GetCount(), 0);
@@ -178,6 +190,7 @@ TEST_F(PortPage, ModemIsAnInvalidDevice_WhenItsRepliesNameNoAdapter)
     ASSERT_TRUE(wizard.Next());
     ASSERT_EQ(host.MessageBoxes().size(), 1u);
     EXPECT_EQ(host.MessageBoxes()[0].text, kInvalidDevice);
+    EXPECT_EQ(host.MessageBoxes()[0].details, "COM4 answered, but not as a known adapter");
     EXPECT_EQ(wizard.ActivePage(), &sheet.m_portPage);
     EXPECT_EQ(theParams.GetCount(), 0);
 }

@@ -1,6 +1,8 @@
 #include "platform/PortAccess.h"
+#include "platform/posix/PortFailures.h"
 #include "platform/posix/UucpLock.h"
 #include "platform/win32.h"
+#include "tests/support/PortHolder.h"
 #include "tests/support/PseudoTerminal.h"
 #include "tests/support/Unprivileged.h"
 
@@ -160,7 +162,7 @@ TEST_F(PortAccess, EveryFailedOpen_NamesTheDeviceAndTheSystemsReason)
     EXPECT_EQ(
         FailureOf(99999, error),
         "<COM99999> not in /dev/ttyS*, /dev/ttyUSB*, /dev/ttyACM*: No such file or directory");
-    EXPECT_EQ(GetPortPermissionHint(), "") << "root is never refused for lack of permission";
+    EXPECT_EQ(GetPortFailureHint(), "") << "root is never refused for lack of permission";
 }
 
 TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
@@ -169,31 +171,15 @@ TEST_F(PortAccess, PortAnotherProcessHolds_IsBusy_WhicheverWayItHoldsIt)
     m_ports.Link(1, terminal.SlavePath());
     const std::string prefix = "<COM1> " + terminal.SlavePath() + " (" + Link(1) + "): ";
 
-    // Another program that takes flock but no lock file (as picocom does by default).
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t holder = fork();
-    ASSERT_GE(holder, 0);
-    if (holder == 0)
     {
-        const int fd = open(terminal.SlavePath().c_str(), O_RDWR | O_NOCTTY);
-        const bool locked = fd >= 0 && flock(fd, LOCK_EX) == 0;
-        [[maybe_unused]] const ssize_t w = write(ready[1], locked ? "y" : "n", 1);
-        pause();
-        _exit(0);
+        // Another program that takes flock but no lock file (as picocom does by default).
+        const testing_support::PortHolder holder(terminal.SlavePath());
+        DWORD error = 0;
+        EXPECT_EQ(FailureOf(1, error), prefix + "Device or resource busy (held with flock by " +
+                                           holder.Described() + ")");
+        EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED));
+        EXPECT_FALSE(fs::exists(LockOf(terminal))) << "the refused open leaves no lock file";
     }
-    char answer = 0;
-    ASSERT_EQ(read(ready[0], &answer, 1), 1);
-    ASSERT_EQ(answer, 'y');
-    DWORD error = 0;
-    EXPECT_EQ(FailureOf(1, error), prefix + "Device or resource busy (held with flock by process " +
-                                       std::to_string(holder) + " (platform_tests))");
-    EXPECT_EQ(error, static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    EXPECT_FALSE(fs::exists(LockOf(terminal))) << "the refused open leaves no lock file";
-    kill(holder, SIGKILL);
-    waitpid(holder, nullptr, 0);
-    close(ready[0]);
-    close(ready[1]);
 
     // A program that only sets exclusive mode keeps out everybody but root.
     const int exclusive = open(terminal.SlavePath().c_str(), O_RDWR | O_NOCTTY);
@@ -258,6 +244,67 @@ TEST_F(PortAccess, UucpLockOfAnotherProgram_IsHonoured_WhileItsProcessLives)
     EXPECT_NE(g_lines[0].find("Device or resource busy (locked by process " + std::to_string(live)),
               std::string::npos)
         << g_lines[0];
+}
+
+TEST_F(PortAccess, LastFailureOfAPort_InWordsAndInTheHint_UntilThePortOpens)
+{
+    PseudoTerminal terminal;
+    m_ports.Link(1, terminal.SlavePath());
+    const std::string pts = terminal.SlavePath();
+    const std::string lock = LockOf(terminal).string();
+    const std::string holder = platform::DescribeProcess(getppid());
+    struct Row
+    {
+        const char* what;
+        std::string lockText; // "": no lock file
+        int number;
+        std::string details;
+        std::string hint;
+    };
+    const Row rows[] = {
+        {"no such port", "", 2, "COM2: " + Link(2) + ": No such file or directory", ""},
+        {"locked by a live process", LockText(getppid()), 1,
+         "COM1: " + pts + " (" + Link(1) + "): Device or resource busy (locked by " + holder +
+             ": " + lock + ")",
+         pts + " is in use by " + holder},
+        {"free again", "", 1, "", ""},
+    };
+    for (const Row& row : rows)
+    {
+        if (row.lockText.empty())
+            fs::remove(lock);
+        else
+            WriteFile(lock, row.lockText);
+        if (const HANDLE port = Open(row.number); port != INVALID_HANDLE_VALUE)
+            CloseHandle(port);
+        EXPECT_EQ(GetPortFailureDetails(ComName(row.number).c_str()), row.details) << row.what;
+        EXPECT_EQ(GetPortFailureHint(), row.hint) << row.what;
+    }
+}
+
+// Root's lock in the sticky lock folder: a user may not remove it even when its process is gone.
+TEST_F(PortAccess, StaleLockThisUserMayNotRemove_KeepsThePortOut_AndIsNamedToBeRemoved)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root to leave a lock that another user may not remove";
+    PseudoTerminal terminal;
+    m_ports.Link(1, terminal.SlavePath());
+    ASSERT_EQ(chmod(terminal.SlavePath().c_str(), 0666), 0);
+    fs::permissions(m_locks.Path(), fs::perms::all | fs::perms::sticky_bit);
+    const std::string lock = LockOf(terminal).string();
+    WriteFile(lock, LockText(DeadProcess()));
+
+    const std::string seen = RunUnprivileged([] {
+        DWORD code = 0;
+        FailureOf(1, code);
+        return std::to_string(code) + "|" + GetPortFailureDetails(ComName(1).c_str()) + "|" +
+               GetPortFailureHint();
+    });
+    ASSERT_NE(seen, testing_support::kCannotDropPrivileges);
+    EXPECT_EQ(seen, "5|COM1: " + terminal.SlavePath() + " (" + Link(1) +
+                        "): Device or resource busy (stale lock this user may not remove: " + lock +
+                        "); remove it as root|Stale lock " + lock + ": remove it as root");
+    EXPECT_TRUE(fs::exists(lock));
 }
 
 TEST_F(PortAccess, OpenPort_HoldsItsLockUntilClosed_OrNoneWhereTheFolderIsMissing)
@@ -327,12 +374,13 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
     {
         mode_t mode;
         std::string line;
+        std::string remedy;
         std::string hint;
     };
     const Row rows[] = {
-        {0660, "Permission denied (owner root, group dialout, mode 0660)",
+        {0660, "Permission denied (owner root, group dialout, mode 0660)", "join group dialout",
          "No access to " + pts + " (+1): join group dialout"},
-        {0600, "Permission denied (owner root, group dialout, mode 0600)",
+        {0600, "Permission denied (owner root, group dialout, mode 0600)", "only root may open it",
          "No access to " + pts + " (+1): only root may open it"},
     };
     for (const Row& row : rows)
@@ -340,15 +388,17 @@ TEST_F(PortAccess, DeviceWithoutPermission_IsNamedWithTheGroupThatGrantsAccess)
         for (const PseudoTerminal* terminal : {&first, &second})
             ASSERT_EQ(chmod(terminal->SlavePath().c_str(), row.mode), 0);
         const std::string seen = RunUnprivileged([] {
-            const std::string before = GetPortPermissionHint();
+            const std::string before = GetPortFailureHint();
             DWORD code = 0;
             FailureOf(3, code);
             const std::string line = FailureOf(1, code);
             FailureOf(2, code);
-            return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortPermissionHint();
+            return before + "|" + std::to_string(code) + "|" + line + "|" + GetPortFailureHint() +
+                   "|" + GetPortFailureDetails(ComName(1).c_str());
         });
         ASSERT_NE(seen, testing_support::kCannotDropPrivileges);
-        EXPECT_EQ(seen, "|5|<COM1> " + pts + " (" + Link(1) + "): " + row.line + "|" + row.hint)
+        EXPECT_EQ(seen, "|5|<COM1> " + pts + " (" + Link(1) + "): " + row.line + "|" + row.hint +
+                            "|COM1: " + pts + " (" + Link(1) + "): " + row.line + "; " + row.remedy)
             << "the first device by port number, and each device counted once";
     }
 }
