@@ -9,6 +9,7 @@
 #include "framework/WindowTree.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace
 {
@@ -165,6 +166,20 @@ BOOL CPropertyPage::DestroyWindow()
 // CPropertySheet
 // ---------------------------------------------------------------------------------------------
 
+// A caption that names nothing (one page's template has "-") keeps the first page's, the
+// wizard's own title, in the title bar: the window has one name on every page.
+std::string CPropertySheet::TitleFor(const CPropertyPage& page) const
+{
+    const auto namesSomething = [](const std::string& text) {
+        return std::any_of(text.begin(), text.end(),
+                           [](unsigned char c) { return std::isalnum(c) != 0; });
+    };
+    std::string title = page.GetCaption();
+    if (!namesSomething(title) && !m_pages.empty())
+        title = m_pages.front()->GetCaption();
+    return namesSomething(title) ? title : m_strCaption;
+}
+
 CPropertySheet::CPropertySheet(const std::string& caption, CWnd*, UINT iSelectPage)
     : m_strCaption(caption), m_nStartPage(iSelectPage)
 {
@@ -312,8 +327,7 @@ BOOL CPropertySheet::ActivatePage(int nPage, int step)
             continue;
         }
         CPropertyPage* previous = GetPage(previousIndex);
-        std::string title = page->GetCaption();
-        SetWindowText(title.empty() ? m_strCaption : title);
+        SetWindowText(TitleFor(*page));
         if (previous != nullptr && previous != page)
         {
             previous->ShowWindow(SW_HIDE);

@@ -6,7 +6,8 @@
 //
 // Page life: a page's window and its controls (from its dialog template) are created on its
 // first activation; then OnInitDialog, then OnSetActive. Later activations only run
-// OnSetActive. The sheet's title is the active page's template caption.
+// OnSetActive. The sheet's title is the active page's template caption, or the first page's
+// when that one names nothing.
 //
 // Buttons: a click on Next runs the page's OnWizardNext: -1 stays; 0 runs the page's
 // OnKillActive (which can veto) and then activates the next page in index order; any other
@@ -149,6 +150,8 @@ private:
     // `step` (+1 or -1). FALSE (the current page stays) when no page accepts.
     BOOL ActivatePage(int nPage, int step);
     void ApplyWizardButtons(DWORD dwFlags);
+    // The window's title while `page` is current.
+    std::string TitleFor(const CPropertyPage& page) const;
     // Back (step -1, OnWizardBack) or Next (step +1, OnWizardNext): asks the active page's
     // handler where to go and goes there.
     void LeavePage(LRESULT (CPropertyPage::*handler)(), int step);

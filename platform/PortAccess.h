@@ -21,15 +21,16 @@ PortFailureTrace SetPortFailureTrace(PortFailureTrace trace);
 
 // The last failure to open `portName` ("\\.\COM3") since it last opened, in words: the port,
 // the device behind it, the system's reason and what would help, for example
-//     COM3: /dev/ttyUSB0: Permission denied (owner root, group dialout, mode 0660); join group
-//     dialout COM1: /dev/ttyS0: Device or resource busy (locked by process 812 (minicom): LCKFILE)
+//   COM3: /dev/ttyUSB0: Permission denied (owner root, group dialout, mode 0660); join group
+//   dialout
+//   COM1: /dev/ttyS0: Device or resource busy (locked by process 812 (minicom): LCKFILE)
 // "" when the port has not failed to open, or opened since. Safe to call from any thread.
 std::string GetPortFailureDetails(const char* portName);
 
 // One line for a user who found no adapter, about the ports that failed to open for a reason the
 // user can do something about: the first such device by the reason's weight (no permission, in
 // use by another program, a stale lock this user may not remove) and port number, how many more
-// devices there were, and what would help, short enough for one line of a page:
+// devices failed for that same reason, and what would help, short enough for one line of a page:
 //   No access to /dev/ttyUSB0: join group dialout
 //   No access to /dev/ttyS0 (+3): log in again (group dialout)     (added to it since login)
 //   No access to /dev/ttyS4: only root may open it

@@ -191,7 +191,7 @@ void SheetMirror::Show(WindowChange what)
     switch (what)
     {
     case WindowChange::Text:
-        m_widget->setWindowTitle(Title());
+        m_widget->setWindowTitle(ToQt(m_wnd.GetWindowText()));
         break;
     case WindowChange::Visible:
         ShowWindow();
@@ -250,18 +250,6 @@ void SheetMirror::ShowProgress()
     m_progress->setRange(0, progress.total);
     m_progress->setValue(progress.done);
     m_progress->show();
-}
-
-QString SheetMirror::Title() const
-{
-    std::string title = m_wnd.GetWindowText();
-    const bool namesNothing = std::none_of(title.begin(), title.end(),
-                                           [](unsigned char c) { return std::isalnum(c) != 0; });
-    if (namesNothing && Sheet().GetPageCount() > 0)
-    {
-        title = Sheet().GetPage(0)->GetCaption();
-    }
-    return ToQt(title);
 }
 
 QPushButton* SheetMirror::ButtonMarked(QKeyCombination key) const

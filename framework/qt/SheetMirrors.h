@@ -96,9 +96,6 @@ protected:
 
 private:
     void ShowWindow();
-    // The current page's caption; one that names nothing (a lone "-") gives way to the first
-    // page's, so that the window keeps the wizard's title on every page.
-    QString Title() const;
     void FocusStart(const PageMirror* page);
     QWidget* DefaultButton() const;
     // Shows which push button Enter presses now that `focus` has the focus.

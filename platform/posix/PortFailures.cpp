@@ -15,6 +15,7 @@
 #include <map>
 #include <mutex>
 #include <pwd.h>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -276,17 +277,23 @@ std::string GetPortFailureHint()
 {
     Failures& failures = platform::Lasting<Failures>();
     std::lock_guard lock(failures.mutex);
-    // Several ports may lead to one device: each device counts once, under its first port.
-    std::map<std::string, const KeptFailure*> byDevice;
     const KeptFailure* first = nullptr;
     for (const auto& [number, kept] : failures.byPort)
     {
         const Weight weight = WeightOf(kept.failure);
-        if (weight == Weight::Other || kept.failure.device.empty())
-            continue;
-        byDevice.emplace(kept.failure.device, &kept);
-        if (first == nullptr || weight < WeightOf(first->failure))
+        if (weight != Weight::Other && !kept.failure.device.empty() &&
+            (first == nullptr || weight < WeightOf(first->failure)))
             first = &kept;
     }
-    return first == nullptr ? "" : HintLine(*first, byDevice.size() - 1);
+    if (first == nullptr)
+        return "";
+    // "(+n)" counts the other devices refused for the same reason; several ports may lead to
+    // one device, which counts once.
+    std::set<std::string> devices;
+    for (const auto& [number, kept] : failures.byPort)
+    {
+        if (WeightOf(kept.failure) == WeightOf(first->failure) && !kept.failure.device.empty())
+            devices.insert(kept.failure.device);
+    }
+    return HintLine(*first, devices.size() - 1);
 }
