@@ -1,9 +1,9 @@
 // quoran-windows-artwork FOLDER: writes the program's artwork as the Windows build's resources
 // need it, drawn from the same SVG as every other picture of the program: quoran-wizard.ico (the
-// icon IDI_WIZARD at the usual sizes), bitmap-ID.bmp for every page picture (32-bit with its
-// transparency, premultiplied, four times its SVG size so that it stays sharp when drawn
-// smaller) and artwork.rc, the resource script that names them by their resource ids. The
-// Windows build runs it.
+// icon IDI_WIZARD at the usual sizes, the small ones from its small drawing), bitmap-ID.bmp for
+// every page picture (32-bit with its transparency, premultiplied, four times its SVG size so that
+// it stays sharp when drawn smaller) and artwork.rc, the resource script that names them by their
+// resource ids. The Windows build runs it.
 #include "src/res/Resources.h"
 #include "src/res/WizardRes.h"
 
@@ -108,7 +108,8 @@ bool WriteFile(const QString& path, const QByteArray& data)
     return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
-bool WriteIcon(const QString& path, QSvgRenderer& renderer)
+// Each size from the icon's drawing for that size.
+bool WriteIcon(const QString& path, const ImageResource& icon)
 {
     QByteArray header;
     QByteArray images;
@@ -119,6 +120,9 @@ bool WriteIcon(const QString& path, QSvgRenderer& renderer)
     uint32_t offset = 6 + 16 * static_cast<uint32_t>(count);
     for (int side : kIconSizes)
     {
+        QSvgRenderer renderer(QByteArray(AfxImageSvg(icon, side)));
+        if (!renderer.isValid())
+            return false;
         const QByteArray image = IconImage(renderer, side);
         header.append(static_cast<char>(side >= 256 ? 0 : side)); // 0 stands for 256
         header.append(static_cast<char>(side >= 256 ? 0 : side));
@@ -170,7 +174,7 @@ int main(int argc, char** argv)
         const QString name = icon ? QStringLiteral("quoran-wizard.ico")
                                   : QStringLiteral("bitmap-%1.bmp").arg(image.id);
         const bool written =
-            renderer.isValid() && (icon ? WriteIcon(folder + "/" + name, renderer)
+            renderer.isValid() && (icon ? WriteIcon(folder + "/" + name, image)
                                         : WriteBitmap(folder + "/" + name, renderer));
         if (!written)
         {

@@ -39,6 +39,11 @@ const DialogTemplate* AfxFindDialog(UINT id)
     return nullptr;
 }
 
+const char* AfxImageSvg(const ImageResource& image, int side)
+{
+    return image.smallSvg != nullptr && side <= kSmallIconSide ? image.smallSvg : image.svg;
+}
+
 const ImageResource* AfxFindImage(UINT id)
 {
     for (const ImageResource& image : g_tables.images)

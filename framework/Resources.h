@@ -47,11 +47,21 @@ struct StringResource
 };
 
 // Artwork: an SVG document drawn by us. Hosts that show pictures render it at the control's size.
+// An icon may carry a second drawing made for the small sizes, as a Windows icon carries an image
+// per size: a picture scaled down to 16 pixels blurs into a strip.
 struct ImageResource
 {
     UINT id;
     const char* svg;
+    const char* smallSvg = nullptr; // for sides up to kSmallIconSide; nullptr: svg at every size
 };
+
+// The largest side, in pixels, that an icon's small drawing is for.
+inline constexpr int kSmallIconSide = 24;
+
+// The drawing of `image` to render `side` pixels high: its small drawing up to kSmallIconSide
+// when it has one, else its svg.
+const char* AfxImageSvg(const ImageResource& image, int side);
 
 struct ResourceTables
 {

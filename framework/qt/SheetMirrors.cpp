@@ -128,9 +128,9 @@ void AddIconSizes(QIcon& icon, const ImageResource* image, std::initializer_list
     {
         return;
     }
-    QSvgRenderer renderer(QByteArray(image->svg));
     for (int side : sizes)
     {
+        QSvgRenderer renderer(QByteArray(AfxImageSvg(*image, side)));
         QPixmap picture(side, side);
         picture.fill(Qt::transparent);
         QPainter painter(&picture);

@@ -2,9 +2,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+
+#include <algorithm>
 
 namespace qthost
 {
@@ -25,6 +29,16 @@ QColor FocusOutline(const QPalette& palette)
         outline.setHsl(outline.hue(), outline.saturation(), 160);
     }
     return outline;
+}
+
+// How far a field's base stands apart from the window in a dark palette, in HSL lightness.
+constexpr int kDarkFieldContrast = 24;
+
+bool IsField(const QWidget* widget)
+{
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr ||
+           qobject_cast<const QAbstractItemView*>(widget) != nullptr;
 }
 
 // Fusion's button outline: one pixel inside the button's rectangle, rounded by 2 pixels.
@@ -70,6 +84,28 @@ void WizardStyle::drawControl(ControlElement element, const QStyleOption* option
     {
         QProxyStyle::drawControl(element, option, painter, widget);
     }
+}
+
+void WizardStyle::polish(QWidget* widget)
+{
+    QProxyStyle::polish(widget);
+    QPalette palette = widget->palette();
+    const QColor window = palette.color(QPalette::Window);
+    const QColor base = palette.color(QPalette::Base);
+    const bool dark = window.lightness() < palette.color(QPalette::WindowText).lightness();
+    if (!IsField(widget) || !dark || base.lightness() - window.lightness() >= kDarkFieldContrast ||
+        window.lightness() - base.lightness() >= kDarkFieldContrast)
+    {
+        return;
+    }
+    const QColor lighter =
+        QColor::fromHsl(window.hslHue(), window.hslSaturation(),
+                        std::min(255, window.lightness() + kDarkFieldContrast), base.alpha());
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+    {
+        palette.setColor(group, QPalette::Base, lighter);
+    }
+    widget->setPalette(palette);
 }
 
 void WizardStyle::DrawPushButtonPanel(const QStyleOption* option, QPainter* painter,

@@ -8,7 +8,11 @@
 // - a drop-down list that has the focus shows its field in the selection colours, as Windows
 //   does (Fusion's thin outline alone is easily missed), empty or not;
 // - list boxes and list views draw the style's focus outline on their frame while they have the
-//   focus, empty or not.
+//   focus, empty or not;
+// - in a dark palette (light text on a dark window) a field (edit, combo box, list) whose base
+//   colour is close to the window's gets a base a clear step lighter, so that an unfocused field
+//   does not vanish into the window (the style's frame is drawn darker than the window). Light
+//   palettes keep their colours.
 // Everything else is the base style's. The wizard's window also shows the focus from the start
 // (Qt otherwise waits until the keyboard has moved it), see SheetMirror.
 #pragma once
@@ -27,6 +31,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    void polish(QWidget* widget) override;
+    using QProxyStyle::polish;
 
 private:
     void DrawPushButtonPanel(const QStyleOption* option, QPainter* painter,

@@ -18,6 +18,23 @@ constexpr uint64_t kInputWaitMicroseconds = 5000;
 // Room a message box keeps beside its text: frame, margins and the terminal's edge.
 constexpr int kMessageBoxMargin = 8;
 
+// The toolkit's message box starts with its first button focused and keeps its buttons to
+// itself; Enter presses the focused one, so the second becomes the default by taking the focus
+// before the box shows.
+void FocusSecondButton(finalcut::FMessageBox& box)
+{
+    int buttons = 0;
+    for (finalcut::FObject* child : box.getChildren())
+    {
+        auto* button = dynamic_cast<finalcut::FButton*>(child);
+        if (button != nullptr && ++buttons == 2)
+        {
+            button->setFocus();
+            return;
+        }
+    }
+}
+
 // The toolkit blocks the input of every window that is not modal while a modal dialog counts;
 // a busy call counts as one.
 class InputBlock : public finalcut::FWidget
@@ -416,6 +433,10 @@ int TerminalHost::MessageBox(const std::string& text, const std::string& caption
                                          static_cast<int>(m_impl->app.getDesktopWidth())),
                               yesNo ? Button::Yes : Button::Ok, yesNo ? Button::No : Button::Reject,
                               Button::Reject, parent);
+    if ((nType & MB_DEFMASK) == MB_DEFBUTTON2)
+    {
+        FocusSecondButton(box);
+    }
     // The box runs a loop of the toolkit's own, which the host's conditions must not end.
     m_impl->loops.push_back(nullptr);
     const Button answer = box.exec();

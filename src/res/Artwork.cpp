@@ -20,6 +20,16 @@ constexpr ImageResource kImages[] = {
 <circle cx="11" cy="16" r="1.5" fill="#d68910" stroke="none"/>
 <path d="M22 13h4l1.5 1v4L26 19h-4" fill="#ffffff"/>
 <path d="M27.5 16h3"/>
+</svg>)svg",
+     // The same adapter for 16 to 24 pixels: bold shapes on whole pixels, a short cable.
+     R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 16 16" stroke="none">
+<rect x="0" y="3" width="12" height="10" fill="#1f4e79"/>
+<rect x="1" y="4" width="10" height="8" fill="#dce9f5"/>
+<rect x="2" y="7" width="3" height="2" fill="#2e8b57"/>
+<rect x="6" y="7" width="3" height="2" fill="#d68910"/>
+<rect x="12" y="5" width="3" height="6" fill="#1f4e79"/>
+<rect x="12" y="6" width="2" height="4" fill="#ffffff"/>
+<rect x="15" y="7" width="1" height="2" fill="#1f4e79"/>
 </svg>)svg"},
     // Welcome: the adapter with its serial plug.
     {IDB_WELCOME, R"svg(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 20 20" fill="none" stroke="#1f4e79" stroke-width="1.2" stroke-linejoin="round">

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace
 {
@@ -211,12 +212,17 @@ TEST(Artwork, EveryImageIsAnSvgDocument_WithAViewBox)
     ASSERT_NE(FindImageResource(128), nullptr);
     for (const ImageResource& image : WizardResources().images)
     {
-        const std::string_view svg = image.svg;
-        EXPECT_TRUE(svg.starts_with("<svg ")) << image.id;
-        EXPECT_NE(svg.find("xmlns=\"http://www.w3.org/2000/svg\""), std::string_view::npos)
-            << image.id;
-        EXPECT_NE(svg.find("viewBox=\""), std::string_view::npos) << image.id;
-        EXPECT_TRUE(svg.ends_with("</svg>")) << image.id;
-        EXPECT_EQ(svg.find("<svg", 1), std::string_view::npos) << image.id;
+        std::vector<std::string_view> drawings{image.svg};
+        if (image.smallSvg != nullptr)
+            drawings.push_back(image.smallSvg);
+        for (const std::string_view svg : drawings)
+        {
+            EXPECT_TRUE(svg.starts_with("<svg ")) << image.id;
+            EXPECT_NE(svg.find("xmlns=\"http://www.w3.org/2000/svg\""), std::string_view::npos)
+                << image.id;
+            EXPECT_NE(svg.find("viewBox=\""), std::string_view::npos) << image.id;
+            EXPECT_TRUE(svg.ends_with("</svg>")) << image.id;
+            EXPECT_EQ(svg.find("<svg", 1), std::string_view::npos) << image.id;
+        }
     }
 }

@@ -2,6 +2,7 @@
 // notification; the user's actions reach the framework and notify the page.
 #include "tests/framework/qt/QtTestSupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -327,6 +328,55 @@ TEST_F(QtControls, FrameworkFocus_MovesTheKeyboardFocus)
     ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
     first.GetDlgItem(kChoice)->SetFocus();
     EXPECT_TRUE(Widget<QComboBox>(kChoice)->hasFocus());
+}
+
+// An application palette like Adwaita-dark, whose fields hardly differ from the window; set
+// before the sheet's widgets are made and restored after they are gone.
+class DarkApplicationPalette
+{
+protected:
+    DarkApplicationPalette()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(dark);
+    }
+    ~DarkApplicationPalette() { QApplication::setPalette(m_previous); }
+
+private:
+    QPalette m_previous = QApplication::palette();
+};
+
+class QtDarkControls : private DarkApplicationPalette, public QtSheetTest
+{
+};
+
+TEST_F(QtDarkControls, Fields_KeepTheirFrameAndStandApartFromTheWindow_InADarkPalette)
+{
+    const struct
+    {
+        int id;
+        QWidget* field;
+        bool framed;
+    } rows[] = {
+        {kName, Widget<QLineEdit>(kName), Widget<QLineEdit>(kName)->hasFrame()},
+        {kList, Widget<QListWidget>(kList),
+         Widget<QListWidget>(kList)->frameShape() != QFrame::NoFrame},
+        {kDevices, Widget<QTreeWidget>(kDevices),
+         Widget<QTreeWidget>(kDevices)->frameShape() != QFrame::NoFrame},
+    };
+    for (const auto& row : rows)
+    {
+        const QPalette& palette = row.field->palette();
+        EXPECT_TRUE(row.framed) << row.id;
+        EXPECT_GE(palette.color(QPalette::Inactive, QPalette::Base).lightness() -
+                      palette.color(QPalette::Window).lightness(),
+                  16)
+            << row.id;
+    }
 }
 } // namespace
 } // namespace qttest

@@ -217,6 +217,8 @@ TEST_F(TerminalSheet, MessageBox_ShowsItsTextAndAnswersWithTheKeys)
         {MB_YESNO, "Enter", IDYES},
         {MB_YESNO, "Escape", IDNO},
         {MB_YESNO, "Tab Enter", IDNO},
+        {MB_YESNO | MB_DEFBUTTON2, "Enter", IDNO},
+        {MB_YESNO | MB_DEFBUTTON2, "BTab Enter", IDYES},
         {MB_OK, "Enter", IDOK},
         {MB_OK | MB_ICONEXCLAMATION, "Escape", IDOK},
     };
