@@ -117,42 +117,6 @@ void QtHost::Impl::AfterUserAction(const CWnd* wnd)
     AfxPumpMessages();
 }
 
-void QtHost::Impl::Tick(CWnd& wnd, UINT_PTR nIDEvent)
-{
-    if (busyCalls > 0)
-    {
-        std::pair<CWnd*, UINT_PTR> tick{&wnd, nIDEvent};
-        if (std::find(heldTicks.begin(), heldTicks.end(), tick) == heldTicks.end())
-        {
-            heldTicks.push_back(tick);
-        }
-        return;
-    }
-    AfxDispatchTimer(wnd, nIDEvent);
-    AfxPumpMessages();
-}
-
-void QtHost::Impl::DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent)
-{
-    std::erase_if(heldTicks, [wnd, nIDEvent](const auto& tick) {
-        return tick.first == wnd && tick.second == nIDEvent;
-    });
-}
-
-void QtHost::Impl::RunHeldTicks()
-{
-    while (busyCalls == 0 && !heldTicks.empty())
-    {
-        auto [wnd, nIDEvent] = heldTicks.front();
-        heldTicks.erase(heldTicks.begin());
-        if (timers.contains({wnd, nIDEvent}))
-        {
-            AfxDispatchTimer(*wnd, nIDEvent);
-            AfxPumpMessages();
-        }
-    }
-}
-
 QtHost::QtHost() : QtHost(QApplication::font()) {}
 
 QtHost::QtHost(const QFont& dialogFont) : m_impl(std::make_unique<Impl>())
@@ -223,7 +187,7 @@ void QtHost::WindowDestroyed(CWnd& wnd)
             ++it;
         }
     }
-    std::erase_if(m_impl->heldTicks, [&wnd](const auto& tick) { return tick.first == &wnd; });
+    m_impl->ticks.DropWindow(&wnd);
     std::erase(m_impl->sheets, &wnd);
     auto it = m_impl->mirrors.find(&wnd);
     if (it == m_impl->mirrors.end())
@@ -313,16 +277,16 @@ void QtHost::SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse)
         Impl* impl = m_impl.get();
         CWnd* target = &wnd;
         QObject::connect(timer, &QTimer::timeout,
-                         [impl, target, nIDEvent]() { impl->Tick(*target, nIDEvent); });
+                         [impl, target, nIDEvent]() { impl->ticks.Tick(*target, nIDEvent); });
     }
     // Setting a timer again starts its period afresh; a tick held back from before is void.
-    m_impl->DropHeldTick(&wnd, nIDEvent);
+    m_impl->ticks.Drop(&wnd, nIDEvent);
     timer->start(static_cast<int>(std::max(nElapse, kMinimumTimerElapse)));
 }
 
 void QtHost::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
 {
-    m_impl->DropHeldTick(&wnd, nIDEvent);
+    m_impl->ticks.Drop(&wnd, nIDEvent);
     auto it = m_impl->timers.find({&wnd, nIDEvent});
     if (it == m_impl->timers.end())
     {
@@ -393,7 +357,7 @@ void QtHost::Wait(DWORD ms)
 void QtHost::RunBusy(const std::function<void()>& work)
 {
     Impl& impl = *m_impl;
-    ++impl.busyCalls;
+    impl.ticks.BeginBusy();
     InputSwallower swallower;
     qApp->installEventFilter(&swallower);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -418,10 +382,10 @@ void QtHost::RunBusy(const std::function<void()>& work)
 
     QApplication::restoreOverrideCursor();
     qApp->removeEventFilter(&swallower);
-    --impl.busyCalls;
+    impl.ticks.EndBusy();
     // The held ticks come after the handler that made the call, and after the messages it
     // posts, as WM_TIMER comes after posted messages on Windows.
-    QTimer::singleShot(0, &impl.context, [&impl]() { impl.RunHeldTicks(); });
+    QTimer::singleShot(0, &impl.context, [&impl]() { impl.ticks.RunHeld(); });
     if (failure)
     {
         std::rethrow_exception(failure);

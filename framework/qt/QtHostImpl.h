@@ -2,6 +2,7 @@
 // calls, message boxes) and the mirrors (one widget per window, Mirror.h).
 #pragma once
 
+#include "framework/HeldTicks.h"
 #include "framework/qt/Mirror.h"
 #include "framework/qt/QtHost.h"
 
@@ -31,10 +32,8 @@ struct QtHost::Impl
     std::vector<const CWnd*> sheets; // in creation order
     MessageBoxAnswerer answerer;
 
-    // Busy calls (RunBusy) under way, and the timer ticks they hold back: one per timer, in the
-    // order the timers first ticked, as Windows keeps one WM_TIMER per timer.
-    int busyCalls = 0;
-    std::vector<std::pair<CWnd*, UINT_PTR>> heldTicks;
+    // Timer ticks, held back while a busy call (RunBusy) is under way.
+    HeldTicks ticks;
     // The owner of queued calls that must not outlive the host.
     QObject context;
 
@@ -45,12 +44,4 @@ struct QtHost::Impl
     // After the user acted on a window: shows its state again, then handles the posted
     // messages.
     void AfterUserAction(const CWnd* wnd);
-
-    // A timer's tick: runs the window's OnTimer and the posted messages, or holds the tick back
-    // while a busy call is under way.
-    void Tick(CWnd& wnd, UINT_PTR nIDEvent);
-    // Drops a held tick of a timer that is set again or killed.
-    void DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent);
-    // Runs the held ticks of the timers that still exist, once no busy call is under way.
-    void RunHeldTicks();
 };

@@ -103,7 +103,7 @@ protected:
         // the framework sees nothing, so the close box does nothing then.
         event->ignore();
         SheetMirror* mirror = Mine();
-        if (mirror != nullptr && m_host.busyCalls == 0)
+        if (mirror != nullptr && !m_host.ticks.Busy())
         {
             mirror->PressCancel();
         }

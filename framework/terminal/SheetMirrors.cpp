@@ -52,7 +52,7 @@ protected:
         // the framework sees nothing, so the close command does nothing then.
         event->ignore();
         SheetMirror* mirror = Mine();
-        if (mirror != nullptr && m_host.busyCalls == 0)
+        if (mirror != nullptr && !m_host.ticks.Busy())
         {
             mirror->PressCancel();
         }

@@ -208,10 +208,10 @@ void TerminalHost::Impl::AfterUserAction(const CWnd* wnd)
 void TerminalHost::Impl::Idle()
 {
     FireDueTimers();
-    if (heldTicksDue && busyCalls == 0)
+    if (heldTicksDue && !ticks.Busy())
     {
         heldTicksDue = false;
-        RunHeldTicks();
+        ticks.RunHeld();
     }
     if (!loops.empty() && loops.back() && loops.back()())
     {
@@ -253,46 +253,7 @@ void TerminalHost::Impl::FireDueTimers()
         }
         // A late tick is not made up for, as Windows coalesces timer messages.
         it->due = std::max(it->due + it->elapse, now + it->elapse / 2);
-        Tick(*wnd, id);
-    }
-}
-
-void TerminalHost::Impl::Tick(CWnd& wnd, UINT_PTR nIDEvent)
-{
-    if (busyCalls > 0)
-    {
-        std::pair<CWnd*, UINT_PTR> tick{&wnd, nIDEvent};
-        if (std::find(heldTicks.begin(), heldTicks.end(), tick) == heldTicks.end())
-        {
-            heldTicks.push_back(tick);
-        }
-        return;
-    }
-    AfxDispatchTimer(wnd, nIDEvent);
-    AfxPumpMessages();
-}
-
-void TerminalHost::Impl::DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent)
-{
-    std::erase_if(heldTicks, [wnd, nIDEvent](const auto& tick) {
-        return tick.first == wnd && tick.second == nIDEvent;
-    });
-}
-
-void TerminalHost::Impl::RunHeldTicks()
-{
-    while (busyCalls == 0 && !heldTicks.empty())
-    {
-        auto [wnd, nIDEvent] = heldTicks.front();
-        heldTicks.erase(heldTicks.begin());
-        const bool stillSet = std::any_of(timers.begin(), timers.end(), [&](const Timer& timer) {
-            return timer.wnd == wnd && timer.id == nIDEvent;
-        });
-        if (stillSet)
-        {
-            AfxDispatchTimer(*wnd, nIDEvent);
-            AfxPumpMessages();
-        }
+        ticks.Tick(*wnd, id);
     }
 }
 
@@ -345,7 +306,7 @@ void TerminalHost::WindowCreated(CWnd& wnd)
 void TerminalHost::WindowDestroyed(CWnd& wnd)
 {
     std::erase_if(m_impl->timers, [&wnd](const Impl::Timer& timer) { return timer.wnd == &wnd; });
-    std::erase_if(m_impl->heldTicks, [&wnd](const auto& tick) { return tick.first == &wnd; });
+    m_impl->ticks.DropWindow(&wnd);
     auto it = m_impl->mirrors.find(&wnd);
     if (it == m_impl->mirrors.end())
     {
@@ -393,7 +354,7 @@ void TerminalHost::SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse)
         std::chrono::milliseconds(std::max(nElapse, kMinimumTimerElapse)));
     const Impl::Clock::time_point due = Impl::Clock::now() + elapse;
     // Setting a timer again starts its period afresh; a tick held back from before is void.
-    m_impl->DropHeldTick(&wnd, nIDEvent);
+    m_impl->ticks.Drop(&wnd, nIDEvent);
     for (Impl::Timer& timer : m_impl->timers)
     {
         if (timer.wnd == &wnd && timer.id == nIDEvent)
@@ -408,7 +369,7 @@ void TerminalHost::SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse)
 
 void TerminalHost::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
 {
-    m_impl->DropHeldTick(&wnd, nIDEvent);
+    m_impl->ticks.Drop(&wnd, nIDEvent);
     std::erase_if(m_impl->timers, [&wnd, nIDEvent](const Impl::Timer& timer) {
         return timer.wnd == &wnd && timer.id == nIDEvent;
     });
@@ -458,7 +419,7 @@ void TerminalHost::Wait(DWORD ms)
 void TerminalHost::RunBusy(const std::function<void()>& work)
 {
     Impl& impl = *m_impl;
-    ++impl.busyCalls;
+    impl.ticks.BeginBusy();
     InputBlock::Hold(true);
     std::atomic<bool> done{false};
     std::exception_ptr failure;
@@ -480,7 +441,7 @@ void TerminalHost::RunBusy(const std::function<void()>& work)
     int passes = 0;
     impl.RunLoop([&passes]() { return ++passes > 2; });
     InputBlock::Hold(false);
-    --impl.busyCalls;
+    impl.ticks.EndBusy();
     // The held ticks come after the handler that made the call, and after the messages it
     // posts, as WM_TIMER comes after posted messages on Windows.
     impl.heldTicksDue = true;

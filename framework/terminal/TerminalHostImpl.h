@@ -2,6 +2,7 @@
 // loops, timers, busy calls, message boxes) and the mirrors (one widget per window, Mirror.h).
 #pragma once
 
+#include "framework/HeldTicks.h"
 #include "framework/terminal/Mirror.h"
 #include "framework/terminal/TerminalHost.h"
 #include "platform/Clock.h"
@@ -62,10 +63,8 @@ struct TerminalHost::Impl
     // widgets may be delivering the user's action).
     std::vector<finalcut::FWidget*> ended;
 
-    // Busy calls (RunBusy) under way, and the timer ticks they hold back: one per timer, in the
-    // order the timers first ticked, as Windows keeps one WM_TIMER per timer.
-    int busyCalls = 0;
-    std::vector<std::pair<CWnd*, UINT_PTR>> heldTicks;
+    // Timer ticks, held back while a busy call (RunBusy) is under way; due to run once it ends.
+    HeldTicks ticks;
     bool heldTicksDue = false;
 
     explicit Impl(TerminalApplication& application) : app(application) {}
@@ -86,8 +85,5 @@ struct TerminalHost::Impl
     // Runs the toolkit's loop until `done` holds.
     void RunLoop(std::function<bool()> done);
     void FireDueTimers();
-    void Tick(CWnd& wnd, UINT_PTR nIDEvent);
-    void DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent);
-    void RunHeldTicks();
     void DeleteEnded();
 };

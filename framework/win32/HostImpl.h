@@ -2,6 +2,7 @@
 // busy calls, message boxes, base units) and the controls (one class per kind, Control.h).
 #pragma once
 
+#include "framework/HeldTicks.h"
 #include "framework/win32/Control.h"
 #include "framework/win32/Win32Host.h"
 
@@ -46,10 +47,8 @@ struct Win32Host::Impl
 
     // While above 0, the host is updating windows: their notifications are its own.
     int syncing = 0;
-    // Busy calls (RunBusy) under way, and the timer ticks they hold back: one per timer, in the
-    // order the timers first ticked, as Windows keeps one WM_TIMER per timer.
-    int busyCalls = 0;
-    std::vector<std::pair<CWnd*, UINT_PTR>> heldTicks;
+    // Timer ticks, held back while a busy call (RunBusy) is under way.
+    HeldTicks ticks;
 
     win32host::Control* Find(const CWnd* wnd) const;
     win32host::Control* FindHandle(HWND handle) const;
@@ -75,11 +74,6 @@ struct Win32Host::Impl
     // The dialog font and its base units at `newDpi`, from a dialog made for measuring.
     void MeasureDialogFont(UINT newDpi);
 
-    // A timer's tick: runs the window's OnTimer and the posted messages, or holds the tick back
-    // while a busy call is under way.
-    void Tick(CWnd& wnd, UINT_PTR nIDEvent);
-    void DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent);
-    void RunHeldTicks();
     // The driver's next step on the sheet of the innermost modal loop.
     void Step();
 };

@@ -250,7 +250,7 @@ private:
             // The framework decides: an ended sheet hides its window itself. During a busy call
             // the framework sees nothing, so the close box does nothing then.
             if (auto* sheet = dynamic_cast<SheetControl*>(host->FindHandle(dialog));
-                sheet != nullptr && host->busyCalls == 0)
+                sheet != nullptr && !host->ticks.Busy())
             {
                 sheet->Act(
                     [](CWnd& wnd) { static_cast<CPropertySheet&>(wnd).PressButton(IDCANCEL); });

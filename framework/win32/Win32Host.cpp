@@ -32,11 +32,11 @@ LRESULT CALLBACK MessagesProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         }
         else if (auto timer = impl->timers.find(wParam); timer != impl->timers.end())
         {
-            impl->Tick(*timer->second.first, timer->second.second);
+            impl->ticks.Tick(*timer->second.first, timer->second.second);
         }
         return 0;
     case win32host::kRunHeldTicks:
-        impl->RunHeldTicks();
+        impl->ticks.RunHeld();
         return 0;
     case win32host::kDestroyWindow:
         if (IsWindow(reinterpret_cast<HWND>(wParam)))
@@ -198,7 +198,7 @@ bool Win32Host::Impl::RouteToControl(UINT message, WPARAM wParam, LPARAM lParam,
     case WM_COMMAND:
         if (win32host::Control* control = FindHandle(reinterpret_cast<HWND>(lParam)))
         {
-            if (syncing == 0 && busyCalls == 0)
+            if (syncing == 0 && !ticks.Busy())
                 control->OnCommand(HIWORD(wParam));
             return true;
         }
@@ -208,7 +208,7 @@ bool Win32Host::Impl::RouteToControl(UINT message, WPARAM wParam, LPARAM lParam,
         win32host::Control* control = header != nullptr ? FindHandle(header->hwndFrom) : nullptr;
         if (control == nullptr)
             return false;
-        if (syncing == 0 && busyCalls == 0)
+        if (syncing == 0 && !ticks.Busy())
             return control->OnNotify(*header, result);
         return true;
     }
@@ -244,47 +244,10 @@ void Win32Host::Impl::Dispatch(MSG& message)
     DispatchMessageA(&message);
 }
 
-void Win32Host::Impl::Tick(CWnd& wnd, UINT_PTR nIDEvent)
-{
-    if (busyCalls > 0)
-    {
-        std::pair<CWnd*, UINT_PTR> tick{&wnd, nIDEvent};
-        if (std::find(heldTicks.begin(), heldTicks.end(), tick) == heldTicks.end())
-            heldTicks.push_back(tick);
-        return;
-    }
-    AfxDispatchTimer(wnd, nIDEvent);
-    AfxPumpMessages();
-}
-
-void Win32Host::Impl::DropHeldTick(const CWnd* wnd, UINT_PTR nIDEvent)
-{
-    std::erase_if(heldTicks, [wnd, nIDEvent](const auto& tick) {
-        return tick.first == wnd && tick.second == nIDEvent;
-    });
-}
-
-void Win32Host::Impl::RunHeldTicks()
-{
-    while (busyCalls == 0 && !heldTicks.empty())
-    {
-        auto [wnd, nIDEvent] = heldTicks.front();
-        heldTicks.erase(heldTicks.begin());
-        const bool stillSet = std::any_of(timers.begin(), timers.end(), [&](const auto& timer) {
-            return timer.second.first == wnd && timer.second.second == nIDEvent;
-        });
-        if (stillSet)
-        {
-            AfxDispatchTimer(*wnd, nIDEvent);
-            AfxPumpMessages();
-        }
-    }
-}
-
 void Win32Host::Impl::Step()
 {
     ::KillTimer(messages, win32host::kStepTimer);
-    if (modalLoops.empty() || busyCalls > 0)
+    if (modalLoops.empty() || ticks.Busy())
         return;
     CPropertySheet& sheet = *modalLoops.back()->sheet;
     Driver* driver = owner.GetDriver();
@@ -349,7 +312,7 @@ void Win32Host::WindowDestroyed(CWnd& wnd)
             ++it;
         }
     }
-    std::erase_if(m_impl->heldTicks, [&wnd](const auto& tick) { return tick.first == &wnd; });
+    m_impl->ticks.DropWindow(&wnd);
     std::erase(m_impl->sheets, &wnd);
     auto it = m_impl->controls.find(&wnd);
     if (it == m_impl->controls.end())
@@ -420,13 +383,13 @@ void Win32Host::SetTimer(CWnd& wnd, UINT_PTR nIDEvent, UINT nElapse)
         m_impl->timers[key] = {&wnd, nIDEvent};
     }
     // Setting a timer again starts its period afresh; a tick held back from before is void.
-    m_impl->DropHeldTick(&wnd, nIDEvent);
+    m_impl->ticks.Drop(&wnd, nIDEvent);
     ::SetTimer(m_impl->messages, key, nElapse, nullptr);
 }
 
 void Win32Host::KillTimer(CWnd& wnd, UINT_PTR nIDEvent)
 {
-    m_impl->DropHeldTick(&wnd, nIDEvent);
+    m_impl->ticks.Drop(&wnd, nIDEvent);
     for (auto it = m_impl->timers.begin(); it != m_impl->timers.end(); ++it)
     {
         if (it->second.first == &wnd && it->second.second == nIDEvent)
@@ -478,7 +441,7 @@ void Win32Host::Wait(DWORD ms)
 void Win32Host::RunBusy(const std::function<void()>& work)
 {
     Impl& impl = *m_impl;
-    ++impl.busyCalls;
+    impl.ticks.BeginBusy();
     HWND sheet = impl.SheetWindow();
     HWND focus = GetFocus();
     const bool disabled = sheet != nullptr && !EnableWindow(sheet, FALSE);
@@ -526,7 +489,7 @@ void Win32Host::RunBusy(const std::function<void()>& work)
         EnableWindow(sheet, TRUE);
     if (focus != nullptr && IsWindow(focus))
         SetFocus(focus);
-    --impl.busyCalls;
+    impl.ticks.EndBusy();
     // The held ticks come after the handler that made the call, and after the messages it
     // posts, as WM_TIMER comes after posted messages.
     PostMessageA(impl.messages, win32host::kRunHeldTicks, 0, 0);
