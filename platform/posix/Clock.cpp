@@ -2,11 +2,11 @@
 #include "platform/Clock.h"
 #include "platform/posix/ClockPace.h"
 #include "platform/posix/ClockTesting.h"
+#include "platform/posix/Pace.h"
 #include "platform/win32.h"
 
 #include <cerrno>
 #include <ctime>
-#include <mutex>
 #include <sched.h>
 #include <thread>
 
@@ -15,24 +15,6 @@ namespace
 constexpr int64_t kNanosecondsPerSecond = 1000000000;
 constexpr int64_t kNanosecondsPerMillisecond = 1000000;
 
-// The program's clock reads programAtChange + (monotonic - realAtChange) x rate: at start-up the
-// monotonic clock itself.
-struct Pace
-{
-    int64_t rate = 1;
-    int64_t realAtChange = 0;
-    int64_t programAtChange = 0;
-};
-
-std::mutex g_paceMutex;
-Pace g_pace;
-
-Pace CurrentPace()
-{
-    std::lock_guard lock(g_paceMutex);
-    return g_pace;
-}
-
 int64_t MonotonicNanoseconds()
 {
     timespec now{};
@@ -40,33 +22,26 @@ int64_t MonotonicNanoseconds()
     return static_cast<int64_t>(now.tv_sec) * kNanosecondsPerSecond + now.tv_nsec;
 }
 
-int64_t ProgramTimeAt(const Pace& pace, int64_t real)
-{
-    return pace.programAtChange + (real - pace.realAtChange) * pace.rate;
-}
+platform::Pace g_pace(MonotonicNanoseconds);
 } // namespace
 
 namespace platform
 {
 ProgramClock::time_point ProgramClock::now() noexcept
 {
-    return time_point(duration(ProgramTimeAt(CurrentPace(), MonotonicNanoseconds())));
+    return time_point(duration(g_pace.ProgramNanoseconds()));
 }
 
 std::chrono::nanoseconds RealDuration(uint64_t milliseconds)
 {
     const auto nanoseconds = static_cast<int64_t>(milliseconds) * kNanosecondsPerMillisecond;
-    return std::chrono::nanoseconds(nanoseconds / CurrentPace().rate);
+    return std::chrono::nanoseconds(nanoseconds / g_pace.Rate());
 }
 } // namespace platform
 
 void SetClockRateForTesting(unsigned rate)
 {
-    std::lock_guard lock(g_paceMutex);
-    const int64_t real = MonotonicNanoseconds();
-    g_pace.programAtChange = ProgramTimeAt(g_pace, real);
-    g_pace.realAtChange = real;
-    g_pace.rate = rate == 0 ? 1 : rate;
+    g_pace.SetRate(rate);
 }
 
 void Sleep(DWORD dwMilliseconds)

@@ -2,32 +2,14 @@
 // waits and time-outs that follow it.
 #include "platform/Clock.h"
 #include "platform/posix/ClockTesting.h"
+#include "platform/posix/Pace.h"
 #include "platform/windows/SystemCalls.h"
 
-#include <mutex>
 
 namespace
 {
 constexpr int64_t kNanosecondsPerSecond = 1000000000;
 constexpr int64_t kNanosecondsPerMillisecond = 1000000;
-
-// The program's clock reads programAtChange + (counter - realAtChange) x rate: at start-up the
-// performance counter itself.
-struct Pace
-{
-    int64_t rate = 1;
-    int64_t realAtChange = 0;
-    int64_t programAtChange = 0;
-};
-
-std::mutex g_paceMutex;
-Pace g_pace;
-
-Pace CurrentPace()
-{
-    std::lock_guard lock(g_paceMutex);
-    return g_pace;
-}
 
 int64_t CounterNanoseconds()
 {
@@ -44,10 +26,7 @@ int64_t CounterNanoseconds()
            ticks % frequency * kNanosecondsPerSecond / frequency;
 }
 
-int64_t ProgramTimeAt(const Pace& pace, int64_t real)
-{
-    return pace.programAtChange + (real - pace.realAtChange) * pace.rate;
-}
+platform::Pace g_pace(CounterNanoseconds);
 
 // `milliseconds` of the program's clock in real ones, rounded up: a time-out that was not zero
 // never becomes zero, which would change its meaning.
@@ -63,7 +42,7 @@ namespace platform
 {
 ProgramClock::time_point ProgramClock::now() noexcept
 {
-    return time_point(duration(ProgramTimeAt(CurrentPace(), CounterNanoseconds())));
+    return time_point(duration(g_pace.ProgramNanoseconds()));
 }
 
 void WINAPI ProgramSleep(DWORD dwMilliseconds)
@@ -73,7 +52,7 @@ void WINAPI ProgramSleep(DWORD dwMilliseconds)
         Sleep(dwMilliseconds);
         return;
     }
-    Sleep(RealMilliseconds(dwMilliseconds, CurrentPace().rate));
+    Sleep(RealMilliseconds(dwMilliseconds, g_pace.Rate()));
 }
 
 // Seconds of the program's clock plus one: the value is never 0 (the serial layer reads 0 as
@@ -94,7 +73,7 @@ BOOL WINAPI ProgramSetCommTimeouts(HANDLE hFile, LPCOMMTIMEOUTS lpCommTimeouts)
 {
     if (lpCommTimeouts == nullptr)
         return SetCommTimeouts(hFile, lpCommTimeouts);
-    const int64_t rate = CurrentPace().rate;
+    const int64_t rate = g_pace.Rate();
     COMMTIMEOUTS paced = *lpCommTimeouts;
     paced.ReadIntervalTimeout = RealMilliseconds(paced.ReadIntervalTimeout, rate);
     paced.ReadTotalTimeoutMultiplier = RealMilliseconds(paced.ReadTotalTimeoutMultiplier, rate);
@@ -107,9 +86,5 @@ BOOL WINAPI ProgramSetCommTimeouts(HANDLE hFile, LPCOMMTIMEOUTS lpCommTimeouts)
 
 void SetClockRateForTesting(unsigned rate)
 {
-    std::lock_guard lock(g_paceMutex);
-    const int64_t real = CounterNanoseconds();
-    g_pace.programAtChange = ProgramTimeAt(g_pace, real);
-    g_pace.realAtChange = real;
-    g_pace.rate = rate == 0 ? 1 : rate;
+    g_pace.SetRate(rate);
 }

@@ -1,0 +1,39 @@
+// The pace of the program's clock (platform/Clock.h), shared by the POSIX and the Windows clock,
+// which read the system's monotonic time each their own way. Private to the platform library.
+//
+// The program's clock reads programAtChange + (real - realAtChange) x rate: at start-up the
+// system's monotonic time itself. A change of rate goes on from where the clock stands, so it
+// never jumps or goes back. Safe to use from any thread.
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+
+namespace platform
+{
+class Pace
+{
+public:
+    // `realNanoseconds` reads the system's monotonic time.
+    constexpr explicit Pace(int64_t (*realNanoseconds)()) : m_realNanoseconds(realNanoseconds) {}
+
+    // The program's clock, in nanoseconds.
+    int64_t ProgramNanoseconds() const;
+    // How many times as fast as real time the program's clock runs (1 at start-up).
+    int64_t Rate() const;
+    // 0 counts as 1.
+    void SetRate(unsigned rate);
+
+private:
+    int64_t ProgramAt(int64_t real) const
+    {
+        return m_programAtChange + (real - m_realAtChange) * m_rate;
+    }
+
+    int64_t (*const m_realNanoseconds)();
+    mutable std::mutex m_mutex;
+    int64_t m_rate = 1;
+    int64_t m_realAtChange = 0;
+    int64_t m_programAtChange = 0;
+};
+} // namespace platform
