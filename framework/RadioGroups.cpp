@@ -1,5 +1,7 @@
 #include "framework/RadioGroups.h"
 
+#include "framework/ControlStyles.h"
+
 #include "framework/WindowState.h"
 
 namespace afx
@@ -10,8 +12,7 @@ bool IsRadioButton(const WindowState* ws)
     {
         return false;
     }
-    DWORD type = ws->style & BS_TYPEMASK;
-    return type == BS_AUTORADIOBUTTON || type == BS_RADIOBUTTON;
+    return IsRadioStyle(ws->style);
 }
 
 std::vector<WindowState*> RadioGroup(WindowState* ws, bool startsAtWs)

@@ -1,5 +1,7 @@
 #include "framework/headless/Wording.h"
 
+#include "framework/ControlStyles.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -9,11 +11,6 @@
 
 namespace
 {
-UINT ButtonType(const CWnd& wnd)
-{
-    return wnd.GetStyle() & BS_TYPEMASK;
-}
-
 std::string RowText(const CListCtrl& list, int row)
 {
     std::string text;
@@ -41,7 +38,7 @@ std::string ControlKindName(const CWnd& wnd)
         {
             return "radio";
         }
-        return ButtonType(wnd) == BS_GROUPBOX ? "groupbox" : "pushbutton";
+        return IsGroupBoxStyle(wnd.GetStyle()) ? "groupbox" : "pushbutton";
     case WindowKind::Edit:
         return "edit";
     case WindowKind::ComboBox:
@@ -62,14 +59,12 @@ std::string ControlKindName(const CWnd& wnd)
 
 bool IsCheckBox(const CWnd& wnd)
 {
-    return wnd.GetKind() == WindowKind::Button &&
-           (ButtonType(wnd) == BS_CHECKBOX || ButtonType(wnd) == BS_AUTOCHECKBOX);
+    return wnd.GetKind() == WindowKind::Button && IsCheckBoxStyle(wnd.GetStyle());
 }
 
 bool IsRadio(const CWnd& wnd)
 {
-    return wnd.GetKind() == WindowKind::Button &&
-           (ButtonType(wnd) == BS_RADIOBUTTON || ButtonType(wnd) == BS_AUTORADIOBUTTON);
+    return wnd.GetKind() == WindowKind::Button && IsRadioStyle(wnd.GetStyle());
 }
 
 bool IsItemList(const CWnd& wnd)

@@ -1,8 +1,8 @@
 #include "framework/qt/ButtonMirrors.h"
 
+#include "framework/ControlStyles.h"
 #include "framework/Controls.h"
 #include "framework/PropertySheet.h"
-#include "framework/qt/ControlStyles.h"
 #include "framework/qt/QtHostImpl.h"
 #include "framework/qt/QtText.h"
 #include "framework/qt/SheetMirrors.h"

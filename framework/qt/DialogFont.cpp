@@ -1,6 +1,6 @@
 #include "framework/qt/DialogFont.h"
 
-#include "framework/qt/ControlStyles.h"
+#include "framework/ControlStyles.h"
 #include "framework/qt/QtText.h"
 
 #include <QFont>

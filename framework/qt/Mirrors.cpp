@@ -1,7 +1,7 @@
 // The mirror base and the table of mirror kinds.
 #include "framework/qt/Mirror.h"
 
-#include "framework/qt/ControlStyles.h"
+#include "framework/ControlStyles.h"
 #include "framework/qt/QtHostImpl.h"
 #include "framework/qt/SheetMirrors.h"
 

@@ -1,5 +1,5 @@
 // Statics (text, picture, etched line) and group boxes: controls the user cannot act on.
-#include "framework/qt/ControlStyles.h"
+#include "framework/ControlStyles.h"
 #include "framework/qt/Mirror.h"
 #include "framework/qt/QtHostImpl.h"
 #include "framework/qt/QtText.h"

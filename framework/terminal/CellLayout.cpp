@@ -1,5 +1,7 @@
 #include "framework/terminal/CellLayout.h"
 
+#include "framework/ControlStyles.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -7,7 +9,6 @@ namespace termhost
 {
 namespace
 {
-constexpr DWORD kStaticTypeMask = 0x1F;
 // A drop-down list's template height is that of its opened list; closed it is one field high.
 constexpr int kFieldUnits = 12;
 // Cells a check box's or radio button's mark takes before its text ("[ ] ").
@@ -167,15 +168,14 @@ CellShape ShapeOf(ControlClass controlClass, DWORD style)
     switch (controlClass)
     {
     case ControlClass::Static: {
-        const DWORD type = style & kStaticTypeMask;
-        if (type == SS_BITMAP || type == SS_ICON)
+        if (IsPictureStyle(style))
         {
             return CellShape::None;
         }
-        return type == SS_ETCHEDHORZ ? CellShape::Line : CellShape::Text;
+        return IsEtchedLineStyle(style) ? CellShape::Line : CellShape::Text;
     }
     case ControlClass::Button:
-        switch (style & BS_TYPEMASK)
+        switch (ButtonType(style))
         {
         case BS_GROUPBOX:
             return CellShape::Frame;

@@ -1,6 +1,7 @@
 // The mirror base and the table of mirror kinds.
 #include "framework/terminal/Mirror.h"
 
+#include "framework/ControlStyles.h"
 #include "framework/terminal/SheetMirrors.h"
 #include "framework/terminal/TerminalHostImpl.h"
 
@@ -8,7 +9,6 @@ namespace termhost
 {
 namespace
 {
-constexpr DWORD kStaticTypeMask = 0x1F;
 
 struct MirrorKind
 {
@@ -22,41 +22,16 @@ bool AnyStyle(DWORD)
     return true;
 }
 
-bool IsPicture(DWORD style)
-{
-    return (style & kStaticTypeMask) == SS_BITMAP || (style & kStaticTypeMask) == SS_ICON;
-}
-
-bool IsEtchedLine(DWORD style)
-{
-    return (style & kStaticTypeMask) == SS_ETCHEDHORZ;
-}
-
-bool IsGroupBox(DWORD style)
-{
-    return (style & BS_TYPEMASK) == BS_GROUPBOX;
-}
-
-bool IsCheckBox(DWORD style)
-{
-    return (style & BS_TYPEMASK) == BS_CHECKBOX || (style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
-}
-
-bool IsRadio(DWORD style)
-{
-    return (style & BS_TYPEMASK) == BS_RADIOBUTTON || (style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-}
-
 // In order: the first row that matches makes the mirror.
 constexpr MirrorKind kMirrorKinds[] = {
     {WindowKind::Sheet, AnyStyle, MakeSheetMirror},
     {WindowKind::Page, AnyStyle, MakePageMirror},
-    {WindowKind::Static, IsEtchedLine, MakeLineMirror},
-    {WindowKind::Static, IsPicture, MakePictureMirror},
+    {WindowKind::Static, IsEtchedLineStyle, MakeLineMirror},
+    {WindowKind::Static, IsPictureStyle, MakePictureMirror},
     {WindowKind::Static, AnyStyle, MakeTextMirror},
-    {WindowKind::Button, IsGroupBox, MakeGroupBoxMirror},
-    {WindowKind::Button, IsCheckBox, MakeCheckBoxMirror},
-    {WindowKind::Button, IsRadio, MakeRadioMirror},
+    {WindowKind::Button, IsGroupBoxStyle, MakeGroupBoxMirror},
+    {WindowKind::Button, IsCheckBoxStyle, MakeCheckBoxMirror},
+    {WindowKind::Button, IsRadioStyle, MakeRadioMirror},
     {WindowKind::Button, AnyStyle, MakePushButtonMirror},
     {WindowKind::Edit, AnyStyle, MakeEditMirror},
     {WindowKind::ComboBox, AnyStyle, MakeComboMirror},

@@ -1,6 +1,7 @@
 // The control base and the table of control kinds.
 #include "framework/win32/Control.h"
 
+#include "framework/ControlStyles.h"
 #include "framework/win32/HostImpl.h"
 
 namespace win32host
@@ -19,44 +20,16 @@ bool AnyStyle(DWORD)
     return true;
 }
 
-bool IsPicture(DWORD style)
-{
-    const DWORD type = style & SS_TYPEMASK;
-    return type == SS_BITMAP || type == SS_ICON;
-}
-
-bool IsEtchedLine(DWORD style)
-{
-    return (style & SS_TYPEMASK) == SS_ETCHEDHORZ;
-}
-
-bool IsGroupBox(DWORD style)
-{
-    return (style & BS_TYPEMASK) == BS_GROUPBOX;
-}
-
-bool IsCheckBox(DWORD style)
-{
-    const DWORD type = style & BS_TYPEMASK;
-    return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX;
-}
-
-bool IsRadio(DWORD style)
-{
-    const DWORD type = style & BS_TYPEMASK;
-    return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
-}
-
 // In order: the first row that matches makes the control.
 constexpr ControlKind kControlKinds[] = {
     {WindowKind::Sheet, AnyStyle, MakeSheetControl},
     {WindowKind::Page, AnyStyle, MakePageControl},
-    {WindowKind::Static, IsEtchedLine, MakeLineControl},
-    {WindowKind::Static, IsPicture, MakePictureControl},
+    {WindowKind::Static, IsEtchedLineStyle, MakeLineControl},
+    {WindowKind::Static, IsPictureStyle, MakePictureControl},
     {WindowKind::Static, AnyStyle, MakeTextControl},
-    {WindowKind::Button, IsGroupBox, MakeGroupBoxControl},
-    {WindowKind::Button, IsCheckBox, MakeCheckBoxControl},
-    {WindowKind::Button, IsRadio, MakeRadioControl},
+    {WindowKind::Button, IsGroupBoxStyle, MakeGroupBoxControl},
+    {WindowKind::Button, IsCheckBoxStyle, MakeCheckBoxControl},
+    {WindowKind::Button, IsRadioStyle, MakeRadioControl},
     {WindowKind::Button, AnyStyle, MakePushButtonControl},
     {WindowKind::Edit, AnyStyle, MakeEditControl},
     {WindowKind::ComboBox, AnyStyle, MakeComboControl},

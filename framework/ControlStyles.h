@@ -1,12 +1,11 @@
-// What a control is, read from its style bits: the mirrors choose their widget by it and the
-// dialog font measures the room a control's text needs by it.
+// What a button or static control is, read from its style bits: the hosts choose a control's
+// widget by it, the Qt host's dialog font measures the room its text needs by it, and radio
+// groups are found by it.
 #pragma once
 
 #include "platform/win32.h"
 
-namespace qthost
-{
-// Static styles (SS_TYPEMASK part).
+// Static styles (the SS_TYPEMASK part).
 inline constexpr DWORD kStaticTypeMask = 0x1F;
 
 inline DWORD StaticType(DWORD style)
@@ -53,4 +52,3 @@ inline bool IsPushStyle(DWORD style)
 {
     return ButtonType(style) == BS_PUSHBUTTON || ButtonType(style) == BS_DEFPUSHBUTTON;
 }
-} // namespace qthost
