@@ -22,26 +22,32 @@ int64_t MonotonicNanoseconds()
     return static_cast<int64_t>(now.tv_sec) * kNanosecondsPerSecond + now.tv_nsec;
 }
 
-platform::Pace g_pace(MonotonicNanoseconds);
+// Made on first use, as static objects may read the clock, and never destroyed: workers may
+// read it while the program ends.
+platform::Pace& ThePace()
+{
+    static platform::Pace& pace = *new platform::Pace(MonotonicNanoseconds);
+    return pace;
+}
 } // namespace
 
 namespace platform
 {
 ProgramClock::time_point ProgramClock::now() noexcept
 {
-    return time_point(duration(g_pace.ProgramNanoseconds()));
+    return time_point(duration(ThePace().ProgramNanoseconds()));
 }
 
 std::chrono::nanoseconds RealDuration(uint64_t milliseconds)
 {
     const auto nanoseconds = static_cast<int64_t>(milliseconds) * kNanosecondsPerMillisecond;
-    return std::chrono::nanoseconds(nanoseconds / g_pace.Rate());
+    return std::chrono::nanoseconds(nanoseconds / ThePace().Rate());
 }
 } // namespace platform
 
 void SetClockRateForTesting(unsigned rate)
 {
-    g_pace.SetRate(rate);
+    ThePace().SetRate(rate);
 }
 
 void Sleep(DWORD dwMilliseconds)

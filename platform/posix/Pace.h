@@ -15,7 +15,7 @@ class Pace
 {
 public:
     // `realNanoseconds` reads the system's monotonic time.
-    constexpr explicit Pace(int64_t (*realNanoseconds)()) : m_realNanoseconds(realNanoseconds) {}
+    explicit Pace(int64_t (*realNanoseconds)()) : m_realNanoseconds(realNanoseconds) {}
 
     // The program's clock, in nanoseconds.
     int64_t ProgramNanoseconds() const;

@@ -5,7 +5,6 @@
 #include "platform/posix/Pace.h"
 #include "platform/windows/SystemCalls.h"
 
-
 namespace
 {
 constexpr int64_t kNanosecondsPerSecond = 1000000000;
@@ -26,7 +25,13 @@ int64_t CounterNanoseconds()
            ticks % frequency * kNanosecondsPerSecond / frequency;
 }
 
-platform::Pace g_pace(CounterNanoseconds);
+// Made on first use, as static objects may read the clock, and never destroyed: workers may
+// read it while the program ends.
+platform::Pace& ThePace()
+{
+    static platform::Pace& pace = *new platform::Pace(CounterNanoseconds);
+    return pace;
+}
 
 // `milliseconds` of the program's clock in real ones, rounded up: a time-out that was not zero
 // never becomes zero, which would change its meaning.
@@ -42,7 +47,7 @@ namespace platform
 {
 ProgramClock::time_point ProgramClock::now() noexcept
 {
-    return time_point(duration(g_pace.ProgramNanoseconds()));
+    return time_point(duration(ThePace().ProgramNanoseconds()));
 }
 
 void WINAPI ProgramSleep(DWORD dwMilliseconds)
@@ -52,7 +57,7 @@ void WINAPI ProgramSleep(DWORD dwMilliseconds)
         Sleep(dwMilliseconds);
         return;
     }
-    Sleep(RealMilliseconds(dwMilliseconds, g_pace.Rate()));
+    Sleep(RealMilliseconds(dwMilliseconds, ThePace().Rate()));
 }
 
 // Seconds of the program's clock plus one: the value is never 0 (the serial layer reads 0 as
@@ -73,7 +78,7 @@ BOOL WINAPI ProgramSetCommTimeouts(HANDLE hFile, LPCOMMTIMEOUTS lpCommTimeouts)
 {
     if (lpCommTimeouts == nullptr)
         return SetCommTimeouts(hFile, lpCommTimeouts);
-    const int64_t rate = g_pace.Rate();
+    const int64_t rate = ThePace().Rate();
     COMMTIMEOUTS paced = *lpCommTimeouts;
     paced.ReadIntervalTimeout = RealMilliseconds(paced.ReadIntervalTimeout, rate);
     paced.ReadTotalTimeoutMultiplier = RealMilliseconds(paced.ReadTotalTimeoutMultiplier, rate);
@@ -86,5 +91,5 @@ BOOL WINAPI ProgramSetCommTimeouts(HANDLE hFile, LPCOMMTIMEOUTS lpCommTimeouts)
 
 void SetClockRateForTesting(unsigned rate)
 {
-    g_pace.SetRate(rate);
+    ThePace().SetRate(rate);
 }
