@@ -50,4 +50,4 @@ add_custom_command(OUTPUT ${installer_file}
     COMMENT "Building the installer quoran-wizard-${PROJECT_VERSION}-setup.exe")
 
 add_custom_target(windows_packages ALL DEPENDS ${zip_file} ${installer_file})
-set(QUORAN_WINDOWS_INSTALLER ${installer_file} CACHE INTERNAL "")
+set(QUORAN_WINDOWS_INSTALLER ${installer_file})
