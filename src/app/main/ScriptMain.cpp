@@ -30,7 +30,7 @@ const char kUsage[] =
     "usage: quoran-wizard-script [--qt | --clock-rate N] [FILE]\n"
     "       quoran-wizard-script --help | --version\n"
     "Runs the wizard driven by the script in FILE (standard input when FILE is missing or\n"
-    "\"-\"); --qt shows it on the Qt host. For tests, --clock-rate N runs the program's clock\n"
+    "\"-\"); --qt shows it in a window. For tests, --clock-rate N runs the program's clock\n"
     "N times as fast (pauses, time-outs, timers and waits last 1/N of their time).\n"
     "The log, log.txt, is written in the working folder; an installed program keeps it in\n"
     "$XDG_STATE_HOME/quoran-wizard/ (~/.local/state/quoran-wizard/).\n"
