@@ -11,6 +11,9 @@
 #                artwork exporter and tasim, which the Windows tests talk to under Wine)
 #   make install installs into PREFIX (default /usr/local; DESTDIR honoured), programs stripped
 JOBS ?= $(shell nproc)
+# Tests spend most of their time waiting (on pseudo-terminals, tmux, Wine, their clocks), so
+# twice as many run at once as there are cores.
+TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 CMAKE_FLAGS ?=
 
 PREFIX ?= /usr/local
@@ -33,19 +36,19 @@ build: bootstrap
 check: check-normal check-asan check-tsan check-windows
 
 check-normal: build
-	ctest --test-dir build --output-on-failure -j $(JOBS)
+	ctest --test-dir build --output-on-failure -j $(TEST_JOBS)
 
 check-asan: bootstrap
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORAN_SANITIZE=address,undefined $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-asan -j $(JOBS) $(QUIET_MAKE)
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 		UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --test-dir build-asan --output-on-failure -LE realtime -j $(JOBS)
+		ctest --test-dir build-asan --output-on-failure -LE realtime -j $(TEST_JOBS)
 
 check-tsan: bootstrap
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DQUORAN_SANITIZE=thread $(CMAKE_FLAGS) >/dev/null
 	cmake --build build-tsan -j $(JOBS) --target thread_tests $(QUIET_MAKE)
-	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -L thread -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -L thread -j $(TEST_JOBS)
 
 windows-tools: bootstrap
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
@@ -61,7 +64,7 @@ windows: windows-tools
 # Under Wine, in a Wine prefix made afresh for the run (scripts/wine-run).
 check-windows: windows
 	rm -rf build-windows/wine build-windows/wine.lock
-	ctest --test-dir build-windows --output-on-failure -j $(JOBS)
+	ctest --test-dir build-windows --output-on-failure -j $(TEST_JOBS)
 
 demo: build
 	@scripts/demo

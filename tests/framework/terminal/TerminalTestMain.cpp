@@ -24,8 +24,9 @@ class ErrorReport : public testing::EmptyTestEventListener
     }
     void OnTestEnd(const testing::TestInfo& test) override
     {
-        std::fprintf(stderr, "[%s] %s.%s\n", test.result()->Passed() ? "  OK  " : "FAILED",
-                     test.test_suite_name(), test.name());
+        std::fprintf(stderr, "[%s] %s.%s (%lld ms)\n",
+                     test.result()->Passed() ? "  OK  " : "FAILED", test.test_suite_name(),
+                     test.name(), static_cast<long long>(test.result()->elapsed_time()));
     }
 };
 } // namespace
