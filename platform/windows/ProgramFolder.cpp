@@ -1,12 +1,15 @@
 #include "platform/windows/ProgramFolder.h"
 
 #include "platform/ProgramFiles.h"
+#include "platform/posix/ModuleFileTesting.h"
 
 #include "platform/windows/SystemCalls.h"
 
 #include <shlobj.h>
 
 #include <cstring>
+#include <mutex>
+#include <optional>
 #include <vector>
 
 namespace
@@ -57,6 +60,31 @@ std::string FolderOf(const std::string& path)
     return separator == std::string::npos ? std::string() : path.substr(0, separator);
 }
 
+struct FolderForTesting
+{
+    std::mutex mutex;
+    std::optional<std::string> folder; // guarded by the mutex
+};
+
+FolderForTesting& TheFolderForTesting()
+{
+    // Never destroyed: a worker thread may still ask for the path while the process ends.
+    static FolderForTesting* const forTesting = new FolderForTesting;
+    return *forTesting;
+}
+
+// The folder a test set, else ProgramFolder's answer.
+std::string ModuleFolder()
+{
+    {
+        FolderForTesting& forTesting = TheFolderForTesting();
+        std::lock_guard lock(forTesting.mutex);
+        if (forTesting.folder)
+            return *forTesting.folder;
+    }
+    return platform::ProgramFolder();
+}
+
 std::string AppDataFolder()
 {
     char path[MAX_PATH] = {};
@@ -99,7 +127,7 @@ DWORD WINAPI ProgramGetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD 
     if (hModule != nullptr)
         return GetModuleFileNameA(hModule, lpFilename, nSize);
     const std::string executable = ExecutablePath();
-    const std::string& folder = ProgramFolder();
+    const std::string folder = ModuleFolder();
     if (executable.empty() || folder.empty())
         return GetModuleFileNameA(hModule, lpFilename, nSize);
     const std::string path = folder + executable.substr(executable.find_last_of("\\/"));
@@ -120,6 +148,16 @@ DWORD WINAPI ProgramGetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD 
     return static_cast<DWORD>(path.size());
 }
 } // namespace platform
+
+void SetModuleFolderForTesting(const char* folder)
+{
+    FolderForTesting& forTesting = TheFolderForTesting();
+    std::lock_guard lock(forTesting.mutex);
+    if (folder != nullptr)
+        forTesting.folder = folder;
+    else
+        forTesting.folder.reset();
+}
 
 // A user's folder that cannot be made leaves the executable's folder in use, where saves fail
 // with the system's reason as they always have: nothing more to say here.

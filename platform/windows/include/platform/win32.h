@@ -12,7 +12,8 @@
 //     Sleep, _ftime, SetCommTimeouts  follow the program's clock (platform/Clock.h), so that a
 //                                     test can run it faster (platform/posix/ClockTesting.h);
 //     GetModuleFileNameA              answers for an installed program with the user's folder
-//                                     (platform/windows/ProgramFolder.h);
+//                                     (platform/windows/ProgramFolder.h), or with a test's
+//                                     (platform/posix/ModuleFileTesting.h);
 //     WritePrivateProfileStringA      collects a thread's writes while a platform::ProfileBatch
 //                                     is open, and replaces the file whole under its lock;
 //     CreateFileA                     tells the port failure trace (platform/PortAccess.h) why a
