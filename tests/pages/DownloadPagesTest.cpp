@@ -2,15 +2,15 @@
 #include "src/download/Download.h"
 #include "src/identify/DeviceTable.h"
 #include "tests/support/PortHolder.h"
-#include "tests/support/WizardTest.h"
+#include "tests/support/WizardAdapters.h"
 #include "tests/support/WorkedExample.h"
 
-using wizard_testing::WizardTest;
+using wizard_testing::AdapterWizardTest;
 
 namespace
 {
 // The load page, the configuring page and the three outcome pages.
-class DownloadPages : public WizardTest
+class DownloadPages : public AdapterWizardTest
 {
 protected:
     // The configuration of the worked packing example: model 3, defaults, two MSNs, the European

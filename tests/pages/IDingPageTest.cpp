@@ -1,11 +1,11 @@
 #include "src/identify/DeviceTable.h"
 #include "tests/support/PortHolder.h"
-#include "tests/support/WizardTest.h"
+#include "tests/support/WizardAdapters.h"
 
 #include <algorithm>
 #include <optional>
 
-using wizard_testing::WizardTest;
+using wizard_testing::AdapterWizardTest;
 
 namespace
 {
@@ -16,7 +16,7 @@ const int kPotsAndBandwidthControls[] = {
     IDC_BOD_LOW_THRESHOLD,     IDC_BOD_LOW_THROUGHPUT, IDC_CALL_BUMPING};
 
 // The search page, reached as the user reaches it: "Yes" on the welcome page.
-class IDingPage : public WizardTest
+class IDingPage : public AdapterWizardTest
 {
 protected:
     CIDingPage& page = sheet.m_idingPage;

@@ -1,14 +1,16 @@
 #include "tests/pages/NetworkPagesTest.h"
+#include "tests/support/WizardAdapters.h"
 
 #include <algorithm>
 
 using wizard_testing::NetworkPagesTest;
+using wizard_testing::WithAdapters;
 
 namespace
 {
 // Whole custom runs from the welcome page to the success page against a simulated adapter,
 // with the numbers of each scheme typed on the way.
-class NetworkWholeRun : public NetworkPagesTest
+class NetworkWholeRun : public WithAdapters<NetworkPagesTest>
 {
 protected:
     // Presses Next until the page of class `pageClass` is current (each step must move on).

@@ -1,4 +1,4 @@
-#include "tests/support/WizardTest.h"
+#include "tests/support/WizardAdapters.h"
 
 #include "src/identify/devid.h"
 #include "tests/support/PortHolder.h"
@@ -6,13 +6,13 @@
 #include <functional>
 #include <thread>
 
-using wizard_testing::WizardTest;
+using wizard_testing::AdapterWizardTest;
 
 namespace
 {
 constexpr const char* kInvalidDevice = "Error invalid device.";
 
-class PortPage : public WizardTest
+class PortPage : public AdapterWizardTest
 {
 protected:
     int SelectedPort() const

@@ -3,6 +3,7 @@
 // that the routes are known for.
 #include "tests/pages/NetworkPagesTest.h"
 #include "tests/support/PageList.h"
+#include "tests/support/WizardAdapters.h"
 
 #include <algorithm>
 #include <cctype>
@@ -11,8 +12,9 @@
 #include <sstream>
 #include <string>
 
+using wizard_testing::AdapterWizardTest;
 using wizard_testing::NetworkPagesTest;
-using wizard_testing::WizardTest;
+using wizard_testing::WithAdapters;
 
 namespace
 {
@@ -245,7 +247,7 @@ std::string RowName(const testing::TestParamInfo<Route>& info)
     return name;
 }
 
-class RouteTable : public NetworkPagesTest, public testing::WithParamInterface<Route>
+class RouteTable : public WithAdapters<NetworkPagesTest>, public testing::WithParamInterface<Route>
 {
 protected:
     // The pages whose rows talk to the adapter: identification, and the download that the load
@@ -380,7 +382,7 @@ TEST_P(RouteTable, ShowsThePagesButtons_AndLeadsWhereTheConditionsSay)
 INSTANTIATE_TEST_SUITE_P(Routes, RouteTable, testing::ValuesIn(kRoutes), RowName);
 
 // The walks through several pages that the routes are known for, each from a real start.
-class RouteWalks : public WizardTest
+class RouteWalks : public AdapterWizardTest
 {
 protected:
     // The wizard from its first page, on an adapter of this preset on COM1, with this profile.

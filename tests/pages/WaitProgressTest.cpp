@@ -2,15 +2,15 @@
 // clock makes certain: the search counts the ports whose workers have ended, the download the
 // lines the adapter has acknowledged; the progress goes once the wait is over.
 #include "src/download/Download.h"
-#include "tests/support/WizardTest.h"
+#include "tests/support/WizardAdapters.h"
 
 #include <functional>
 
-using wizard_testing::WizardTest;
+using wizard_testing::AdapterWizardTest;
 
 namespace
 {
-class WaitProgress : public WizardTest
+class WaitProgress : public AdapterWizardTest
 {
 protected:
     struct Point

@@ -1,10 +1,10 @@
-#include "tests/support/WizardTest.h"
+#include "tests/support/WizardAdapters.h"
 
-using wizard_testing::WizardTest;
+using wizard_testing::AdapterWizardTest;
 
 namespace
 {
-class WizardFixture : public WizardTest
+class WizardFixture : public AdapterWizardTest
 {
 };
 

@@ -1,7 +1,7 @@
 // What the page suites share: the wizard's sheet on the headless host's virtual clock, run in a
 // temporary folder of its own. The folder stands for the executable's folder (quoran.ini and
-// dosdevices/ live there) and is the working directory (log.txt); COM ports are simulated
-// adapters or bare pseudo-terminals linked as dosdevices/comN.
+// dosdevices/ live there) and is the working directory (log.txt). Nothing here needs Linux: the
+// COM ports of simulated adapters come with WithAdapters (tests/support/WizardAdapters.h).
 //
 // Worker threads (search, download) work on real ports while the page timers run on the virtual
 // clock: WaitForWorkers lets the workers end, then AdvanceTime moves the pages on. The workers'
@@ -14,13 +14,11 @@
 #include "framework/headless/Wording.h"
 #include "platform/posix/ClockTesting.h"
 #include "platform/posix/ModuleFileTesting.h"
-#include "sim/Adapter.h"
 #include "src/app/CfgApp.h"
 #include "src/app/CfgSheet.h"
 #include "src/commands/CfgParam.h"
 #include "src/profile/ProfileFile.h"
 #include "src/serial/log.h"
-#include "tests/support/PseudoTerminal.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/TestHost.h"
 
@@ -50,7 +48,7 @@ protected:
     {
         SetClockRateForTesting(kClockRate);
         std::filesystem::create_directory(m_folder.Path() / "dosdevices");
-        SetModuleFolderForTesting(m_folder.Path().c_str());
+        SetModuleFolderForTesting(m_folder.Path().string().c_str());
         ResetProgramState();
         theApp.m_bLogEnabled = TRUE;
         log_Open();
@@ -59,17 +57,18 @@ protected:
 
     ~WizardTest() override
     {
-        if (sheet.GetSafeHwnd() != nullptr)
-            sheet.DestroyWindow();
-        // Closing the lines ends every worker's exchange at once; then nothing writes into the
-        // records any more and they may go.
-        m_adapters.clear();
-        m_silentPorts.clear();
+        DestroySheet();
         WaitForWorkers(15000);
         log_Close();
         ResetProgramState();
         SetClockRateForTesting(1);
         SetModuleFolderForTesting(nullptr);
+    }
+
+    void DestroySheet()
+    {
+        if (sheet.GetSafeHwnd() != nullptr)
+            sheet.DestroyWindow();
     }
 
     const std::filesystem::path& Folder() const { return m_folder.Path(); }
@@ -81,28 +80,6 @@ protected:
     std::string ReadProfile() const { return testing_support::ReadFile(ProfilePath()); }
     // What the log holds so far (its lines are flushed as they are written).
     std::string ReadLog() const { return testing_support::ReadFile(m_folder.File("log.txt")); }
-
-    // A simulated adapter of the preset `model` (a tasim model name) on COM`number`.
-    sim::Adapter& AttachAdapter(int number, const std::string& model,
-                                const sim::Faults& faults = {})
-    {
-        sim::Options options;
-        options.model = model;
-        options.faults = faults;
-        options.clockRate = kClockRate;
-        std::unique_ptr<sim::Adapter> adapter = sim::Adapter::Start(options);
-        if (adapter == nullptr || !adapter->LinkAs(PortLink(number)))
-            throw std::runtime_error("no simulated adapter " + model);
-        m_adapters.push_back(std::move(adapter));
-        return *m_adapters.back();
-    }
-
-    // A port that opens and never answers, on COM`number`.
-    void AttachSilentPort(int number)
-    {
-        m_silentPorts.push_back(std::make_unique<testing_support::PseudoTerminal>());
-        std::filesystem::create_symlink(m_silentPorts.back()->SlavePath(), PortLink(number));
-    }
 
     // Makes the adapter being configured the one of these codes on COM`port`, as taking it on
     // the search page does, and builds the catalogue for the sheet (bound to this folder's
@@ -279,7 +256,5 @@ private:
 
     testing_support::TempFolder m_folder;
     testing_support::WorkingDirectory m_inFolder{m_folder.Path()};
-    std::vector<std::unique_ptr<sim::Adapter>> m_adapters;
-    std::vector<std::unique_ptr<testing_support::PseudoTerminal>> m_silentPorts;
 };
 } // namespace wizard_testing
