@@ -206,7 +206,7 @@ TEST_F(SaveCfgPage, SaveFailureIsShownAndThePageStays_WhenTheProfileCannotBeWrit
     StartHolding("Office", true);
     const std::string before = ReadProfile();
     ASSERT_TRUE(wizard.Type(IDC_CONFIG_NAME, "Office2"));
-    for (ReadOnlyProfile::Part part : {ReadOnlyProfile::Part::File, ReadOnlyProfile::Part::Folder})
+    for (ReadOnlyProfile::Part part : ReadOnlyProfile::kParts)
     {
         ReadOnlyProfile readOnly(std::filesystem::path(ProfilePath()), part);
         host.QueueAnswer(IDOK);
@@ -217,7 +217,7 @@ TEST_F(SaveCfgPage, SaveFailureIsShownAndThePageStays_WhenTheProfileCannotBeWrit
         EXPECT_EQ(CurrentName(), "Office");
     }
     EXPECT_EQ(ReadProfile(), before);
-    EXPECT_EQ(host.MessageBoxes().size(), 2u);
+    EXPECT_EQ(host.MessageBoxes().size(), std::size(ReadOnlyProfile::kParts));
 
     // Writable again: the same name is saved.
     ASSERT_TRUE(wizard.Next());

@@ -542,7 +542,7 @@ TEST_F(SetupTypePage,
     WriteProfile(profile);
     StartOn(Page(), 3, 13);
     ASSERT_TRUE(wizard.SelectText(IDC_CONFIG_LIST, "Beta"));
-    for (ReadOnlyProfile::Part part : {ReadOnlyProfile::Part::File, ReadOnlyProfile::Part::Folder})
+    for (ReadOnlyProfile::Part part : ReadOnlyProfile::kParts)
     {
         ReadOnlyProfile readOnly(ProfilePath(), part);
         host.QueueAnswer(IDYES);
