@@ -12,19 +12,23 @@ endforeach()
 # The folders of tests/ whose suites run here; tests/windows adds the rest.
 function(quoran_windows_folders out)
     set(${out} support layers framework framework/headless framework/win32 res profile commands
-        identify app windows PARENT_SCOPE)
+        identify pages app windows PARENT_SCOPE)
 endfunction()
 
 # Files of those suites that need Linux: a child process by fork, pseudo-terminals or the
 # simulated adapter in the test's own process. Their cases run in the Linux build only.
 set(QUORAN_LINUX_ONLY_TESTS CatalogueTest.cpp ConfigExchangeTest.cpp IdentifyTest.cpp
-    SendCommandTest.cpp)
+    SendCommandTest.cpp
+    DownloadPagesTest.cpp IDingPageTest.cpp NetworkWholeRunTest.cpp PortPageTest.cpp
+    RouteTableTest.cpp WaitProgressTest.cpp WizardFixtureTest.cpp)
 
 # Cases that hold the Linux build to its own rules, where Windows answers otherwise: a path
-# whose folders end with '/', and a damaged profile (a NUL byte inside a section's name), which
-# the system reads its own way.
+# whose folders end with '/', a damaged profile (a NUL byte inside a section's name), which
+# the system reads its own way, and a profile's text after a save, whose lines the system's
+# profile functions end with "\r\n".
 set(QUORAN_LINUX_ONLY_CASES ProfilePath.FileBesideExecutable_WhenPathTaken
-    ProfileFile.DamagedFileListsWhatItCanRead_WhenBinaryBytesAndLongNames)
+    ProfileFile.DamagedFileListsWhatItCanRead_WhenBinaryBytesAndLongNames
+    Rows/DeclinedDiscard.KeepsTheLoadedConfigurationTheOneTheSaveWrites/*)
 
 # quoran_gtest's sources and libraries for Windows: without the files above and the simulated
 # adapter, with what the suites take from POSIX that MinGW's runtime lacks.
