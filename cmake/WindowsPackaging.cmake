@@ -16,10 +16,8 @@ set(installer_file ${CMAKE_BINARY_DIR}/quoran-wizard-${PROJECT_VERSION}-setup.ex
 
 configure_file(${PROJECT_SOURCE_DIR}/cmake/windows/README.txt ${stage}/README.txt @ONLY
     NEWLINE_STYLE WIN32)
-configure_file(${PROJECT_SOURCE_DIR}/data/debian/copyright ${stage}/LICENSE.txt COPYONLY)
-file(READ ${stage}/LICENSE.txt licence)
-string(REPLACE "\n" "\r\n" licence "${licence}")
-file(WRITE ${stage}/LICENSE.txt "${licence}")
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/copyright ${stage}/LICENSE.txt @ONLY
+    NEWLINE_STYLE WIN32)
 configure_file(${PROJECT_SOURCE_DIR}/data/quoran.ini ${stage}/quoran.ini COPYONLY)
 
 set(staged_programs ${stage}/quoran-wizard.exe ${stage}/quoran-wizard-script.exe)

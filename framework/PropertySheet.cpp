@@ -489,6 +489,13 @@ BOOL CPropertySheet::IsOpen() const
     return m_hWnd != nullptr && !m_bEnded;
 }
 
+int CPropertySheet::GetDefaultButtonId() const
+{
+    const CWnd* finish = GetDlgItem(ID_WIZFINISH);
+    const bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
+    return finishShown ? ID_WIZFINISH : ID_WIZNEXT;
+}
+
 BOOL CPropertySheet::PressButton(int nID)
 {
     if (nID != ID_WIZBACK && nID != ID_WIZNEXT && nID != ID_WIZFINISH && nID != IDCANCEL)

@@ -136,6 +136,8 @@ public:
     // The user presses one of the sheet's buttons (ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH,
     // IDCANCEL). FALSE (nothing happens) when that button is hidden or disabled.
     BOOL PressButton(int nID);
+    // The wizard button that Enter presses: Finish while it is shown, else Next.
+    int GetDefaultButtonId() const;
 
     BOOL DestroyWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

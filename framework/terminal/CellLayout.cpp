@@ -175,18 +175,11 @@ CellShape ShapeOf(ControlClass controlClass, DWORD style)
         return IsEtchedLineStyle(style) ? CellShape::Line : CellShape::Text;
     }
     case ControlClass::Button:
-        switch (ButtonType(style))
+        if (IsGroupBoxStyle(style))
         {
-        case BS_GROUPBOX:
             return CellShape::Frame;
-        case BS_CHECKBOX:
-        case BS_AUTOCHECKBOX:
-        case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON:
-            return CellShape::Toggle;
-        default:
-            return CellShape::Push;
         }
+        return IsCheckBoxStyle(style) || IsRadioStyle(style) ? CellShape::Toggle : CellShape::Push;
     case ControlClass::Edit:
     case ControlClass::ComboBox:
         return CellShape::Field;

@@ -421,9 +421,7 @@ void SheetMirror::PressDefaultButton()
 {
     Act([](CWnd& wnd) {
         auto& sheet = static_cast<CPropertySheet&>(wnd);
-        CWnd* finish = sheet.GetDlgItem(ID_WIZFINISH);
-        const bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
-        sheet.PressButton(finishShown ? ID_WIZFINISH : ID_WIZNEXT);
+        sheet.PressButton(sheet.GetDefaultButtonId());
     });
 }
 

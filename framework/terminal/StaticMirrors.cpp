@@ -1,4 +1,5 @@
 // Statics (text, picture, etched line) and group boxes: controls the user cannot act on.
+#include "framework/ControlStyles.h"
 #include "framework/terminal/Mirror.h"
 #include "framework/terminal/SheetMirrors.h"
 #include "framework/terminal/TerminalHostImpl.h"
@@ -32,7 +33,7 @@ protected:
     finalcut::FWidget* MakeWidget(finalcut::FWidget* window) override
     {
         auto* label = new Mirrored<finalcut::FLabel>(*this, window);
-        const DWORD type = m_wnd.GetStyle() & 0x1F;
+        const DWORD type = StaticType(m_wnd.GetStyle());
         label->setAlignment(type == SS_CENTER  ? finalcut::Align::Center
                             : type == SS_RIGHT ? finalcut::Align::Right
                                                : finalcut::Align::Left);

@@ -208,11 +208,9 @@ void TerminalHost::Impl::AfterUserAction(const CWnd* wnd)
 void TerminalHost::Impl::Idle()
 {
     FireDueTimers();
-    if (heldTicksDue && !ticks.Busy())
-    {
-        heldTicksDue = false;
-        ticks.RunHeld();
-    }
+    // Held ticks run here, after the handler whose busy call held them and after the messages
+    // it posted, as WM_TIMER comes after posted messages on Windows.
+    ticks.RunHeld();
     if (!loops.empty() && loops.back() && loops.back()())
     {
         app.exitLoop();
@@ -442,9 +440,6 @@ void TerminalHost::RunBusy(const std::function<void()>& work)
     impl.RunLoop([&passes]() { return ++passes > 2; });
     InputBlock::Hold(false);
     impl.ticks.EndBusy();
-    // The held ticks come after the handler that made the call, and after the messages it
-    // posts, as WM_TIMER comes after posted messages on Windows.
-    impl.heldTicksDue = true;
     if (failure)
     {
         std::rethrow_exception(failure);

@@ -63,9 +63,8 @@ struct TerminalHost::Impl
     // widgets may be delivering the user's action).
     std::vector<finalcut::FWidget*> ended;
 
-    // Timer ticks, held back while a busy call (RunBusy) is under way; due to run once it ends.
+    // Timer ticks, held back while a busy call (RunBusy) is under way; Idle runs them after.
     HeldTicks ticks;
-    bool heldTicksDue = false;
 
     explicit Impl(TerminalApplication& application) : app(application) {}
 

@@ -191,9 +191,7 @@ public:
     // to the one in its place, as a wizard's keyboard focus does.
     void UpdateDefaultButton()
     {
-        CWnd* finish = m_wnd.GetDlgItem(ID_WIZFINISH);
-        const bool finishShown = finish != nullptr && (finish->GetStyle() & WS_VISIBLE) != 0;
-        const int id = finishShown ? ID_WIZFINISH : ID_WIZNEXT;
+        const int id = static_cast<const CPropertySheet&>(m_wnd).GetDefaultButtonId();
         SendMessageA(m_handle, DM_SETDEFID, id, 0);
         HWND focus = GetFocus();
         const bool lost = focus == nullptr || focus == m_handle ||

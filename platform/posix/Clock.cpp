@@ -1,7 +1,6 @@
 // Sleeping and reading the program's clock: the monotonic clock, at the pace a test may set.
 #include "platform/Clock.h"
 #include "platform/posix/ClockPace.h"
-#include "platform/posix/ClockTesting.h"
 #include "platform/posix/Pace.h"
 #include "platform/win32.h"
 
@@ -14,41 +13,23 @@ namespace
 {
 constexpr int64_t kNanosecondsPerSecond = 1000000000;
 constexpr int64_t kNanosecondsPerMillisecond = 1000000;
+} // namespace
 
-int64_t MonotonicNanoseconds()
+namespace platform
+{
+int64_t SystemNanoseconds()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<int64_t>(now.tv_sec) * kNanosecondsPerSecond + now.tv_nsec;
 }
 
-// Made on first use, as static objects may read the clock, and never destroyed: workers may
-// read it while the program ends.
-platform::Pace& ThePace()
-{
-    static platform::Pace& pace = *new platform::Pace(MonotonicNanoseconds);
-    return pace;
-}
-} // namespace
-
-namespace platform
-{
-ProgramClock::time_point ProgramClock::now() noexcept
-{
-    return time_point(duration(ThePace().ProgramNanoseconds()));
-}
-
 std::chrono::nanoseconds RealDuration(uint64_t milliseconds)
 {
     const auto nanoseconds = static_cast<int64_t>(milliseconds) * kNanosecondsPerMillisecond;
-    return std::chrono::nanoseconds(nanoseconds / ThePace().Rate());
+    return std::chrono::nanoseconds(nanoseconds / platform::ThePace().Rate());
 }
 } // namespace platform
-
-void SetClockRateForTesting(unsigned rate)
-{
-    ThePace().SetRate(rate);
-}
 
 void Sleep(DWORD dwMilliseconds)
 {
@@ -63,7 +44,8 @@ void Sleep(DWORD dwMilliseconds)
             std::this_thread::sleep_for(std::chrono::hours(24));
     }
     // An absolute end time, so that a signal cannot stretch the sleep.
-    const int64_t end = MonotonicNanoseconds() + platform::RealDuration(dwMilliseconds).count();
+    const int64_t end =
+        platform::SystemNanoseconds() + platform::RealDuration(dwMilliseconds).count();
     const timespec until{static_cast<time_t>(end / kNanosecondsPerSecond),
                          static_cast<long>(end % kNanosecondsPerSecond)};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR)

@@ -1,20 +1,17 @@
 // COM port names and their device paths.
 #include "platform/posix/ComPortNames.h"
+#include "platform/posix/FolderForTesting.h"
 #include "platform/posix/Lasting.h"
 
 #include "platform/TextRules.h"
 #include "platform/win32.h"
 
-#include <mutex>
-#include <optional>
 #include <sys/stat.h>
 
 namespace
 {
-struct FolderForTesting
+struct PortFolderForTesting : platform::FolderForTesting
 {
-    std::mutex mutex;
-    std::optional<std::string> folder; // guarded by the mutex
 };
 
 std::string ExecutableFolder()
@@ -30,12 +27,8 @@ std::string ExecutableFolder()
 
 std::string PortFolder()
 {
-    {
-        FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
-        std::lock_guard lock(forTesting.mutex);
-        if (forTesting.folder)
-            return *forTesting.folder;
-    }
+    if (const auto folder = platform::Lasting<PortFolderForTesting>().Get())
+        return *folder;
     return ExecutableFolder();
 }
 
@@ -108,10 +101,5 @@ std::string ResolveComPort(int number)
 
 void SetComPortFolderForTesting(const char* folder)
 {
-    FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
-    std::lock_guard lock(forTesting.mutex);
-    if (folder)
-        forTesting.folder = folder;
-    else
-        forTesting.folder.reset();
+    platform::Lasting<PortFolderForTesting>().Set(folder);
 }

@@ -11,12 +11,12 @@
 
 namespace platform
 {
+// The system's monotonic time in nanoseconds: defined by each system's Clock.cpp.
+int64_t SystemNanoseconds();
+
 class Pace
 {
 public:
-    // `realNanoseconds` reads the system's monotonic time.
-    explicit Pace(int64_t (*realNanoseconds)()) : m_realNanoseconds(realNanoseconds) {}
-
     // The program's clock, in nanoseconds.
     int64_t ProgramNanoseconds() const;
     // How many times as fast as real time the program's clock runs (1 at start-up).
@@ -30,10 +30,14 @@ private:
         return m_programAtChange + (real - m_realAtChange) * m_rate;
     }
 
-    int64_t (*const m_realNanoseconds)();
     mutable std::mutex m_mutex;
     int64_t m_rate = 1;
     int64_t m_realAtChange = 0;
     int64_t m_programAtChange = 0;
 };
+
+// The program's one pace, made on first use, as static objects may read the clock, and never
+// destroyed: workers may read it while the program ends. ProgramClock and
+// SetClockRateForTesting go through it.
+Pace& ThePace();
 } // namespace platform

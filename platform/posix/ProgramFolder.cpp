@@ -118,13 +118,6 @@ void SeedProfile(const std::string& folder, const std::string& shippedProfile)
     unlink(temporary.c_str());
 }
 
-std::string ExecutablePath()
-{
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
-}
-
 std::string HomeFolder()
 {
     if (const char* home = std::getenv("HOME"); IsAbsolute(home))
@@ -140,7 +133,7 @@ std::string HomeFolder()
 // The running executable's folder; "" when its path cannot be read.
 std::string ExecutableFolder()
 {
-    const std::string executable = ExecutablePath();
+    const std::string executable = platform::ExecutablePath();
     const size_t slash = executable.rfind('/');
     if (slash == std::string::npos)
         return "";
@@ -163,6 +156,13 @@ std::string UserFolderProblem(const std::string& userFolder)
 
 namespace platform
 {
+std::string ExecutablePath()
+{
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+    return length > 0 ? std::string(path, static_cast<size_t>(length)) : std::string();
+}
+
 std::string ShippedDataFolder(const std::string& executableFolder)
 {
     return executableFolder + "/" + QUORAN_SHIPPED_DATA_FROM_BIN;

@@ -21,6 +21,9 @@
 
 namespace platform
 {
+// The running program's own file (/proc/self/exe); "" when unknown.
+std::string ExecutablePath();
+
 // The program in `executableFolder` does not own its folder (see above).
 bool IsInstalledProgram(const std::string& executableFolder);
 

@@ -3,14 +3,13 @@
 #include "platform/TextRules.h"
 #include "platform/win32.h"
 
+#include "platform/posix/FolderForTesting.h"
 #include "platform/posix/Lasting.h"
 #include "platform/posix/ModuleFileTesting.h"
 #include "platform/posix/ProgramFolder.h"
 
 #include <cerrno>
 #include <cstring>
-#include <mutex>
-#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -18,10 +17,8 @@ namespace
 {
 thread_local DWORD t_lastError = ERROR_SUCCESS;
 
-struct FolderForTesting
+struct ModuleFolderForTesting : platform::FolderForTesting
 {
-    std::mutex mutex;
-    std::optional<std::string> folder; // guarded by the mutex
 };
 
 // The executable's file name in the folder that stands for its folder (the test's folder, or
@@ -29,20 +26,14 @@ struct FolderForTesting
 // unknown.
 bool ModulePath(std::string& path)
 {
-    char real[4096];
-    const ssize_t length = readlink("/proc/self/exe", real, sizeof real - 1);
-    if (length < 0)
+    path = platform::ExecutablePath();
+    if (path.empty())
         return false;
-    path.assign(real, static_cast<size_t>(length));
     const std::string name = path.substr(path.rfind('/'));
+    if (const auto folder = platform::Lasting<ModuleFolderForTesting>().Get())
     {
-        FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
-        std::lock_guard lock(forTesting.mutex);
-        if (forTesting.folder)
-        {
-            path = *forTesting.folder + name;
-            return true;
-        }
+        path = *folder + name;
+        return true;
     }
     const std::string& folder = platform::ProgramFolder().folder;
     if (folder.empty())
@@ -54,12 +45,7 @@ bool ModulePath(std::string& path)
 
 void SetModuleFolderForTesting(const char* folder)
 {
-    FolderForTesting& forTesting = platform::Lasting<FolderForTesting>();
-    std::lock_guard lock(forTesting.mutex);
-    if (folder != nullptr)
-        forTesting.folder = folder;
-    else
-        forTesting.folder.reset();
+    platform::Lasting<ModuleFolderForTesting>().Set(folder);
 }
 
 DWORD GetLastError()

@@ -1,6 +1,7 @@
 // UUCP lock files of the ports this process opens.
 #include "platform/posix/UucpLock.h"
 
+#include "platform/posix/Lasting.h"
 #include "platform/posix/Leftovers.h"
 #include "platform/posix/PortFailures.h"
 
@@ -40,12 +41,6 @@ struct Locks
     bool ending = false;                  // the process is ending: no new lock files
 };
 
-Locks& TheLocks()
-{
-    static Locks& locks = *new Locks;
-    return locks;
-}
-
 std::atomic<unsigned> g_temporaryCounter{0};
 
 bool IsDirectory(const char* path)
@@ -58,8 +53,8 @@ bool IsDirectory(const char* path)
 
 std::string LockFolder()
 {
-    if (TheLocks().folderForTesting)
-        return *TheLocks().folderForTesting;
+    if (platform::Lasting<Locks>().folderForTesting)
+        return *platform::Lasting<Locks>().folderForTesting;
     return IsDirectory("/run/lock") ? "/run/lock" : "/var/lock";
 }
 
@@ -118,7 +113,7 @@ LockState ClearStale(const std::string& path, platform::LockHolder& holder)
     close(fd);
     const pid_t owner = size > 0 ? OwnerIn(content, static_cast<size_t>(size)) : 0;
     holder.path = path;
-    if (owner == getpid() && TheLocks().held.count(path) != 0)
+    if (owner == getpid() && platform::Lasting<Locks>().held.count(path) != 0)
     {
         holder.who = "this program";
         holder.here = true;
@@ -190,7 +185,7 @@ void RemoveOwnLock(const std::string& path)
 // stale. No lock is taken after this.
 void RemoveLocksAtExit()
 {
-    Locks& locks = TheLocks();
+    Locks& locks = platform::Lasting<Locks>();
     std::lock_guard lock(locks.mutex);
     locks.ending = true;
     for (const std::string& path : locks.held)
@@ -201,7 +196,7 @@ void RemoveLocksAtExit()
 // Once per folder: the temporaries of lock writers that died before they could remove them.
 void ClearDeadTemporaries(const std::string& folder)
 {
-    if (TheLocks().foldersCleared.insert(folder).second)
+    if (platform::Lasting<Locks>().foldersCleared.insert(folder).second)
         platform::RemoveLeftovers(folder, kTemporaryPrefix, '.');
 }
 } // namespace
@@ -229,7 +224,7 @@ bool UucpLock::Take(const std::string& device, LockHolder& holder)
     Release();
     static std::once_flag atExit;
     std::call_once(atExit, [] { std::atexit(RemoveLocksAtExit); });
-    Locks& locks = TheLocks();
+    Locks& locks = platform::Lasting<Locks>();
     std::lock_guard lock(locks.mutex);
     if (locks.ending)
         return true;
@@ -269,7 +264,7 @@ void UucpLock::Release()
 {
     if (m_path.empty())
         return;
-    Locks& locks = TheLocks();
+    Locks& locks = platform::Lasting<Locks>();
     std::lock_guard lock(locks.mutex);
     // After the program's end removed it, a file of that name may be another program's.
     if (locks.held.erase(m_path) != 0)
@@ -279,14 +274,14 @@ void UucpLock::Release()
 
 std::string UucpLockPath(const std::string& device)
 {
-    std::lock_guard lock(TheLocks().mutex);
+    std::lock_guard lock(platform::Lasting<Locks>().mutex);
     return LockFolder() + "/" + LockName(device);
 }
 } // namespace platform
 
 void SetUucpLockFolderForTesting(const char* folder)
 {
-    Locks& locks = TheLocks();
+    Locks& locks = platform::Lasting<Locks>();
     std::lock_guard lock(locks.mutex);
     if (folder)
         locks.folderForTesting = folder;

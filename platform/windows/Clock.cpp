@@ -1,7 +1,6 @@
 // The program's clock on Windows: the performance counter, at the pace a test may set, and the
 // waits and time-outs that follow it.
 #include "platform/Clock.h"
-#include "platform/posix/ClockTesting.h"
 #include "platform/posix/Pace.h"
 #include "platform/windows/SystemCalls.h"
 
@@ -9,8 +8,9 @@ namespace
 {
 constexpr int64_t kNanosecondsPerSecond = 1000000000;
 constexpr int64_t kNanosecondsPerMillisecond = 1000000;
+} // namespace
 
-int64_t CounterNanoseconds()
+int64_t platform::SystemNanoseconds()
 {
     static const int64_t frequency = [] {
         LARGE_INTEGER value;
@@ -25,14 +25,8 @@ int64_t CounterNanoseconds()
            ticks % frequency * kNanosecondsPerSecond / frequency;
 }
 
-// Made on first use, as static objects may read the clock, and never destroyed: workers may
-// read it while the program ends.
-platform::Pace& ThePace()
+namespace
 {
-    static platform::Pace& pace = *new platform::Pace(CounterNanoseconds);
-    return pace;
-}
-
 // `milliseconds` of the program's clock in real ones, rounded up: a time-out that was not zero
 // never becomes zero, which would change its meaning.
 DWORD RealMilliseconds(DWORD milliseconds, int64_t rate)
@@ -45,11 +39,6 @@ DWORD RealMilliseconds(DWORD milliseconds, int64_t rate)
 
 namespace platform
 {
-ProgramClock::time_point ProgramClock::now() noexcept
-{
-    return time_point(duration(ThePace().ProgramNanoseconds()));
-}
-
 void WINAPI ProgramSleep(DWORD dwMilliseconds)
 {
     if (dwMilliseconds == 0 || dwMilliseconds == INFINITE)
@@ -88,8 +77,3 @@ BOOL WINAPI ProgramSetCommTimeouts(HANDLE hFile, LPCOMMTIMEOUTS lpCommTimeouts)
     return SetCommTimeouts(hFile, &paced);
 }
 } // namespace platform
-
-void SetClockRateForTesting(unsigned rate)
-{
-    ThePace().SetRate(rate);
-}

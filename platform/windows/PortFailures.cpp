@@ -4,6 +4,7 @@
 // is always empty.
 #include "platform/PortAccess.h"
 #include "platform/TextRules.h"
+#include "platform/posix/Lasting.h"
 #include "platform/windows/SystemCalls.h"
 
 #include <atomic>
@@ -24,12 +25,6 @@ struct Failures
     std::mutex mutex;
     std::map<std::string, std::string> byPort; // guarded by the mutex
 };
-
-Failures& TheFailures()
-{
-    static Failures& failures = *new Failures;
-    return failures;
-}
 
 std::string PortKey(LPCSTR name)
 {
@@ -84,8 +79,8 @@ void Report(LPCSTR name, DWORD error)
 {
     const std::string description = SystemMessage(error) + Meaning(error);
     {
-        std::lock_guard lock(TheFailures().mutex);
-        TheFailures().byPort.insert_or_assign(PortKey(name), description);
+        std::lock_guard lock(platform::Lasting<Failures>().mutex);
+        platform::Lasting<Failures>().byPort.insert_or_assign(PortKey(name), description);
     }
     const PortFailureTrace trace = g_trace.load();
     if (trace == nullptr)
@@ -96,8 +91,8 @@ void Report(LPCSTR name, DWORD error)
 
 void Forget(LPCSTR name)
 {
-    std::lock_guard lock(TheFailures().mutex);
-    TheFailures().byPort.erase(PortKey(name));
+    std::lock_guard lock(platform::Lasting<Failures>().mutex);
+    platform::Lasting<Failures>().byPort.erase(PortKey(name));
 }
 } // namespace
 
@@ -110,10 +105,11 @@ std::string GetPortFailureDetails(const char* portName)
 {
     if (!IsComPortName(portName))
         return {};
-    std::lock_guard lock(TheFailures().mutex);
-    const auto found = TheFailures().byPort.find(PortKey(portName));
-    return found == TheFailures().byPort.end() ? std::string()
-                                               : found->first + ": " + found->second;
+    std::lock_guard lock(platform::Lasting<Failures>().mutex);
+    const auto found = platform::Lasting<Failures>().byPort.find(PortKey(portName));
+    return found == platform::Lasting<Failures>().byPort.end()
+               ? std::string()
+               : found->first + ": " + found->second;
 }
 
 std::string GetPortFailureHint()

@@ -1,6 +1,8 @@
 #include "platform/windows/ProgramFolder.h"
 
 #include "platform/ProgramFiles.h"
+#include "platform/posix/FolderForTesting.h"
+#include "platform/posix/Lasting.h"
 #include "platform/posix/ModuleFileTesting.h"
 
 #include "platform/windows/SystemCalls.h"
@@ -8,8 +10,6 @@
 #include <shlobj.h>
 
 #include <cstring>
-#include <mutex>
-#include <optional>
 #include <vector>
 
 namespace
@@ -60,28 +60,15 @@ std::string FolderOf(const std::string& path)
     return separator == std::string::npos ? std::string() : path.substr(0, separator);
 }
 
-struct FolderForTesting
+struct ModuleFolderForTesting : platform::FolderForTesting
 {
-    std::mutex mutex;
-    std::optional<std::string> folder; // guarded by the mutex
 };
-
-FolderForTesting& TheFolderForTesting()
-{
-    // Never destroyed: a worker thread may still ask for the path while the process ends.
-    static FolderForTesting* const forTesting = new FolderForTesting;
-    return *forTesting;
-}
 
 // The folder a test set, else ProgramFolder's answer.
 std::string ModuleFolder()
 {
-    {
-        FolderForTesting& forTesting = TheFolderForTesting();
-        std::lock_guard lock(forTesting.mutex);
-        if (forTesting.folder)
-            return *forTesting.folder;
-    }
+    if (const auto folder = platform::Lasting<ModuleFolderForTesting>().Get())
+        return *folder;
     return platform::ProgramFolder();
 }
 
@@ -151,12 +138,7 @@ DWORD WINAPI ProgramGetModuleFileNameA(HMODULE hModule, LPSTR lpFilename, DWORD 
 
 void SetModuleFolderForTesting(const char* folder)
 {
-    FolderForTesting& forTesting = TheFolderForTesting();
-    std::lock_guard lock(forTesting.mutex);
-    if (folder != nullptr)
-        forTesting.folder = folder;
-    else
-        forTesting.folder.reset();
+    platform::Lasting<ModuleFolderForTesting>().Set(folder);
 }
 
 // A user's folder that cannot be made leaves the executable's folder in use, where saves fail

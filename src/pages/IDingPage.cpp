@@ -80,21 +80,13 @@ void CIDingPage::OnTimer(UINT_PTR nIDEvent)
         return;
     ++m_nTicks;
     ShowProgress();
-    std::vector<std::string> unknownAnswers;
-    if (static_cast<DWORD>(m_nTicks) * kWorkerPollMs >= kSearchLimitMs)
-    {
-        KillTimer(m_nTimerID);
+    const bool timedOut = static_cast<DWORD>(m_nTicks) * kWorkerPollMs >= kSearchLimitMs;
+    if (!timedOut && !AllProbesDone())
+        return;
+    KillTimer(m_nTimerID);
+    if (timedOut)
         LOG_PRINTF("Timed out IDing");
-        unknownAnswers = PruneAndLogDevices();
-    }
-    else
-    {
-        if (!AllProbesDone())
-            return;
-        unknownAnswers = PruneAndLogDevices();
-        KillTimer(m_nTimerID);
-    }
-    ShowOutcome(unknownAnswers);
+    ShowOutcome(PruneAndLogDevices());
 }
 
 bool CIDingPage::AllProbesDone()
