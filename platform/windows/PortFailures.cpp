@@ -30,7 +30,7 @@ std::string PortKey(LPCSTR name)
 {
     std::string key = name + 4;
     for (char& c : key)
-        c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        c = platform::AsciiUpper(c);
     return key;
 }
 

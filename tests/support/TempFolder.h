@@ -8,9 +8,34 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#ifdef _WIN32
+#include <cstring>
+#include <direct.h>
+#include <io.h>
+#endif
 
 namespace testing_support
 {
+// Replaces the trailing XXXXXX of `pattern` so that it names a new folder, and makes it; false
+// when no folder could be made. mkdtemp, which MinGW's runtime lacks.
+inline bool MakeFreshFolder(char* pattern)
+{
+#ifdef _WIN32
+    const size_t length = std::strlen(pattern);
+    for (int attempt = 0; attempt < 100; ++attempt)
+    {
+        std::memcpy(pattern + length - 6, "XXXXXX", 6);
+        if (_mktemp_s(pattern, length + 1) != 0)
+            return false;
+        if (_mkdir(pattern) == 0)
+            return true;
+    }
+    return false;
+#else
+    return mkdtemp(pattern) != nullptr;
+#endif
+}
+
 // A fresh folder under /tmp that every user can reach (mode 0755). It goes with the object, with
 // everything in it, whatever permissions a test left on it or on the folders inside.
 class TempFolder
@@ -19,7 +44,7 @@ public:
     TempFolder()
     {
         char pattern[] = "/tmp/quoran-test.XXXXXX";
-        if (mkdtemp(pattern) == nullptr)
+        if (!MakeFreshFolder(pattern))
             throw std::runtime_error("no temporary folder");
         m_path = pattern;
         namespace fs = std::filesystem;

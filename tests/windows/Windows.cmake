@@ -31,19 +31,13 @@ set(QUORAN_LINUX_ONLY_CASES ProfilePath.FileBesideExecutable_WhenPathTaken
     Rows/DeclinedDiscard.KeepsTheLoadedConfigurationTheOneTheSaveWrites/*)
 
 # quoran_gtest's sources and libraries for Windows: without the files above and the simulated
-# adapter, with what the suites take from POSIX that MinGW's runtime lacks.
+# adapter.
 macro(quoran_windows_suite sources_var libraries_var)
     foreach(linux_only ${QUORAN_LINUX_ONLY_TESTS})
         list(FILTER ${sources_var} EXCLUDE REGEX "/${linux_only}$")
     endforeach()
     list(REMOVE_ITEM ${libraries_var} sim)
-    list(APPEND ${sources_var} ${PROJECT_SOURCE_DIR}/tests/windows/PosixForTests.cpp)
-    list(APPEND ${libraries_var} quoran_posix_for_tests)
 endmacro()
-
-add_library(quoran_posix_for_tests INTERFACE)
-target_compile_options(quoran_posix_for_tests INTERFACE
-    -include ${PROJECT_SOURCE_DIR}/tests/windows/PosixForTests.h)
 
 # Every test runs in the build's Wine prefix, with its server started once, on the virtual
 # screen of the run (tests/windows).
